@@ -1,0 +1,28 @@
+#pragma once
+
+#include "blockflag.h"
+
+#include <QImage>
+#include <QRect>
+
+// Pixel work on rendered pages, free of widgets so it can be tested on images directly.
+
+constexpr int kPaperDots = 384;
+constexpr int kCropMargin = 30;
+
+// Crop height of a rendered canvas: lowest row holding a non-white pixel + kCropMargin, at most
+// the canvas height; ink only in row 0 counts as no ink.
+int pageCropHeight(const QImage &canvas);
+
+// Rectangle of the first run of exactly `colour` (top-to-bottom, left-to-right start pixel;
+// width along its row, height down its column); an empty QRect when the colour is absent.
+QRect findColourRun(const QImage &page, QRgb colour);
+
+// The block's rectangle in an already rendered page.
+QRect findBlockRectIn(const QImage &page, BLOCK_FLAG flag);
+
+// Paints the rectangle white; a null image or an invalid rectangle is left alone.
+void ClearRect(QImage &image, const QRect &rect);
+
+// A copy of the page with the three placeholder rectangles painted white.
+QImage downloadImageOf(const QImage &page);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+// Small frameless, always-on-top grey notice that hides itself after a while.
+class QtTransparentTisp : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QtTransparentTisp(bool deleteOnClose, QWidget *parent = nullptr);
+    ~QtTransparentTisp() override;
+
+    void showTip(const QString &text, QWidget *anchor, int milliseconds);
+    static QPoint screenTopLeft(QWidget *widget);
+
+private:
+    QLabel *textLabel;
+    QTimer *hideTimer;
+};

@@ -1,0 +1,1 @@
+#include "stationsettings.h"

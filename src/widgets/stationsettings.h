@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+// What the main window takes from language/settings.ini, defaults and corrections applied.
+struct StationSettings
+{
+    QString language;
+    int pageCount = 2;
+    int maxHeight = 480;
+};
+
+StationSettings readStationSettings(const QSettings &ini);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "blockflag.h"
+#include "serialport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+namespace Ui {
+class TicketStationClass;
+}
+class QtTransparentTisp;
+class TtQTextEdit;
+
+class TicketStation : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TicketStation(QWidget *parent = nullptr);
+    ~TicketStation() override;
+
+    // Page editor in tab `index` (-1: the current tab), or null.
+    TtQTextEdit *pageEditor(int index) const;
+
+    void GenPrintTextDat(int tab, BLOCK_FLAG flag, _ticketContext &ctx);
+    QByteArray GenPrintTextDat(BLOCK_FLAG flag, QString text);
+
+public slots:
+    void onConnectSerialPort();
+    void onBtnSetTime();
+    void onReceiveDatFromSerialPort(QByteArray dat);
+    void onBtnSetSystem();
+    void onDownPic();
+    void onTestPrint();
+    void onSave(QString path);
+    void onLoad(QString path);
+
+private:
+    void chooseLanguage(const QString &catalogue);
+    void openDesign();
+    void saveDesignAs();
+    void refreshPortList(const QStringList &portlist);
+    void showProgress(int percentage);
+    void queueVersionQuery();
+    void onDeviceLost();
+    void showAbout();
+
+    SerialPort serialPort;
+    Ui::TicketStationClass *ui;
+    QtTransparentTisp *tip = nullptr;
+    QList<TtQTextEdit *> pageEditors;
+};

@@ -1,0 +1,3 @@
+#include "ticketstation.h"
+
+void TicketStation::onDownPic() {}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+namespace Ui {
+class TtQEditTool;
+}
+class QTextCharFormat;
+class QTextEdit;
+
+// The two-row formatting bar above the pages; it acts on the page it is bound to.
+class TtQEditTool : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TtQEditTool(QWidget *parent = nullptr);
+    ~TtQEditTool() override;
+
+    void bindTextEdit(QTextEdit *edit);
+
+signals:
+    void sgnDown();
+    void sgnTestPrint();
+    void sgnSetTime();
+
+private slots:
+    void on_btn_bold_clicked();
+    void on_cb_font_activated(QString arg1);
+    void on_cb_size_activated(QString arg1);
+    void on_btn_italic_clicked();
+    void on_btn_underline_clicked();
+    void on_btn_left_clicked();
+    void on_btn_center_clicked();
+    void on_btn_right_clicked();
+    void on_btn_justify_clicked();
+    void on_lineHeightspinBox_valueChanged(QString arg1);
+    void setLineDistanceHeight(int height);
+    void fontChanged(QFont f);
+    void alignmentChanged(Qt::Alignment a);
+    void on_btn_picture_clicked();
+    void on_btnTime_clicked();
+    void on_btnType_clicked();
+    void on_btnReNum_clicked();
+
+private:
+    void mergeFormatOnSelection(const QTextCharFormat &format);
+
+    Ui::TtQEditTool *ui;
+    QTextEdit *currentEdit = nullptr;
+};
