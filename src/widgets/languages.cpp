@@ -1,0 +1,6 @@
+#include "languages.h"
+
+bool installInterfaceLanguage(QObject *, const QString &, const QString &)
+{
+    return false;
+}
