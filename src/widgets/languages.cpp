@@ -1,6 +1,45 @@
 #include "languages.h"
 
-bool installInterfaceLanguage(QObject *, const QString &, const QString &)
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+
+QString qtLanguageOfCatalogue(const QString &catalogue)
 {
-    return false;
+    static const QRegularExpression suffix(QStringLiteral("_(en|pl|zh)(\\.qm)?$"));
+    const QRegularExpressionMatch match = suffix.match(catalogue);
+    if (!match.hasMatch())
+        return {};
+    const QString language = match.captured(1);
+    return language == QLatin1String("zh") ? QStringLiteral("zh_CN") : language;
+}
+
+bool installInterfaceLanguage(QObject *owner, const QString &languageDir, const QString &catalogue)
+{
+    if (catalogue.isEmpty())
+        return false;
+    QString dir = languageDir;
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+
+    auto *translator = new QTranslator(owner);
+    if (!translator->load(dir + catalogue)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+
+    // Standard dialogs and buttons come from Qt's own catalogue; without it they would stay
+    // in English next to a Chinese or Polish interface.
+    const QString qtLanguage = qtLanguageOfCatalogue(catalogue);
+    if (!qtLanguage.isEmpty()) {
+        auto *qtTranslator = new QTranslator(owner);
+        if (qtTranslator->load(QStringLiteral("qtbase_") + qtLanguage,
+                               QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTranslator);
+        else
+            delete qtTranslator;
+    }
+    return true;
 }

@@ -41,6 +41,8 @@ private:
     void chooseLanguage(const QString &catalogue);
     void openDesign();
     void saveDesignAs();
+    // onLoad's work; `reportFailures` tells the operator why a file was not taken.
+    void loadDesign(const QString &path, bool reportFailures);
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
     void queueVersionQuery();
