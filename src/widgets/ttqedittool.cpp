@@ -1,34 +1,299 @@
 #include "ttqedittool.h"
 
+#include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextImageFormat>
+#include <QUrl>
+#include <QUuid>
+
+namespace {
+
+// Placeholder samples: the highlight colour tells the renderer which block it is, and the
+// sample text gives the block its size on paper.
+const char *const numberBlockHtml =
+    R"(<span style=" font-size:14pt; background-color:#e1ddfa;">0001</span><span>&nbsp;</span>)";
+const char *const queueBlockHtml =
+    R"(<span style=" font-size:14pt; background-color:#fac3c3;">02</span><span>&nbsp;</span>)";
+const char *const dateTimeBlockHtml =
+    R"(<span style=" font-size:14pt; background-color:#fadbc0;">&nbsp;02-02-2022 22:22:22&nbsp;</span>&nbsp;<span> </span>)";
+
+const int largestOfferedPointSize = 36;
+const int defaultLineHeight = 10;
+
+} // namespace
 
 TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditTool)
 {
     ui->setupUi(this);
+    connect(ui->btn_down, &QPushButton::clicked, this, &TtQEditTool::sgnDown);
+    connect(ui->btnTest, &QPushButton::clicked, this, &TtQEditTool::sgnTestPrint);
 }
+
 TtQEditTool::~TtQEditTool()
 {
+    qDebug() << "TtQEditTool::~TtQEditTool()";
     delete ui;
 }
+
 void TtQEditTool::bindTextEdit(QTextEdit *edit)
 {
     currentEdit = edit;
+
+    ui->cb_size->clear();
+    const QList<int> standardSizes = QFontDatabase::standardSizes();
+    for (int size : standardSizes) {
+        if (size <= largestOfferedPointSize)
+            ui->cb_size->addItem(QString::number(size));
+    }
+    ui->cb_size->setCurrentIndex(standardSizes.indexOf(QApplication::font().pointSize()));
+
+    QFont boldFont = ui->btn_bold->font();
+    boldFont.setBold(true);
+    ui->btn_bold->setFont(boldFont);
+    QFont italicFont = ui->btn_italic->font();
+    italicFont.setItalic(true);
+    ui->btn_italic->setFont(italicFont);
+    QFont underlineFont = ui->btn_underline->font();
+    underlineFont.setUnderline(true);
+    ui->btn_underline->setFont(underlineFont);
+    ui->btn_bold->setCheckable(true);
+    ui->btn_italic->setCheckable(true);
+    ui->btn_underline->setCheckable(true);
+
+    ui->btn_left->setShortcut(Qt::CTRL | Qt::Key_L);
+    ui->btn_center->setShortcut(Qt::CTRL | Qt::Key_E);
+    ui->btn_right->setShortcut(Qt::CTRL | Qt::Key_R);
+    ui->btn_justify->setShortcut(Qt::CTRL | Qt::Key_J);
+    ui->btn_left->setCheckable(true);
+    ui->btn_center->setCheckable(true);
+    ui->btn_right->setCheckable(true);
+    ui->btn_justify->setCheckable(true);
+
+    if (!currentEdit)
+        return;
+
+    QFont pageFont("Helvetica");
+    pageFont.setStyleHint(QFont::SansSerif);
+    currentEdit->setFont(pageFont);
+
+    fontChanged(currentEdit->font());
+    alignmentChanged(currentEdit->alignment());
+
+    // setValue() only reports a change, so the page is brought to the default explicitly too.
+    ui->lineHeightspinBox->setValue(defaultLineHeight);
+    setLineDistanceHeight(defaultLineHeight);
 }
-void TtQEditTool::on_btn_bold_clicked() {}
-void TtQEditTool::on_cb_font_activated(QString) {}
-void TtQEditTool::on_cb_size_activated(QString) {}
-void TtQEditTool::on_btn_italic_clicked() {}
-void TtQEditTool::on_btn_underline_clicked() {}
-void TtQEditTool::on_btn_left_clicked() {}
-void TtQEditTool::on_btn_center_clicked() {}
-void TtQEditTool::on_btn_right_clicked() {}
-void TtQEditTool::on_btn_justify_clicked() {}
-void TtQEditTool::on_lineHeightspinBox_valueChanged(QString) {}
-void TtQEditTool::setLineDistanceHeight(int) {}
-void TtQEditTool::fontChanged(QFont) {}
-void TtQEditTool::alignmentChanged(Qt::Alignment) {}
-void TtQEditTool::on_btn_picture_clicked() {}
-void TtQEditTool::on_btnTime_clicked() {}
-void TtQEditTool::on_btnType_clicked() {}
-void TtQEditTool::on_btnReNum_clicked() {}
-void TtQEditTool::mergeFormatOnSelection(const QTextCharFormat &) {}
+
+bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
+{
+    if (!currentEdit) {
+        if (errorString)
+            *errorString = tr("没有可编辑的页面");
+        return false;
+    }
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        if (errorString)
+            *errorString = reader.errorString();
+        return false;
+    }
+
+    const QString name = QUuid::createUuid().toString();
+    if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit)) {
+        page->addImageResource(image, name);
+    } else {
+        currentEdit->document()->addResource(QTextDocument::ImageResource,
+                                             QUrl(name, QUrl::TolerantMode), image);
+    }
+
+    QTextImageFormat imageFormat;
+    imageFormat.setWidth(image.width());
+    imageFormat.setHeight(image.height());
+    imageFormat.setName(name);
+    currentEdit->textCursor().insertImage(imageFormat);
+    return true;
+}
+
+void TtQEditTool::on_btn_bold_clicked()
+{
+    QTextCharFormat format;
+    format.setFontWeight(ui->btn_bold->isChecked() ? QFont::Bold : QFont::Normal);
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::on_cb_font_activated(QString arg1)
+{
+    QTextCharFormat format;
+    format.setFontFamily(arg1);
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::on_cb_size_activated(QString arg1)
+{
+    const qreal pointSize = arg1.toDouble();
+    if (pointSize > 0) {
+        QTextCharFormat format;
+        format.setFontPointSize(pointSize);
+        mergeFormatOnSelection(format);
+    }
+}
+
+void TtQEditTool::on_btn_italic_clicked()
+{
+    QTextCharFormat format;
+    format.setFontItalic(ui->btn_italic->isChecked());
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::on_btn_underline_clicked()
+{
+    QTextCharFormat format;
+    format.setFontUnderline(ui->btn_underline->isChecked());
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::on_btn_left_clicked()
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+}
+
+void TtQEditTool::on_btn_center_clicked()
+{
+    setAlignment(Qt::AlignHCenter);
+}
+
+void TtQEditTool::on_btn_right_clicked()
+{
+    setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+}
+
+void TtQEditTool::on_btn_justify_clicked()
+{
+    setAlignment(Qt::AlignJustify);
+}
+
+void TtQEditTool::on_lineHeightspinBox_valueChanged(QString arg1)
+{
+    setLineDistanceHeight(arg1.toInt());
+}
+
+void TtQEditTool::setLineDistanceHeight(int height)
+{
+    if (!currentEdit)
+        return;
+    QTextDocument *document = currentEdit->document();
+    QTextCursor cursor(document);
+    // One undo step for the whole page, however many paragraphs change.
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.lineHeightType() == QTextBlockFormat::LineDistanceHeight &&
+            format.lineHeight() == qreal(height))
+            continue;
+        format.setLineHeight(height, QTextBlockFormat::LineDistanceHeight);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
+void TtQEditTool::fontChanged(QFont f)
+{
+    const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    ui->cb_font->setCurrentIndex(ui->cb_font->findText(QFontInfo(f).family(), exact));
+    ui->cb_size->setCurrentIndex(ui->cb_size->findText(QString::number(f.pointSizeF()), exact));
+    ui->btn_bold->setChecked(f.bold());
+    ui->btn_italic->setChecked(f.italic());
+    ui->btn_underline->setChecked(f.underline());
+}
+
+void TtQEditTool::alignmentChanged(Qt::Alignment a)
+{
+    QPushButton *checked = nullptr;
+    if (a & Qt::AlignLeft)
+        checked = ui->btn_left;
+    else if (a & Qt::AlignHCenter)
+        checked = ui->btn_center;
+    else if (a & Qt::AlignRight)
+        checked = ui->btn_right;
+    else if (a & Qt::AlignJustify)
+        checked = ui->btn_justify;
+    if (!checked)
+        return;
+    for (QPushButton *button : {ui->btn_left, ui->btn_center, ui->btn_right, ui->btn_justify})
+        button->setChecked(button == checked);
+}
+
+void TtQEditTool::on_btn_picture_clicked()
+{
+    if (!currentEdit)
+        return;
+    QFileDialog dialog(this, tr("Open File..."));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(tr("Image (*.bmp)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!insertPicture(path, &error)) {
+        QMessageBox::warning(
+            this, tr("插入图片"),
+            tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+    }
+}
+
+void TtQEditTool::on_btnTime_clicked()
+{
+    insertBlockHtml(QString::fromUtf8(dateTimeBlockHtml));
+}
+
+void TtQEditTool::on_btnType_clicked()
+{
+    insertBlockHtml(QString::fromUtf8(numberBlockHtml));
+}
+
+void TtQEditTool::on_btnReNum_clicked()
+{
+    insertBlockHtml(QString::fromUtf8(queueBlockHtml));
+}
+
+void TtQEditTool::mergeFormatOnSelection(const QTextCharFormat &format)
+{
+    if (!currentEdit)
+        return;
+    QTextCursor cursor = currentEdit->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    cursor.mergeCharFormat(format);
+    currentEdit->mergeCurrentCharFormat(format);
+}
+
+void TtQEditTool::setAlignment(Qt::Alignment alignment)
+{
+    if (!currentEdit)
+        return;
+    currentEdit->setAlignment(alignment);
+    alignmentChanged(alignment);
+}
+
+void TtQEditTool::insertBlockHtml(const QString &html)
+{
+    if (currentEdit)
+        currentEdit->insertHtml(html);
+}

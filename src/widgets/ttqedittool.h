@@ -20,6 +20,11 @@ public:
 
     void bindTextEdit(QTextEdit *edit);
 
+    // Reads the picture at path and inserts it at the bound page's cursor, unscaled. Returns
+    // false, leaving the page untouched, when no page is bound or the file is not a readable
+    // image; errorString then tells why.
+    bool insertPicture(const QString &path, QString *errorString = nullptr);
+
 signals:
     void sgnDown();
     void sgnTestPrint();
@@ -46,6 +51,8 @@ private slots:
 
 private:
     void mergeFormatOnSelection(const QTextCharFormat &format);
+    void setAlignment(Qt::Alignment alignment);
+    void insertBlockHtml(const QString &html);
 
     Ui::TtQEditTool *ui;
     QTextEdit *currentEdit = nullptr;
