@@ -28,4 +28,8 @@ public:
     int maxHeight = 480;
     int typeIndex = 0;
     QList<QString> imageNames;
+
+private:
+    void layOutLikeOnScreen();
+    void setDocumentWidth(int width);
 };

@@ -1,11 +1,97 @@
+#include "pagepixels.h"
 #include "ttqtextedit.h"
 
-void TtQTextEdit::renderPage() {}
-QRect TtQTextEdit::findBlockRect(BLOCK_FLAG)
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+bool hasPendingResize(const QWidget *widget)
 {
-    return {};
+    return widget->testAttribute(Qt::WA_PendingResizeEvent);
 }
+
+} // namespace
+
+void TtQTextEdit::layOutLikeOnScreen()
+{
+    // QTextEdit lays its document out only when its viewport receives a resize event, which a
+    // hidden editor (a tab that was never current) has not had yet: its document then has no
+    // width and would draw nothing. Give it the width the viewport will have once shown.
+    QTextDocument *doc = document();
+    if (!hasPendingResize(this) && !hasPendingResize(viewport()) && doc->pageSize().width() > 0)
+        return;
+
+    ensurePolished();
+    int editorWidth = width();
+    int editorHeight = height();
+    if (parentWidget() && sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) {
+        // What a layout gives a fixed-width widget.
+        editorWidth = sizeHint()
+                          .expandedTo(minimumSizeHint())
+                          .boundedTo(maximumSize())
+                          .expandedTo(minimumSize())
+                          .width();
+    }
+    const QMargins margins = viewportMargins();
+    const int frame = 2 * frameWidth();
+    const int fullWidth = editorWidth - frame - margins.left() - margins.right();
+    const int viewportHeight = editorHeight - frame - margins.top() - margins.bottom();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+
+    int textWidth = fullWidth;
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+        textWidth -= barWidth;
+    } else if (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
+        setDocumentWidth(fullWidth);
+        if (doc->documentLayout()->documentSize().toSize().height() > viewportHeight)
+            textWidth -= barWidth;
+    }
+    setDocumentWidth(textWidth);
+}
+
+void TtQTextEdit::setDocumentWidth(int width)
+{
+    // Every page size change re-lays the whole document out, so only change it when needed.
+    QTextDocument *doc = document();
+    if (doc->pageSize() != QSizeF(width, -1))
+        doc->setPageSize(QSizeF(width, -1));
+}
+
+void TtQTextEdit::renderPage()
+{
+    layOutLikeOnScreen();
+
+    // An absurd maxHeight cannot be allocated; the page then stays null and later steps skip it.
+    QImage canvas;
+    if (maxHeight > 0)
+        canvas = QImage(kPaperDots, maxHeight, QImage::Format_RGB888);
+    if (canvas.isNull()) {
+        pageImage = QImage();
+        return;
+    }
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        document()->drawContents(&painter);
+    }
+    pageImage = canvas.copy(0, 0, kPaperDots, pageCropHeight(canvas));
+}
+
+QRect TtQTextEdit::findBlockRect(BLOCK_FLAG flag)
+{
+    renderPage();
+    return findBlockRectIn(pageImage, flag);
+}
+
 QImage TtQTextEdit::downloadImage()
 {
-    return {};
+    renderPage();
+    QImage image = pageImage;
+    // Each lookup renders afresh, so the rectangles always match the current document.
+    for (BLOCK_FLAG flag : {BLOCK_NUMBER, BLOCK_DATETIME, BLOCK_QUEUE})
+        ClearRect(image, findBlockRect(flag));
+    return image;
 }
