@@ -1,0 +1,125 @@
+#include "emulatorline.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+EmulatorLine::EmulatorLine(QObject *parent) : QObject(parent) {}
+
+EmulatorLine::~EmulatorLine()
+{
+    close();
+}
+
+bool EmulatorLine::configureRaw(int fd)
+{
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0)
+        return false;
+    cfmakeraw(&tio);
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
+    cfsetispeed(&tio, B115200);
+    cfsetospeed(&tio, B115200);
+    return tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+bool EmulatorLine::openPty()
+{
+    close();
+    m_fd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        return false;
+    }
+    m_path = QString::fromLocal8Bit(ptsname(m_fd));
+    // Raw mode on the terminal side before anyone opens it, so nothing the emulator answers is
+    // echoed back into its own input.
+    m_slaveFd = ::open(ptsname(m_fd), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_slaveFd < 0 || !configureRaw(m_slaveFd)) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        return false;
+    }
+    watch();
+    return true;
+}
+
+bool EmulatorLine::openDevice(const QString &path)
+{
+    close();
+    m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0 || !configureRaw(m_fd)) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        return false;
+    }
+    m_path = path;
+    watch();
+    return true;
+}
+
+void EmulatorLine::close()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+    if (m_slaveFd >= 0)
+        ::close(m_slaveFd);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_slaveFd = -1;
+    m_fd = -1;
+}
+
+void EmulatorLine::watch()
+{
+    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &EmulatorLine::onReadable);
+}
+
+void EmulatorLine::write(const QByteArray &bytes)
+{
+    if (m_fd < 0)
+        return;
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += n;
+    }
+}
+
+void EmulatorLine::onReadable()
+{
+    QByteArray bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+        if (n > 0) {
+            bytes.append(buffer, int(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN)
+            break;
+        const QString why =
+            n == 0 ? QStringLiteral("end of line") : QString::fromLocal8Bit(std::strerror(errno));
+        if (!bytes.isEmpty())
+            emit received(bytes);
+        close();
+        emit lost(why);
+        return;
+    }
+    if (!bytes.isEmpty())
+        emit received(bytes);
+}

@@ -1,0 +1,167 @@
+// Ticket dispenser emulator: answers the version query, keeps what it is sent, and writes the
+// NV pages it stores and the tickets it prints as PNG files.
+
+#include "devicestate.h"
+#include "emulatorline.h"
+#include "framedecoder.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <QTimer>
+
+using namespace devicemodel;
+
+namespace {
+
+// A frame cut off mid-way is given up after this much silence; the program writes each frame
+// whole, so a real gap inside one means bytes were lost.
+constexpr int kPartialFrameTimeoutMs = 1000;
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+void logLine(const QString &line)
+{
+    out() << line << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Drawing tickets needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ticketstation-emulator"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Ticket dispenser emulator. Prints \"PORT <path>\" with the line to connect "
+                       "to, logs every frame on standard output and writes nv_page_<k>.png for "
+                       "every stored NV page (k from 0), preview_<k>.png for the ticket that page "
+                       "gives with sample values, and print_<n>.png for every printed ticket "
+                       "(n from 1)."));
+    parser.addHelpOption();
+    const QCommandLineOption outOption(QStringLiteral("out"),
+                                       QStringLiteral("Folder for the PNG files (default: .)."),
+                                       QStringLiteral("DIR"), QStringLiteral("."));
+    const QCommandLineOption deviceOption(
+        QStringLiteral("device"),
+        QStringLiteral("Serve this serial device instead of a new pseudo-terminal."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption versionOption(
+        QStringLiteral("version"), QStringLiteral("Version text to answer (default: EMU-1.0)."),
+        QStringLiteral("TEXT"), QStringLiteral("EMU-1.0"));
+    const QCommandLineOption hangupOption(
+        QStringLiteral("hangup-after"),
+        QStringLiteral("Close the line after N frames and exit (fault injection)."),
+        QStringLiteral("N"));
+    parser.addOptions({outOption, deviceOption, versionOption, hangupOption});
+    parser.process(app);
+
+    const QDir outDir(parser.value(outOption));
+    if (!QDir().mkpath(outDir.absolutePath())) {
+        logLine(QStringLiteral("cannot create output folder %1").arg(outDir.absolutePath()));
+        return 2;
+    }
+    int hangupAfter = -1;
+    if (parser.isSet(hangupOption)) {
+        bool ok = false;
+        hangupAfter = parser.value(hangupOption).toInt(&ok);
+        if (!ok || hangupAfter < 0) {
+            logLine(QStringLiteral("--hangup-after needs a number of frames"));
+            return 2;
+        }
+    }
+
+    EmulatorLine line;
+    const bool opened =
+        parser.isSet(deviceOption) ? line.openDevice(parser.value(deviceOption)) : line.openPty();
+    if (!opened) {
+        logLine(QStringLiteral("cannot open the line: %1").arg(line.errorString()));
+        return 1;
+    }
+
+    DeviceState device(parser.value(versionOption));
+    FrameDecoder decoder;
+    int frames = 0;
+    int prints = 0;
+    QTimer partialTimer;
+    partialTimer.setSingleShot(true);
+    partialTimer.setInterval(kPartialFrameTimeoutMs);
+
+    auto savePng = [&](const QImage &image, const QString &name) {
+        const QString path = outDir.filePath(name);
+        if (image.save(path))
+            logLine(QStringLiteral("  wrote %1").arg(path));
+        else
+            logLine(QStringLiteral("  could not write %1").arg(path));
+    };
+
+    QObject::connect(&device, &DeviceState::reply, &line, &EmulatorLine::write);
+    QObject::connect(&device, &DeviceState::note,
+                     [](const QString &text) { logLine(QStringLiteral("  %1").arg(text)); });
+    QObject::connect(&device, &DeviceState::nvPagesStored, [&](const QList<QImage> &pages) {
+        for (int k = 0; k < pages.size(); ++k) {
+            savePng(pages.at(k), QStringLiteral("nv_page_%1.png").arg(k));
+            const QImage preview = device.previewTicket(k);
+            if (!preview.isNull())
+                savePng(preview, QStringLiteral("preview_%1.png").arg(k));
+        }
+    });
+    QObject::connect(&device, &DeviceState::ticketPrinted, [&](const QImage &ticket) {
+        savePng(ticket, QStringLiteral("print_%1.png").arg(++prints));
+    });
+    QObject::connect(&partialTimer, &QTimer::timeout, [&] {
+        const int dropped = decoder.discardPartial();
+        if (dropped > 0)
+            logLine(QStringLiteral("[reject] %1 bytes of an unfinished frame dropped after %2 ms "
+                                   "of silence")
+                        .arg(dropped)
+                        .arg(kPartialFrameTimeoutMs));
+    });
+    QObject::connect(&line, &EmulatorLine::received, [&](const QByteArray &bytes) {
+        for (const FrameDecoder::Event &event : decoder.feed(bytes)) {
+            if (event.isFault()) {
+                logLine(QStringLiteral("[reject] %1").arg(event.fault));
+                continue;
+            }
+            ++frames;
+            const Frame &frame = event.frame;
+            const QString what = device.handleFrame(frame);
+            logLine(QStringLiteral("[frame %1] %2 len %3: %4")
+                        .arg(frames)
+                        .arg(frameTypeName(frame.type))
+                        .arg(frame.len)
+                        .arg(what));
+            if (hangupAfter >= 0 && frames >= hangupAfter) {
+                logLine(QStringLiteral("hanging up after %1 frames").arg(frames));
+                line.close();
+                QCoreApplication::exit(0);
+                return;
+            }
+        }
+        if (decoder.pendingBytes() > 0)
+            partialTimer.start();
+        else
+            partialTimer.stop();
+    });
+    QObject::connect(&line, &EmulatorLine::lost, [](const QString &why) {
+        logLine(QStringLiteral("line lost: %1").arg(why));
+        QCoreApplication::exit(1);
+    });
+
+    logLine(QStringLiteral("PORT %1").arg(line.path()));
+    if (hangupAfter == 0) {
+        logLine(QStringLiteral("hanging up after 0 frames"));
+        line.close();
+        return 0;
+    }
+    return app.exec();
+}
