@@ -1,9 +1,63 @@
 #include "qttransparenttisp.h"
 
-QtTransparentTisp::QtTransparentTisp(bool, QWidget *parent) : QWidget(parent) {}
-QtTransparentTisp::~QtTransparentTisp() = default;
-void QtTransparentTisp::showTip(const QString &, QWidget *, int) {}
-QPoint QtTransparentTisp::screenTopLeft(QWidget *)
+#include <QDebug>
+#include <QLabel>
+#include <QPalette>
+#include <QTimer>
+
+QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWidget(parent)
 {
-    return {-1, -1};
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(360, 100);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::gray);
+    setPalette(pal);
+
+    textLabel = new QLabel(this);
+    textLabel->setStyleSheet(QStringLiteral("color : rgb(255, 255, 255)"));
+    textLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    textLabel->resize(360, 100);
+
+    setWindowOpacity(0.98);
+    if (deleteOnClose)
+        setAttribute(Qt::WA_DeleteOnClose);
+
+    hideTimer = new QTimer(this);
+    connect(hideTimer, &QTimer::timeout, this, [this] {
+        hideTimer->stop();
+        close();
+    });
+}
+
+QtTransparentTisp::~QtTransparentTisp()
+{
+    qDebug() << Q_FUNC_INFO << __FILE__ << "~QtTransparentTisp";
+}
+
+void QtTransparentTisp::showTip(const QString &text, QWidget *anchor, int milliseconds)
+{
+    if (anchor) {
+        const QPoint topLeft = screenTopLeft(anchor);
+        move(topLeft.x() + anchor->width() / 2 - width() / 2,
+             topLeft.y() + anchor->height() / 2 - height() / 2);
+    }
+    textLabel->setText(text);
+    show();
+    hideTimer->start(milliseconds);
+}
+
+QPoint QtTransparentTisp::screenTopLeft(QWidget *widget)
+{
+    if (!widget)
+        return {-1, -1};
+    QPoint pos;
+    QWidget *top = widget;
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        pos += w->pos();
+        top = w;
+    }
+    // The frame is taken to be as wide at the bottom as at the sides; what is left above is
+    // the title bar.
+    const int border = (top->frameSize().width() - top->size().width()) / 2;
+    return pos + QPoint(border, top->frameSize().height() - top->size().height() - border);
 }
