@@ -1,0 +1,280 @@
+#include "pagepixels.h"
+
+#include <QtTest>
+
+namespace {
+
+const QRgb kNumber = 0xFFE1DDFA;
+const QRgb kDateTime = 0xFFFADBC0;
+const QRgb kQueue = 0xFFFAC3C3;
+
+QImage whitePage(int height = 480)
+{
+    QImage image(kPaperDots, height, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    return image;
+}
+
+void paint(QImage &image, const QRect &rect, QRgb colour)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            image.setPixel(x, y, colour);
+}
+
+bool allWhite(const QImage &image, const QRect &rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixel(x, y) != 0xFFFFFFFF)
+                return false;
+    return true;
+}
+
+} // namespace
+
+class TestPagePixels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cropHeight_data();
+    void cropHeight();
+    void cropHeightOfNullCanvas();
+
+    void colourRun_data();
+    void colourRun();
+    void colourOneUnitOffDoesNotMatch_data();
+    void colourOneUnitOffDoesNotMatch();
+    void firstRunOfTwoIsFound();
+    void glyphInsideRunDoesNotShortenIt();
+
+    void blockRectByFlag_data();
+    void blockRectByFlag();
+    void unknownFlagFindsNothing();
+
+    void clearRect();
+    void clearRectLeavesNullAndInvalidAlone();
+    void clearRectIsClippedToImage();
+
+    void downloadImageClearsEveryBlock();
+    void downloadImageKeepsSecondRunColoured();
+    void downloadImageOfPageWithoutBlocksIsUnchanged();
+};
+
+void TestPagePixels::cropHeight_data()
+{
+    QTest::addColumn<int>("canvasHeight");
+    QTest::addColumn<QList<int>>("inkRows");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("blank page") << 480 << QList<int>{} << 30;
+    QTest::newRow("ink only in row 0") << 480 << QList<int>{0} << 30;
+    QTest::newRow("ink in row 1") << 480 << QList<int>{1} << 31;
+    QTest::newRow("lowest ink row 100") << 480 << QList<int>{5, 40, 100} << 130;
+    QTest::newRow("ink in row 470 capped at canvas") << 480 << QList<int>{470} << 480;
+    QTest::newRow("ink in last row") << 480 << QList<int>{479} << 480;
+    QTest::newRow("canvas lower than the margin") << 20 << QList<int>{} << 20;
+}
+
+void TestPagePixels::cropHeight()
+{
+    QFETCH(int, canvasHeight);
+    QFETCH(QList<int>, inkRows);
+    QFETCH(int, expected);
+
+    QImage canvas = whitePage(canvasHeight);
+    // Ink at the right edge: the scan must look at every column, not just the first.
+    for (int row : inkRows)
+        canvas.setPixel(kPaperDots - 1, row, qRgb(254, 255, 255));
+    QCOMPARE(pageCropHeight(canvas), expected);
+}
+
+void TestPagePixels::cropHeightOfNullCanvas()
+{
+    QCOMPARE(pageCropHeight(QImage()), 0);
+}
+
+void TestPagePixels::colourRun_data()
+{
+    QTest::addColumn<QRect>("painted");
+    QTest::addColumn<QRect>("expected");
+
+    QTest::newRow("inside the page") << QRect(100, 50, 60, 30) << QRect(100, 50, 60, 30);
+    QTest::newRow("top left corner") << QRect(0, 0, 5, 7) << QRect(0, 0, 5, 7);
+    QTest::newRow("reaches the right edge") << QRect(300, 10, 84, 20) << QRect(300, 10, 84, 20);
+    QTest::newRow("reaches the bottom edge") << QRect(10, 450, 30, 30) << QRect(10, 450, 30, 30);
+    QTest::newRow("single pixel") << QRect(383, 479, 1, 1) << QRect(383, 479, 1, 1);
+}
+
+void TestPagePixels::colourRun()
+{
+    QFETCH(QRect, painted);
+    QFETCH(QRect, expected);
+
+    QImage page = whitePage();
+    paint(page, painted, kNumber);
+    QCOMPARE(findColourRun(page, kNumber), expected);
+    QCOMPARE(findColourRun(page, kQueue), QRect());
+}
+
+void TestPagePixels::colourOneUnitOffDoesNotMatch_data()
+{
+    QTest::addColumn<QRgb>("near");
+    QTest::newRow("red + 1") << qRgb(0xE2, 0xDD, 0xFA);
+    QTest::newRow("green - 1") << qRgb(0xE1, 0xDC, 0xFA);
+    QTest::newRow("blue - 1") << qRgb(0xE1, 0xDD, 0xF9);
+}
+
+void TestPagePixels::colourOneUnitOffDoesNotMatch()
+{
+    QFETCH(QRgb, near);
+
+    QImage page = whitePage();
+    // A blended edge one unit off surrounds the true run and must not widen it.
+    paint(page, QRect(99, 49, 62, 32), near);
+    paint(page, QRect(100, 50, 60, 30), kNumber);
+    QCOMPARE(findColourRun(page, kNumber), QRect(100, 50, 60, 30));
+
+    QImage onlyNear = whitePage();
+    paint(onlyNear, QRect(10, 10, 20, 20), near);
+    QCOMPARE(findColourRun(onlyNear, kNumber), QRect());
+}
+
+void TestPagePixels::firstRunOfTwoIsFound()
+{
+    QImage page = whitePage();
+    paint(page, QRect(10, 50, 40, 10), kNumber);
+    paint(page, QRect(200, 20, 30, 5), kNumber);
+    QCOMPARE(findColourRun(page, kNumber), QRect(200, 20, 30, 5));
+
+    QImage sameRow = whitePage();
+    paint(sameRow, QRect(200, 20, 30, 5), kNumber);
+    paint(sameRow, QRect(50, 20, 10, 8), kNumber);
+    QCOMPARE(findColourRun(sameRow, kNumber), QRect(50, 20, 10, 8));
+}
+
+void TestPagePixels::glyphInsideRunDoesNotShortenIt()
+{
+    QImage page = whitePage();
+    paint(page, QRect(100, 50, 60, 30), kNumber);
+    paint(page, QRect(110, 55, 20, 20), qRgb(0, 0, 0));
+    QCOMPARE(findColourRun(page, kNumber), QRect(100, 50, 60, 30));
+
+    // Only the start row and column are measured.
+    paint(page, QRect(100, 70, 1, 1), qRgb(0, 0, 0));
+    paint(page, QRect(140, 50, 1, 1), qRgb(0, 0, 0));
+    QCOMPARE(findColourRun(page, kNumber), QRect(100, 50, 40, 20));
+}
+
+void TestPagePixels::blockRectByFlag_data()
+{
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("ticket number") << BLOCK_NUMBER << QRect(100, 50, 60, 30);
+    QTest::newRow("date and time") << BLOCK_DATETIME << QRect(20, 200, 216, 20);
+    QTest::newRow("queue count") << BLOCK_QUEUE << QRect(300, 120, 36, 24);
+}
+
+void TestPagePixels::blockRectByFlag()
+{
+    QFETCH(int, flag);
+    QFETCH(QRect, expected);
+
+    QImage page = whitePage();
+    paint(page, QRect(100, 50, 60, 30), kNumber);
+    paint(page, QRect(20, 200, 216, 20), kDateTime);
+    paint(page, QRect(300, 120, 36, 24), kQueue);
+    QCOMPARE(findBlockRectIn(page, flag), expected);
+}
+
+void TestPagePixels::unknownFlagFindsNothing()
+{
+    QImage page = whitePage();
+    page.fill(Qt::black);
+    QCOMPARE(findBlockRectIn(page, 0), QRect());
+    QCOMPARE(findBlockRectIn(page, 4), QRect());
+    QCOMPARE(findBlockRectIn(QImage(), BLOCK_NUMBER), QRect());
+}
+
+void TestPagePixels::clearRect()
+{
+    QImage page = whitePage(100);
+    page.fill(Qt::black);
+    ClearRect(page, QRect(10, 20, 30, 40));
+    QVERIFY(allWhite(page, QRect(10, 20, 30, 40)));
+    QCOMPARE(page.pixel(9, 20), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(40, 20), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(10, 19), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(10, 60), qRgb(0, 0, 0));
+    QCOMPARE(page.format(), QImage::Format_RGB888);
+}
+
+void TestPagePixels::clearRectLeavesNullAndInvalidAlone()
+{
+    QImage null;
+    ClearRect(null, QRect(0, 0, 10, 10));
+    QVERIFY(null.isNull());
+
+    QImage page = whitePage(10);
+    page.fill(Qt::black);
+    const QImage before = page.copy();
+    ClearRect(page, QRect());
+    QCOMPARE(page, before);
+}
+
+void TestPagePixels::clearRectIsClippedToImage()
+{
+    QImage page = whitePage(50);
+    page.fill(Qt::black);
+    ClearRect(page, QRect(370, 40, 100, 100));
+    QVERIFY(allWhite(page, QRect(370, 40, 14, 10)));
+    QCOMPARE(page.pixel(369, 49), qRgb(0, 0, 0));
+}
+
+void TestPagePixels::downloadImageClearsEveryBlock()
+{
+    QImage page = whitePage();
+    paint(page, QRect(0, 0, 384, 10), qRgb(0, 0, 0));
+    paint(page, QRect(100, 50, 60, 30), kNumber);
+    paint(page, QRect(110, 55, 20, 20), qRgb(0, 0, 0)); // sample text on the block
+    paint(page, QRect(20, 200, 216, 20), kDateTime);
+    paint(page, QRect(300, 120, 84, 24), kQueue);
+    const QImage original = page.copy();
+
+    const QImage image = downloadImageOf(page);
+    QCOMPARE(page, original);
+    QCOMPARE(image.size(), page.size());
+    QCOMPARE(image.format(), QImage::Format_RGB888);
+    QVERIFY(allWhite(image, QRect(100, 50, 60, 30)));
+    QVERIFY(allWhite(image, QRect(20, 200, 216, 20)));
+    QVERIFY(allWhite(image, QRect(300, 120, 84, 24)));
+
+    QImage expected = original;
+    paint(expected, QRect(100, 50, 60, 30), 0xFFFFFFFF);
+    paint(expected, QRect(20, 200, 216, 20), 0xFFFFFFFF);
+    paint(expected, QRect(300, 120, 84, 24), 0xFFFFFFFF);
+    QCOMPARE(image, expected);
+}
+
+void TestPagePixels::downloadImageKeepsSecondRunColoured()
+{
+    QImage page = whitePage();
+    paint(page, QRect(100, 50, 60, 30), kNumber);
+    paint(page, QRect(100, 300, 60, 30), kNumber);
+    const QImage image = downloadImageOf(page);
+    QVERIFY(allWhite(image, QRect(100, 50, 60, 30)));
+    QCOMPARE(image.pixel(100, 300), kNumber);
+    QCOMPARE(image.pixel(159, 329), kNumber);
+}
+
+void TestPagePixels::downloadImageOfPageWithoutBlocksIsUnchanged()
+{
+    QImage page = whitePage(130);
+    paint(page, QRect(5, 5, 200, 100), qRgb(10, 20, 30));
+    QCOMPARE(downloadImageOf(page), page);
+    QVERIFY(downloadImageOf(QImage()).isNull());
+}
+
+QTEST_APPLESS_MAIN(TestPagePixels)
+#include "tst_pagepixels.moc"
