@@ -4,7 +4,8 @@
 #include <QList>
 #include <QtGlobal>
 
-enum PacketType : qint32 {
+enum PacketType : qint32
+{
     PACKET_SYSTEM_CONFIG = 18,
     PACKET_TICKET_SET = 19,
     PACKET_TIME_SET = 20,

@@ -44,10 +44,15 @@ private slots:
     void onSendDat();
 
 private:
+    bool deviceGone(QSerialPort::SerialPortError error) const;
+    void closeLostDevice();
+
     QTimer m_sendTimer;
     QTimer m_findTimer;
     QTimer m_receiveTimer;
     QList<QByteArray> m_sendList;
     QSerialPort m_serialPort;
     int m_sendTotal = 0;
+    // Counts successful opens, so a late device-lost report cannot close a newer session.
+    int m_openCount = 0;
 };
