@@ -1,8 +1,11 @@
 #include "nvimage.h"
 
 #include "datapacket.h"
+#include "pagepixels.h"
+#include "ticketprintdata.h"
 
 #include <algorithm>
+#include <cstring>
 
 QByteArray nvPageData(const QImage &image, QImage *sentDots)
 {
@@ -47,4 +50,38 @@ QByteArray nvPageData(const QImage &image, QImage *sentDots)
         }
     }
     return out;
+}
+
+QByteArray layoutTable(const QList<QImage> &pages)
+{
+    QByteArray table(kLayoutTableSize, '\0');
+    const int count = qMin(pages.size(), kLayoutTableEntries);
+    for (int i = 0; i < count; ++i) {
+        const QImage &page = pages.at(i);
+        char *entry = table.data() + kLayoutEntrySize * i;
+        entry[0] = 0x66;
+        for (BLOCK_FLAG flag : {BLOCK_NUMBER, BLOCK_DATETIME, BLOCK_QUEUE}) {
+            _ticketContext ctx{};
+            fillBlockRecord(ctx, flag, findBlockRectIn(page, flag));
+            std::memcpy(entry + 1 + 6 * (flag - 1), &ctx, sizeof ctx);
+        }
+        entry[19] = char(page.height() & 0xFF);
+        entry[20] = char((page.height() >> 8) & 0xFF);
+    }
+    return table;
+}
+
+QByteArray nvImageCommand(const QList<QImage> &images, QList<QImage> *sentDots)
+{
+    QByteArray command("\x1C\x71", 2);
+    command.append(char(images.size() & 0xFF));
+    if (sentDots)
+        sentDots->clear();
+    for (const QImage &image : images) {
+        QImage dots;
+        command.append(nvPageData(image, sentDots ? &dots : nullptr));
+        if (sentDots)
+            sentDots->append(dots);
+    }
+    return command;
 }
