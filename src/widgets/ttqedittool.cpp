@@ -32,6 +32,8 @@ const char *const dateTimeBlockHtml =
 
 const int largestOfferedPointSize = 36;
 const int defaultLineHeight = 10;
+// Far beyond any ticket picture; a damaged or forged header could otherwise demand gigabytes.
+const int largestPictureSide = 16384;
 
 } // namespace
 
@@ -105,6 +107,12 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
         return false;
     }
     QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.width() > largestPictureSide || size.height() > largestPictureSide) {
+        if (errorString)
+            *errorString = tr("图片尺寸 %1×%2 过大").arg(size.width()).arg(size.height());
+        return false;
+    }
     const QImage image = reader.read();
     if (image.isNull()) {
         if (errorString)
