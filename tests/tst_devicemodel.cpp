@@ -1,0 +1,538 @@
+#include "devicestate.h"
+#include "framedecoder.h"
+#include "nvimage.h"
+#include "printerparser.h"
+#include "ticketdrawing.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace devicemodel;
+
+namespace {
+
+QByteArray le32(qint32 v)
+{
+    QByteArray out;
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(char((quint32(v) >> shift) & 0xFF));
+    return out;
+}
+
+QByteArray le16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
+}
+
+QByteArray frame(qint32 type, qint32 len, const QByteArray &payload = {})
+{
+    return le32(type) + le32(len) + payload;
+}
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// The frames of one chunked write: at most 1024 payload bytes each.
+QList<QByteArray> chunks(qint32 type, const QByteArray &data)
+{
+    QList<QByteArray> out;
+    for (int i = 0; i < data.size(); i += 1024)
+        out << frame(type, qMin(1024, data.size() - i), data.mid(i, 1024));
+    return out;
+}
+
+QList<Frame> framesOf(const QList<FrameDecoder::Event> &events, QStringList *faults = nullptr)
+{
+    QList<Frame> frames;
+    for (const FrameDecoder::Event &event : events) {
+        if (event.isFault()) {
+            if (faults)
+                *faults << event.fault;
+        } else {
+            frames << event.frame;
+        }
+    }
+    return frames;
+}
+
+QImage randomPage(int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(384, height, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < 384; ++x)
+            if (random.bounded(4) == 0)
+                image.setPixel(x, y, qRgb(0, 0, 0));
+    return image;
+}
+
+// Whether two pictures show the same dots (white paper, anything else ink).
+bool sameDots(const QImage &a, const QImage &b, int rows)
+{
+    if (a.width() != b.width() || a.height() < rows || b.height() < rows)
+        return false;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) == 0xFFFFFFFF) != (b.pixel(x, y) == 0xFFFFFFFF))
+                return false;
+    return true;
+}
+
+const QByteArray kTestPageStart = hex("1a5b01000000008001ff0300");
+const QByteArray kTestPageEnd = hex("1a5d001a4f00");
+
+QByteArray pageImageCommand(int t)
+{
+    return hex("1a760100000000500050000000") + le16(t);
+}
+
+QByteArray textCommand(int x, int y, int font, const QByteArray &utf8)
+{
+    return hex("1a5401") + le16(x) + le16(y) + hex("006000") + QByteArray(1, char(font)) + utf8 +
+           QByteArray(1, '\0');
+}
+
+} // namespace
+
+class TestDeviceModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodesWholeFrames_data();
+    void decodesWholeFrames();
+    void decodesFramesSplitAcrossReads_data();
+    void decodesFramesSplitAcrossReads();
+    void rejectsBadHeaders_data();
+    void rejectsBadHeaders();
+    void resynchronisesAfterGarbage();
+    void dropsUnfinishedFrame();
+
+    void decodesTestPageCommands();
+    void decodesCommandsSplitAnywhere();
+    void nvImagesAcrossChunks_data();
+    void nvImagesAcrossChunks();
+    void refusesAbsurdNvSizes_data();
+    void refusesAbsurdNvSizes();
+    void skipsToNextJobAfterFault();
+    void refusesEndlessText();
+
+    void answersVersionQuery();
+    void setsClock();
+    void rejectsClockThatIsNotBcd();
+    void storesSettings();
+    void storesLayoutTable();
+    void layoutTableVoidsUnfinishedImages();
+    void printsTestPage();
+    void textCellsFollowFontCode_data();
+    void textCellsFollowFontCode();
+    void previewPlacesSampleTexts();
+};
+
+void TestDeviceModel::decodesWholeFrames_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("len");
+    QTest::addColumn<int>("payloadSize");
+    QTest::newRow("version query") << hex("15000000ffffffff") << 21 << -1 << 0;
+    QTest::newRow("clock") << hex("14000000ffffffff07050905150324") << 20 << -1 << 7;
+    QTest::newRow("settings") << frame(18, -1, QByteArray(32, '\1')) << 18 << -1 << 32;
+    QTest::newRow("layout table") << frame(19, 126, QByteArray(126, '\0')) << 19 << 126 << 126;
+    QTest::newRow("full print chunk")
+        << frame(22, 1024, QByteArray(1024, 'x')) << 22 << 1024 << 1024;
+    QTest::newRow("one-byte print chunk") << frame(22, 1, "\x1b") << 22 << 1 << 1;
+}
+
+void TestDeviceModel::decodesWholeFrames()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, type);
+    QFETCH(int, len);
+    QFETCH(int, payloadSize);
+    FrameDecoder decoder;
+    const QList<FrameDecoder::Event> events = decoder.feed(bytes);
+    QCOMPARE(events.size(), 1);
+    QVERIFY(!events.first().isFault());
+    QCOMPARE(events.first().frame.type, type);
+    QCOMPARE(events.first().frame.len, len);
+    QCOMPARE(events.first().frame.payload, bytes.mid(8));
+    QCOMPARE(events.first().frame.payload.size(), payloadSize);
+    QCOMPARE(decoder.pendingBytes(), 0);
+}
+
+void TestDeviceModel::decodesFramesSplitAcrossReads_data()
+{
+    QTest::addColumn<int>("piece");
+    QTest::newRow("byte by byte") << 1;
+    QTest::newRow("3 bytes") << 3;
+    QTest::newRow("7 bytes, header split") << 7;
+    QTest::newRow("9 bytes") << 9;
+    QTest::newRow("1000 bytes") << 1000;
+}
+
+void TestDeviceModel::decodesFramesSplitAcrossReads()
+{
+    QFETCH(int, piece);
+    const QByteArray stream = frame(21, -1) + frame(20, -1, hex("07050905150324")) +
+                              frame(22, 600, QByteArray(600, '\7')) +
+                              frame(18, -1, QByteArray(32, '\2')) + frame(22, 2, "\x1b\x40");
+    FrameDecoder decoder;
+    QList<FrameDecoder::Event> events;
+    for (int i = 0; i < stream.size(); i += piece)
+        events << decoder.feed(stream.mid(i, piece));
+    QStringList faults;
+    const QList<Frame> frames = framesOf(events, &faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    QCOMPARE(frames.size(), 5);
+    QCOMPARE(frames.at(0).type, 21);
+    QCOMPARE(frames.at(1).payload, hex("07050905150324"));
+    QCOMPARE(frames.at(2).payload, QByteArray(600, '\7'));
+    QCOMPARE(frames.at(3).type, 18);
+    QCOMPARE(frames.at(4).payload, QByteArray("\x1b\x40"));
+}
+
+void TestDeviceModel::rejectsBadHeaders_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("unknown type") << frame(23, 4);
+    QTest::newRow("type zero") << frame(0, 0);
+    QTest::newRow("print chunk of length 0") << frame(22, 0);
+    QTest::newRow("print chunk longer than 1024") << frame(22, 1025);
+    QTest::newRow("print data as single frame") << frame(22, -1);
+    QTest::newRow("negative length") << frame(19, -5);
+    QTest::newRow("version query with a length") << frame(21, 0);
+    QTest::newRow("clock with a length") << frame(20, 7);
+}
+
+void TestDeviceModel::rejectsBadHeaders()
+{
+    QFETCH(QByteArray, header);
+    FrameDecoder decoder;
+    QStringList faults;
+    const QList<Frame> frames = framesOf(decoder.feed(header + frame(21, -1)), &faults);
+    QVERIFY(!faults.isEmpty());
+    QVERIFY(faults.first().contains("resynchronising"));
+    // The good frame behind the bad header still gets through.
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.first().type, 21);
+}
+
+void TestDeviceModel::resynchronisesAfterGarbage()
+{
+    FrameDecoder decoder;
+    QStringList faults;
+    QList<FrameDecoder::Event> events = decoder.feed("line noise!" + frame(21, -1));
+    events << decoder.feed(QByteArray(3, '\xAA'));
+    events << decoder.feed(frame(22, 2, "\x1b\x40"));
+    const QList<Frame> frames = framesOf(events, &faults);
+    QCOMPARE(frames.size(), 2);
+    QCOMPARE(frames.at(0).type, 21);
+    QCOMPARE(frames.at(1).payload, QByteArray("\x1b\x40"));
+    // Each run of garbage is reported once when met and once when left behind.
+    QCOMPARE(faults.size(), 4);
+    QVERIFY(faults.at(1).contains("11 bytes"));
+    QVERIFY(faults.at(3).contains("3 bytes"));
+}
+
+void TestDeviceModel::dropsUnfinishedFrame()
+{
+    FrameDecoder decoder;
+    QVERIFY(decoder.feed(frame(22, 100, QByteArray(40, 'a'))).isEmpty());
+    QCOMPARE(decoder.pendingBytes(), 48);
+    QCOMPARE(decoder.discardPartial(), 48);
+    const QList<Frame> frames = framesOf(decoder.feed(frame(21, -1)));
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.first().type, 21);
+}
+
+void TestDeviceModel::decodesTestPageCommands()
+{
+    PrinterParser parser;
+    const QByteArray page = kTestPageStart + pageImageCommand(2) +
+                            textCommand(96, 55, 0x12, "001") +
+                            textCommand(10, -7, 0x22, "\xe5\x8f\xb7") + kTestPageEnd;
+    const QList<PrinterCommand> commands = parser.feed(hex("1b40") + page);
+    QCOMPARE(commands.size(), 7);
+    QCOMPARE(commands.at(0).kind, PrinterCommand::Reset);
+    QCOMPARE(commands.at(1).kind, PrinterCommand::PageStart);
+    QCOMPARE(commands.at(1).values, QVector<int>({0, 0, 384, 1023, 0}));
+    QCOMPARE(commands.at(2).kind, PrinterCommand::PageImage);
+    QCOMPARE(commands.at(2).values, QVector<int>({0, 0, 80, 80, 0, 2}));
+    QCOMPARE(commands.at(3).kind, PrinterCommand::Text);
+    QCOMPARE(commands.at(3).x, 96);
+    QCOMPARE(commands.at(3).y, 55);
+    QCOMPARE(commands.at(3).fontCode, 0x12);
+    QCOMPARE(commands.at(3).text, QStringLiteral("001"));
+    QCOMPARE(commands.at(4).y, -7);
+    QCOMPARE(commands.at(4).text, QStringLiteral("号"));
+    QCOMPARE(commands.at(5).kind, PrinterCommand::PageEnd);
+    QCOMPARE(commands.at(6).kind, PrinterCommand::Print);
+    QVERIFY(!parser.busy());
+}
+
+void TestDeviceModel::decodesCommandsSplitAnywhere()
+{
+    const QByteArray page =
+        kTestPageStart + pageImageCommand(0) + textCommand(96, 55, 0x12, "001") + kTestPageEnd;
+    for (int cut = 1; cut < page.size(); ++cut) {
+        PrinterParser parser;
+        QList<PrinterCommand> commands = parser.feed(page.left(cut));
+        commands << parser.feed(page.mid(cut));
+        QCOMPARE(commands.size(), 5);
+        QCOMPARE(commands.at(2).text, QStringLiteral("001"));
+        QCOMPARE(commands.at(4).kind, PrinterCommand::Print);
+    }
+}
+
+void TestDeviceModel::nvImagesAcrossChunks_data()
+{
+    QTest::addColumn<int>("chunkSize");
+    QTest::newRow("1024-byte chunks") << 1024;
+    QTest::newRow("333-byte chunks") << 333;
+    QTest::newRow("single bytes") << 1;
+}
+
+void TestDeviceModel::nvImagesAcrossChunks()
+{
+    QFETCH(int, chunkSize);
+    const QImage first = randomPage(64, 1);
+    const QImage second = randomPage(131, 2);
+    const QByteArray command = nvImageCommand({first, second});
+    PrinterParser parser;
+    QList<PrinterCommand> commands;
+    for (int i = 0; i < command.size(); i += chunkSize) {
+        commands << parser.feed(command.mid(i, chunkSize));
+        if (i + chunkSize < command.size())
+            QVERIFY(parser.busy());
+    }
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands.first().kind, PrinterCommand::DefineNvImages);
+    const QList<QImage> images = commands.first().images;
+    QCOMPARE(images.size(), 2);
+    QCOMPARE(images.at(0).size(), QSize(384, 64));
+    QCOMPARE(images.at(1).size(), QSize(384, 128));
+    QVERIFY(sameDots(images.at(0), first, 64));
+    QVERIFY(sameDots(images.at(1), second, 128));
+    QVERIFY(!parser.busy());
+}
+
+void TestDeviceModel::refusesAbsurdNvSizes_data()
+{
+    QTest::addColumn<int>("xBytes");
+    QTest::addColumn<int>("bands");
+    QTest::newRow("no width") << 0 << 10;
+    QTest::newRow("wider than the paper") << 49 << 10;
+    QTest::newRow("X 65535") << 0xFFFF << 10;
+    QTest::newRow("Y 65535") << 48 << 0xFFFF;
+    QTest::newRow("Y·8 above 65535") << 48 << 8192;
+}
+
+void TestDeviceModel::refusesAbsurdNvSizes()
+{
+    QFETCH(int, xBytes);
+    QFETCH(int, bands);
+    PrinterParser parser;
+    const QList<PrinterCommand> commands =
+        parser.feed(hex("1c7101") + le16(xBytes) + le16(bands) + QByteArray(100, '\xFF'));
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands.first().kind, PrinterCommand::Fault);
+    QVERIFY(commands.first().fault.contains("absurd size"));
+    QVERIFY(!parser.busy());
+    QVERIFY(parser.skipped() > 0);
+}
+
+void TestDeviceModel::skipsToNextJobAfterFault()
+{
+    PrinterParser parser;
+    QCOMPARE(parser.feed(hex("1c7101") + le16(200) + le16(3)).first().kind, PrinterCommand::Fault);
+    // The rest of the refused image is skipped however it looks...
+    QVERIFY(parser.feed(QByteArray(1024, '\x1a')).isEmpty());
+    QVERIFY(parser.feed(hex("1a5d00")).isEmpty());
+    // ...until a chunk that starts a new job.
+    const QList<PrinterCommand> commands = parser.feed(hex("1b40"));
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands.first().kind, PrinterCommand::Reset);
+    QCOMPARE(parser.skipped(), 0);
+}
+
+void TestDeviceModel::refusesEndlessText()
+{
+    PrinterParser parser;
+    QVERIFY(parser.feed(hex("1a5401") + le16(0) + le16(0) + hex("00600011")).isEmpty());
+    QVERIFY(parser.feed(QByteArray(300, 'a')).isEmpty());
+    const QList<PrinterCommand> commands = parser.feed(QByteArray(300, 'a'));
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands.first().kind, PrinterCommand::Fault);
+}
+
+void TestDeviceModel::answersVersionQuery()
+{
+    DeviceState device("EMU-1.0");
+    QSignalSpy replies(&device, &DeviceState::reply);
+    device.handleFrame({21, -1, {}});
+    QCOMPARE(replies.size(), 1);
+    QCOMPARE(replies.first().first().toByteArray(), QByteArray("#VERSION:EMU-1.0"));
+}
+
+void TestDeviceModel::setsClock()
+{
+    DeviceState device("x");
+    const QString line = device.handleFrame({20, -1, hex("07050905150324")});
+    QVERIFY(line.contains("2024-03-15 09:05:07"));
+    QVERIFY(device.hasClock());
+    const QDateTime clock = device.clock();
+    QVERIFY(clock >= QDateTime(QDate(2024, 3, 15), QTime(9, 5, 7)));
+    QVERIFY(clock < QDateTime(QDate(2024, 3, 15), QTime(9, 6, 7)));
+}
+
+void TestDeviceModel::rejectsClockThatIsNotBcd()
+{
+    DeviceState device("x");
+    const QString line = device.handleFrame({20, -1, hex("0a05090515032a")});
+    QVERIFY(line.startsWith("REJECTED"));
+    QVERIFY(!device.hasClock());
+}
+
+void TestDeviceModel::storesSettings()
+{
+    DeviceState device("x");
+    device.handleFrame(
+        {18, -1, hex("0c080301010000000a000000140000001e00000028000000320000003c000000")});
+    QVERIFY(device.hasSystemConfig());
+    const SystemConfig config = device.systemConfig();
+    QCOMPARE(config.network, 12);
+    QCOMPARE(config.clearHourBcd, 0x08);
+    QCOMPARE(config.ticketingInterval, 3);
+    QVERIFY(config.limitEnabled);
+    QCOMPARE(config.numberFormat, 1);
+    QCOMPARE(config.limits[0], 10);
+    QCOMPARE(config.limits[5], 60);
+}
+
+void TestDeviceModel::storesLayoutTable()
+{
+    DeviceState device("x");
+    const QByteArray table = hex("6664003800120100000000000000000000000082") + QByteArray(1, '\0') +
+                             QByteArray(105, '\0');
+    QCOMPARE(table.size(), 126);
+    device.handleFrame({19, 126, table});
+    const QList<LayoutEntry> layout = device.layoutTable();
+    QCOMPARE(layout.size(), 6);
+    QVERIFY(layout.at(0).present);
+    QCOMPARE(layout.at(0).height, 130);
+    QCOMPARE(layout.at(0).blocks[0].x, 100);
+    QCOMPARE(layout.at(0).blocks[0].y, 56);
+    QCOMPARE(layout.at(0).blocks[0].fontCode, 0x12);
+    QCOMPARE(layout.at(0).blocks[0].blockType, 1);
+    QCOMPARE(layout.at(0).blocks[1].blockType, 0);
+    QVERIFY(!layout.at(1).present);
+
+    QVERIFY(device.handleFrame({19, 100, QByteArray(100, '\0')}).startsWith("REJECTED"));
+    QCOMPARE(device.layoutTable().at(0).height, 130);
+}
+
+void TestDeviceModel::layoutTableVoidsUnfinishedImages()
+{
+    DeviceState device("x");
+    QSignalSpy stored(&device, &DeviceState::nvPagesStored);
+    const QByteArray command = nvImageCommand({randomPage(40, 3)});
+    device.handleFrame({22, 1024, command.left(1024)});
+    // A new download starts before the first finished.
+    device.handleFrame({19, 126, QByteArray(126, '\0')});
+    device.handleFrame({22, 2, hex("1b40")});
+    for (const QByteArray &chunk : chunks(22, command))
+        device.handleFrame({22, chunk.size() - 8, chunk.mid(8)});
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(device.nvPages().size(), 1);
+    QVERIFY(sameDots(device.nvPages().first(), randomPage(40, 3), 40));
+}
+
+void TestDeviceModel::printsTestPage()
+{
+    DeviceState device("x");
+    QSignalSpy printed(&device, &DeviceState::ticketPrinted);
+    QImage stored(384, 48, QImage::Format_RGB888);
+    stored.fill(Qt::white);
+    for (int x = 0; x < 384; ++x)
+        stored.setPixel(x, 47, qRgb(0, 0, 0));
+    for (const QByteArray &chunk : chunks(22, nvImageCommand({randomPage(16, 4), stored})))
+        device.handleFrame({22, chunk.size() - 8, chunk.mid(8)});
+    QCOMPARE(device.nvPages().size(), 2);
+
+    const TextPlacement text{96, 10, 0x12, "001"};
+    device.handleFrame(
+        {22, -1,
+         kTestPageStart + pageImageCommand(1) + textCommand(96, 10, 0x12, "001") + kTestPageEnd});
+    QCOMPARE(printed.size(), 1);
+    const QImage ticket = printed.first().first().value<QImage>();
+    QCOMPARE(ticket.width(), 384);
+    QCOMPARE(ticket.height(), 48);
+    const QRect cells = textRect(text);
+    QCOMPARE(cells, QRect(96, 10, 72, 20));
+    // Outside the text the ticket is the stored page; inside, the text left ink.
+    int inkInCells = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 384; ++x) {
+            const bool ink = ticket.pixel(x, y) != 0xFFFFFFFF;
+            if (cells.contains(x, y))
+                inkInCells += ink;
+            else
+                QCOMPARE(ink, stored.pixel(x, y) != 0xFFFFFFFF);
+        }
+    }
+    QVERIFY(inkInCells > 0);
+}
+
+void TestDeviceModel::textCellsFollowFontCode_data()
+{
+    QTest::addColumn<int>("fontCode");
+    QTest::addColumn<QSize>("cell");
+    QTest::newRow("0x11") << 0x11 << QSize(12, 20);
+    QTest::newRow("0x12") << 0x12 << QSize(24, 20);
+    QTest::newRow("0x22") << 0x22 << QSize(36, 44);
+    QTest::newRow("unknown code prints smallest") << 0x05 << QSize(12, 20);
+}
+
+void TestDeviceModel::textCellsFollowFontCode()
+{
+    QFETCH(int, fontCode);
+    QFETCH(QSize, cell);
+    QCOMPARE(fontCell(fontCode), cell);
+    QCOMPARE(textRect({5, -3, fontCode, "abcd"}), QRect(5, -3, 4 * cell.width(), cell.height()));
+}
+
+void TestDeviceModel::previewPlacesSampleTexts()
+{
+    QImage page(384, 100, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    const QDateTime now(QDate(2022, 7, 17), QTime(18, 6, 1));
+    QCOMPARE(sampleText(2, now), QStringLiteral("7-17-2022 18:06:01"));
+    const QList<BlockRecord> records{{100, 10, 0x12, 1}, {0, 0, 0, 0}, {20, 60, 0x11, 3}};
+    const QImage preview = drawTicketPreview(page, records, now);
+    QCOMPARE(preview.size(), QSize(384, 100));
+    const QRect number = textRect({100, 10, 0x12, "0001"});
+    const QRect queue = textRect({20, 60, 0x11, "02"});
+    int inNumber = 0;
+    int inQueue = 0;
+    for (int y = 0; y < preview.height(); ++y) {
+        for (int x = 0; x < preview.width(); ++x) {
+            const bool ink = preview.pixel(x, y) != 0xFFFFFFFF;
+            if (number.contains(x, y))
+                inNumber += ink;
+            else if (queue.contains(x, y))
+                inQueue += ink;
+            else
+                QVERIFY2(!ink, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(inNumber > 0);
+    QVERIFY(inQueue > 0);
+}
+
+QTEST_MAIN(TestDeviceModel)
+#include "tst_devicemodel.moc"
