@@ -75,6 +75,7 @@ private slots:
     void pageEditorIndices();
     void pageEditorWithoutTabs();
     void windowGeometry();
+    void pagesTakeTheSpareHeight();
     void settingsTabs();
     void settingsWidgetRanges();
     void numberFormatItems();
@@ -328,6 +329,19 @@ void TestTicketStation::windowGeometry()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->resize(800, 300);
     QTRY_COMPARE(window->size(), QSize(500, 720));
+}
+
+void TestTicketStation::pagesTakeTheSpareHeight()
+{
+    createWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *tabSet = child<QTabWidget>("tabSet");
+    QTRY_COMPARE(tabSet->height(), tabSet->sizeHint().height());
+    window->resize(500, 1000);
+    QTRY_COMPARE(window->height(), 1000);
+    QCOMPARE(tabSet->height(), tabSet->sizeHint().height());
+    QVERIFY(pages()->height() > tabSet->height());
 }
 
 void TestTicketStation::settingsTabs()
