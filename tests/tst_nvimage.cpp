@@ -1,5 +1,6 @@
 #include "datapacket.h"
 #include "nvimage.h"
+#include "nvreference.h"
 #include "pagepixels.h"
 
 #include <QRandomGenerator>
@@ -22,26 +23,6 @@ void paint(QImage &image, const QRect &rect, QRgb colour)
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
             image.setPixel(x, y, colour);
-}
-
-// The encoding written out step by step, pixel by pixel, as a reference.
-QByteArray referencePage(const QImage &image)
-{
-    const int X = image.width() / 8;
-    const int Y = image.height() / 8;
-    QByteArray out;
-    appendLe16(out, X);
-    appendLe16(out, Y);
-    for (int c = 0; c < 8 * X; ++c) {
-        for (int b = 0; b < Y; ++b) {
-            uchar byte = 0;
-            for (int t = 0; t < 8; ++t)
-                if (image.pixel(c, 8 * b + t) != 0xFFFFFFFF)
-                    byte |= uchar(0x80 >> t);
-            out.append(char(byte));
-        }
-    }
-    return out;
 }
 
 QByteArray bytes(std::initializer_list<int> values)
@@ -200,7 +181,7 @@ void TestNvImage::matchesPixelByPixelReference()
         for (int x = 0; x < kPaperDots; ++x)
             if (int(random.bounded(1000)) < density)
                 image.setPixel(x, y, qRgb(random.bounded(256), random.bounded(256), 0));
-    QCOMPARE(nvPageData(image), referencePage(image));
+    QCOMPARE(nvPageData(image), referenceNvPage(image));
 }
 
 void TestNvImage::otherFormatsEncodeAlike()

@@ -1,0 +1,303 @@
+#include "datapacket.h"
+#include "nvreference.h"
+#include "ptypair.h"
+#include "testmain.h"
+#include "ticketstation.h"
+#include "ttqtextedit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextImageFormat>
+
+#include <climits>
+#include <memory>
+
+namespace {
+
+const QRgb kNumber = 0xFFE1DDFA;
+const QRgb kDateTime = 0xFFFADBC0;
+const QRgb kQueue = 0xFFFAC3C3;
+const QRgb kInk = 0xFF202020;
+
+struct Picture
+{
+    QSize size;
+    QRgb colour;
+};
+
+// Replaces the page's content with solid pictures, one paragraph each, so every pixel of the
+// page is known whatever fonts the machine has.
+void setPictures(TtQTextEdit *page, const QList<Picture> &pictures)
+{
+    page->clear();
+    QTextCursor cursor(page->document());
+    for (int i = 0; i < pictures.size(); ++i) {
+        QImage image(pictures.at(i).size, QImage::Format_RGB888);
+        image.fill(pictures.at(i).colour);
+        const QString name = QStringLiteral("picture%1").arg(i);
+        page->addImageResource(image, name);
+        if (i > 0)
+            cursor.insertBlock();
+        QTextImageFormat format;
+        format.setName(name);
+        format.setWidth(image.width());
+        format.setHeight(image.height());
+        cursor.insertImage(format);
+    }
+}
+
+QByteArray frames(qint32 type, const QByteArray &data)
+{
+    QByteArray out;
+    for (const QByteArray &frame : chunkFrames(type, data))
+        out += frame;
+    return out;
+}
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// The block-type bytes of the three records of entry `page`.
+QByteArray blockTypes(const QByteArray &table, int page)
+{
+    QByteArray types;
+    for (int record = 0; record < 3; ++record)
+        types.append(table.at(21 * page + 6 + 6 * record));
+    return types;
+}
+
+bool sameDots(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) == 0xFFFFFFFF) != (b.pixel(x, y) == 0xFFFFFFFF))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class TestDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sendsWhatTheLiteralMethodSends();
+    void writesPreviews();
+    void createsMissingPreviewFolder();
+    void blankPageIsThirtyDotsHigh();
+    void noPagesSendEmptyDesign();
+    void tabWithoutPageSendsNothing();
+    void unrenderablePageSendsNothing();
+
+private:
+    TicketStation *createWindow(int pages, int maxHeight);
+    bool connectTo(PtyPair &pty);
+    void download();
+    // Everything the download sends when done step by step as the page editors' own lookups
+    // would: block records from GenPrintTextDat, images from downloadImage.
+    QByteArray literalDownload();
+
+    QString languageDir;
+    QString tempDir;
+    std::unique_ptr<TicketStation> window;
+};
+
+void TestDownload::init()
+{
+    languageDir = QCoreApplication::applicationDirPath() + "/language";
+    tempDir = languageDir + "/temp";
+    QVERIFY(QDir().mkpath(tempDir));
+    QDir(tempDir).removeRecursively();
+    QVERIFY(QDir().mkpath(tempDir));
+}
+
+void TestDownload::cleanup()
+{
+    window.reset();
+    QFile::remove(languageDir + "/settings.ini");
+}
+
+TicketStation *TestDownload::createWindow(int pages, int maxHeight)
+{
+    QFile file(languageDir + "/settings.ini");
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QStringLiteral("maxTabWidget=%1\neditTextMaxHeight=%2\n")
+                       .arg(pages)
+                       .arg(maxHeight)
+                       .toUtf8());
+    file.close();
+    window = std::make_unique<TicketStation>();
+    window->show();
+    return window.get();
+}
+
+bool TestDownload::connectTo(PtyPair &pty)
+{
+    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
+    auto *button = window->findChild<QPushButton *>("btnConnect");
+    if (!pty.isValid() || !ports || !button)
+        return false;
+    // The list refresh replaces the items every two seconds, so connect straight away.
+    ports->addItem(pty.slavePath());
+    ports->setCurrentIndex(ports->count() - 1);
+    button->click();
+    // The version query is the first frame after connecting.
+    return pty.read(8, 3000) == hex("15000000ffffffff");
+}
+
+void TestDownload::download()
+{
+    window->findChild<QPushButton *>("btn_down")->click();
+}
+
+QByteArray TestDownload::literalDownload()
+{
+    auto *tabs = window->findChild<QTabWidget *>("tabWidget");
+    QByteArray table(126, '\0');
+    for (int i = 0; i < tabs->count(); ++i) {
+        char *entry = table.data() + 21 * i;
+        entry[0] = 0x66;
+        for (BLOCK_FLAG flag : {1, 2, 3}) {
+            _ticketContext ctx{};
+            window->GenPrintTextDat(i, flag, ctx);
+            memcpy(entry + 1 + 6 * (flag - 1), &ctx, 6);
+        }
+        const int height = window->pageEditor(i)->pageImage.height();
+        entry[19] = char(height & 0xFF);
+        entry[20] = char(height >> 8);
+    }
+    QByteArray command = hex("1c71") + QByteArray(1, char(tabs->count()));
+    for (int k = 0; k < tabs->count(); ++k)
+        command += referenceNvPage(window->pageEditor(k)->downloadImage());
+    return frames(PACKET_TICKET_SET, table) + frames(PACKET_PRINT_DAT, hex("1b40")) +
+           frames(PACKET_PRINT_DAT, command);
+}
+
+void TestDownload::sendsWhatTheLiteralMethodSends()
+{
+    createWindow(2, 64);
+    // Page 1: a picture, all three blocks, and a second run of the number colour that is
+    // not a block and prints black. Page 2: a picture and the queue block only.
+    setPictures(window->pageEditor(0), {{{120, 10}, kInk},
+                                        {{60, 12}, kNumber},
+                                        {{216, 9}, kDateTime},
+                                        {{40, 8}, kQueue},
+                                        {{20, 4}, kNumber}});
+    setPictures(window->pageEditor(1), {{{300, 20}, kInk}, {{50, 16}, kQueue}});
+    const QByteArray expected = literalDownload();
+    // The design has what it should: all three blocks on page 1, only the queue on page 2.
+    const QByteArray table = expected.mid(8, 126);
+    QCOMPARE(expected.left(8), hex("130000007e000000"));
+    QCOMPARE(blockTypes(table, 0), hex("010203"));
+    QCOMPARE(blockTypes(table, 1), hex("000003"));
+
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    const QByteArray sent = pty.read(expected.size(), 10000);
+    QCOMPARE(sent.size(), expected.size());
+    QCOMPARE(sent, expected);
+    QCOMPARE(pty.readFor(400), QByteArray());
+}
+
+void TestDownload::writesPreviews()
+{
+    createWindow(2, 120);
+    setPictures(window->pageEditor(0), {{{100, 30}, kInk}, {{60, 20}, kNumber}});
+    setPictures(window->pageEditor(1), {{{384, 70}, kInk}});
+    download();
+    for (int k = 0; k < 2; ++k) {
+        TtQTextEdit *page = window->pageEditor(k);
+        const QImage origin(tempDir + QStringLiteral("/originImage_%1.bmp").arg(k));
+        const QImage sentDots(tempDir + QStringLiteral("/newImage_%1.bmp").arg(k));
+        QVERIFY(!origin.isNull());
+        QVERIFY(!sentDots.isNull());
+        // The page as rendered, placeholder colours included.
+        QCOMPARE(origin.convertToFormat(QImage::Format_RGB888), page->pageImage);
+        // The dots sent: the download image above the last whole band, white below.
+        QImage expected = page->downloadImage();
+        const int sentRows = expected.height() / 8 * 8;
+        for (int y = sentRows; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                expected.setPixel(x, y, 0xFFFFFFFF);
+        QVERIFY(sameDots(sentDots, expected));
+    }
+}
+
+void TestDownload::createsMissingPreviewFolder()
+{
+    createWindow(1, 64);
+    QVERIFY(QDir(tempDir).removeRecursively());
+    download();
+    QVERIFY(QFile::exists(tempDir + "/newImage_0.bmp"));
+    QVERIFY(QFile::exists(tempDir + "/originImage_0.bmp"));
+}
+
+void TestDownload::blankPageIsThirtyDotsHigh()
+{
+    createWindow(1, 480);
+    window->pageEditor(0)->clear();
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    const QByteArray table = hex("66") + QByteArray(18, '\0') + hex("1e00") + QByteArray(105, '\0');
+    const QByteArray expected = frames(PACKET_TICKET_SET, table) +
+                                frames(PACKET_PRINT_DAT, hex("1b40")) +
+                                frames(PACKET_PRINT_DAT, hex("1c7101"
+                                                             "3000"
+                                                             "0300") +
+                                                             QByteArray(1152, '\0'));
+    QCOMPARE(pty.read(expected.size(), 5000), expected);
+}
+
+void TestDownload::noPagesSendEmptyDesign()
+{
+    createWindow(2, 64);
+    window->findChild<QTabWidget *>("tabWidget")->clear();
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    const QByteArray expected = frames(PACKET_TICKET_SET, QByteArray(126, '\0')) +
+                                frames(PACKET_PRINT_DAT, hex("1b40")) +
+                                frames(PACKET_PRINT_DAT, hex("1c7100"));
+    QCOMPARE(expected.size(), 134 + 10 + 11);
+    QCOMPARE(pty.read(expected.size(), 5000), expected);
+}
+
+void TestDownload::tabWithoutPageSendsNothing()
+{
+    createWindow(2, 64);
+    window->findChild<QTabWidget *>("tabWidget")->addTab(new QWidget, "empty");
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    // Neither the table nor the reset: half a design would leave the device inconsistent.
+    QCOMPARE(pty.readFor(1000), QByteArray());
+    QVERIFY(!QFile::exists(tempDir + "/newImage_0.bmp"));
+}
+
+void TestDownload::unrenderablePageSendsNothing()
+{
+    createWindow(2, 64);
+    // A canvas this tall cannot be allocated, so the page renders to nothing.
+    window->pageEditor(1)->maxHeight = INT_MAX;
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    QCOMPARE(pty.readFor(1000), QByteArray());
+    QVERIFY(!QFile::exists(tempDir + "/newImage_0.bmp"));
+}
+
+TS_TEST_MAIN(TestDownload)
+#include "tst_download.moc"
