@@ -99,6 +99,7 @@ TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::
             &TicketStation::onReceiveDatFromSerialPort);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
+    connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);
 
     onLoad(startupDesignPath());
 

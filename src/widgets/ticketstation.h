@@ -34,6 +34,8 @@ public slots:
     void onBtnSetSystem();
     void onDownPic();
     void onTestPrint();
+    // Shows the design as the device would print it after a download; sends nothing.
+    void onPreview();
     void onSave(QString path);
     void onLoad(QString path);
 

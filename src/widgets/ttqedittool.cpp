@@ -1,5 +1,6 @@
 #include "ttqedittool.h"
 
+#include "pictureimportdialog.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
@@ -42,6 +43,8 @@ TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditT
     ui->setupUi(this);
     connect(ui->btn_down, &QPushButton::clicked, this, &TtQEditTool::sgnDown);
     connect(ui->btnTest, &QPushButton::clicked, this, &TtQEditTool::sgnTestPrint);
+    connect(ui->btnPreview, &QPushButton::clicked, this, &TtQEditTool::sgnPreview);
+    setPictureChooser({});
 }
 
 TtQEditTool::~TtQEditTool()
@@ -113,11 +116,21 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
             *errorString = tr("图片尺寸 %1×%2 过大").arg(size.width()).arg(size.height());
         return false;
     }
-    const QImage image = reader.read();
+    QImage image = reader.read();
     if (image.isNull()) {
         if (errorString)
             *errorString = reader.errorString();
         return false;
+    }
+    // The printer makes black dots only; greys and colours would all print as solid black.
+    if (!isPureBlackAndWhite(image)) {
+        PictureImport choice;
+        if (!pictureChooser(image, &choice)) {
+            if (errorString)
+                errorString->clear();
+            return false;
+        }
+        image = convertForPaper(image, choice.mode, choice.scaleToPaper);
     }
 
     const QString name = QUuid::createUuid().toString();
@@ -134,6 +147,16 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
     imageFormat.setName(name);
     currentEdit->textCursor().insertImage(imageFormat);
     return true;
+}
+
+void TtQEditTool::setPictureChooser(PictureChooser chooser)
+{
+    if (!chooser) {
+        chooser = [this](const QImage &picture, PictureImport *choice) {
+            return PictureImportDialog::choose(picture, this, choice);
+        };
+    }
+    pictureChooser = std::move(chooser);
 }
 
 void TtQEditTool::on_btn_bold_clicked()
@@ -259,7 +282,8 @@ void TtQEditTool::on_btn_picture_clicked()
 
     const QString path = dialog.selectedFiles().constFirst();
     QString error;
-    if (!insertPicture(path, &error)) {
+    // An empty reason means the operator cancelled the conversion: nothing to report.
+    if (!insertPicture(path, &error) && !error.isEmpty()) {
         QMessageBox::warning(
             this, tr("插入图片"),
             tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "monochrome.h"
+
 #include <QFont>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 
 namespace Ui {
 class TtQEditTool;
@@ -20,15 +24,24 @@ public:
 
     void bindTextEdit(QTextEdit *edit);
 
-    // Reads the picture at path and inserts it at the bound page's cursor, unscaled. Returns
-    // false, leaving the page untouched, when no page is bound or the file is not a readable
-    // image; errorString then tells why.
+    // Reads the picture at path and inserts it at the bound page's cursor. A picture that is
+    // purely black and white goes in unchanged; for any other the picture chooser decides how it
+    // is converted. Returns false, leaving the page untouched, when no page is bound, the file
+    // is not a readable image (errorString then tells why) or the chooser declines (errorString
+    // then empty).
     bool insertPicture(const QString &path, QString *errorString = nullptr);
+
+    // Decides how a picture that is not purely black and white is brought in; false cancels.
+    using PictureChooser = std::function<bool(const QImage &picture, PictureImport *choice)>;
+    // Replaces the dialog that asks the operator; an empty chooser restores it.
+    void setPictureChooser(PictureChooser chooser);
 
 signals:
     void sgnDown();
     void sgnTestPrint();
     void sgnSetTime();
+    // The operator asked to see the design as it would print.
+    void sgnPreview();
 
 private slots:
     void on_btn_bold_clicked();
@@ -56,4 +69,5 @@ private:
 
     Ui::TtQEditTool *ui;
     QTextEdit *currentEdit = nullptr;
+    PictureChooser pictureChooser;
 };

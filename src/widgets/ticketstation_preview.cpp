@@ -1,0 +1,35 @@
+#include "pagedownload.h"
+#include "printpreviewdialog.h"
+#include "ticketpreview.h"
+#include "ticketstation.h"
+#include "ui_ticketstation.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QMessageBox>
+
+void TicketStation::onPreview()
+{
+    QList<TtQTextEdit *> editors;
+    QStringList titles;
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        editors.append(pageEditor(i));
+        titles.append(ui->tabWidget->tabText(i));
+    }
+    QList<QImage> pages;
+    QString fault;
+    if (!renderDesignPages(editors, &pages, &fault)) {
+        qWarning() << Q_FUNC_INFO << __FILE__ << fault;
+        QMessageBox::warning(this, QObject::tr("打印预览"),
+                             QObject::tr("无法生成预览：有页面无法渲染。"));
+        return;
+    }
+    const QList<TicketPreview> previews =
+        previewTickets(prepareDownload(pages), QDateTime::currentDateTime());
+
+    // Window-modal but not blocking, so the page editors stay as they are behind it.
+    auto *dialog = new PrintPreviewDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPages(previews, titles.mid(0, previews.size()));
+    dialog->open();
+}
