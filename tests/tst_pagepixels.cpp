@@ -8,9 +8,9 @@ const QRgb kNumber = 0xFFE1DDFA;
 const QRgb kDateTime = 0xFFFADBC0;
 const QRgb kQueue = 0xFFFAC3C3;
 
-QImage whitePage(int height = 480)
+QImage whitePage(int height = 480, QImage::Format format = QImage::Format_RGB888)
 {
-    QImage image(kPaperDots, height, QImage::Format_RGB888);
+    QImage image(kPaperDots, height, format);
     image.fill(Qt::white);
     return image;
 }
@@ -42,6 +42,8 @@ private slots:
     void cropHeight();
     void cropHeightOfNullCanvas();
 
+    void rgb888RowsKeepsColours();
+
     void colourRun_data();
     void colourRun();
     void colourOneUnitOffDoesNotMatch_data();
@@ -64,26 +66,33 @@ private slots:
 
 void TestPagePixels::cropHeight_data()
 {
+    QTest::addColumn<QImage::Format>("format");
     QTest::addColumn<int>("canvasHeight");
     QTest::addColumn<QList<int>>("inkRows");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("blank page") << 480 << QList<int>{} << 30;
-    QTest::newRow("ink only in row 0") << 480 << QList<int>{0} << 30;
-    QTest::newRow("ink in row 1") << 480 << QList<int>{1} << 31;
-    QTest::newRow("lowest ink row 100") << 480 << QList<int>{5, 40, 100} << 130;
-    QTest::newRow("ink in row 470 capped at canvas") << 480 << QList<int>{470} << 480;
-    QTest::newRow("ink in last row") << 480 << QList<int>{479} << 480;
-    QTest::newRow("canvas lower than the margin") << 20 << QList<int>{} << 20;
+    for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_RGB32}) {
+        const QByteArray name = format == QImage::Format_RGB888 ? "rgb888 " : "rgb32 ";
+        QTest::newRow(name + "blank page") << format << 480 << QList<int>{} << 30;
+        QTest::newRow(name + "ink only in row 0") << format << 480 << QList<int>{0} << 30;
+        QTest::newRow(name + "ink in row 1") << format << 480 << QList<int>{1} << 31;
+        QTest::newRow(name + "lowest ink row 100")
+            << format << 480 << QList<int>{5, 40, 100} << 130;
+        QTest::newRow(name + "ink in row 470 capped at canvas")
+            << format << 480 << QList<int>{470} << 480;
+        QTest::newRow(name + "ink in last row") << format << 480 << QList<int>{479} << 480;
+        QTest::newRow(name + "canvas lower than the margin") << format << 20 << QList<int>{} << 20;
+    }
 }
 
 void TestPagePixels::cropHeight()
 {
+    QFETCH(QImage::Format, format);
     QFETCH(int, canvasHeight);
     QFETCH(QList<int>, inkRows);
     QFETCH(int, expected);
 
-    QImage canvas = whitePage(canvasHeight);
+    QImage canvas = whitePage(canvasHeight, format);
     // Ink at the right edge: the scan must look at every column, not just the first.
     for (int row : inkRows)
         canvas.setPixel(kPaperDots - 1, row, qRgb(254, 255, 255));
@@ -93,6 +102,22 @@ void TestPagePixels::cropHeight()
 void TestPagePixels::cropHeightOfNullCanvas()
 {
     QCOMPARE(pageCropHeight(QImage()), 0);
+}
+
+void TestPagePixels::rgb888RowsKeepsColours()
+{
+    QImage canvas = whitePage(100, QImage::Format_RGB32);
+    paint(canvas, QRect(0, 0, 10, 10), kNumber);
+    paint(canvas, QRect(383, 59, 1, 1), qRgb(1, 2, 3));
+    paint(canvas, QRect(0, 60, 384, 40), qRgb(0, 0, 0)); // below the rows taken
+
+    const QImage page = rgb888Rows(canvas, 60);
+    QCOMPARE(page.format(), QImage::Format_RGB888);
+    QCOMPARE(page.size(), QSize(kPaperDots, 60));
+    QCOMPARE(page, canvas.copy(0, 0, kPaperDots, 60).convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(page.pixel(383, 59), qRgb(1, 2, 3));
+    const uchar *row = page.constScanLine(0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(row), 3), QByteArray("\xe1\xdd\xfa"));
 }
 
 void TestPagePixels::colourRun_data()

@@ -13,8 +13,11 @@ QImage asRgb888(const QImage &image)
                                                    : image.convertToFormat(QImage::Format_RGB888);
 }
 
-bool rowIsWhite(const uchar *row, int bytes)
+bool rowIsWhite(const QImage &image, int y)
 {
+    // RGB32 pixels carry an opaque alpha byte, so white is all bytes 0xFF in both layouts.
+    const int bytes = image.width() * (image.format() == QImage::Format_RGB32 ? 4 : 3);
+    const uchar *row = image.constScanLine(y);
     // AND-folding all bytes keeps the loop branch-free so the compiler can vectorise it.
     uchar all = 0xFF;
     for (int i = 0; i < bytes; ++i)
@@ -34,16 +37,36 @@ int pageCropHeight(const QImage &canvas)
 {
     if (canvas.isNull())
         return 0;
-    const QImage image = asRgb888(canvas);
-    const int rowBytes = image.width() * 3;
+    const QImage image = canvas.format() == QImage::Format_RGB32 ? canvas : asRgb888(canvas);
     int lowest = 0;
     for (int y = image.height() - 1; y > 0; --y) {
-        if (!rowIsWhite(image.constScanLine(y), rowBytes)) {
+        if (!rowIsWhite(image, y)) {
             lowest = y;
             break;
         }
     }
     return std::min(lowest + kCropMargin, image.height());
+}
+
+QImage rgb888Rows(const QImage &canvas, int height)
+{
+    if (canvas.format() != QImage::Format_RGB32)
+        return asRgb888(canvas.copy(0, 0, canvas.width(), height));
+    const int width = canvas.width();
+    QImage image(width, height, QImage::Format_RGB888);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < height; ++y) {
+        const QRgb *src = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        uchar *dst = image.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const QRgb rgb = src[x];
+            *dst++ = uchar(rgb >> 16);
+            *dst++ = uchar(rgb >> 8);
+            *dst++ = uchar(rgb);
+        }
+    }
+    return image;
 }
 
 QRect findColourRun(const QImage &page, QRgb colour)
@@ -57,9 +80,15 @@ QRect findColourRun(const QImage &page, QRgb colour)
 
     for (int sy = 0; sy < h; ++sy) {
         const uchar *row = image.constScanLine(sy);
-        for (int sx = 0; sx < w; ++sx) {
-            if (!c.at(row + 3 * sx))
+        const uchar *end = row + 3 * w;
+        // memchr finds candidates for the red byte quickly; most rows are white or ink.
+        for (const uchar *p = row; p < end; ++p) {
+            p = static_cast<const uchar *>(std::memchr(p, c.r, end - p));
+            if (!p)
+                break;
+            if ((p - row) % 3 != 0 || p + 3 > end || !c.at(p))
                 continue;
+            const int sx = int(p - row) / 3;
             int width = 1;
             while (sx + width < w && c.at(row + 3 * (sx + width)))
                 ++width;

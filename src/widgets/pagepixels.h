@@ -14,6 +14,10 @@ constexpr int kCropMargin = 30;
 // the canvas height; ink only in row 0 counts as no ink.
 int pageCropHeight(const QImage &canvas);
 
+// The top `height` rows of an RGB32 canvas as an RGB888 page image; painting on RGB32 is much
+// faster than on RGB888 and gives the same pixels.
+QImage rgb888Rows(const QImage &canvas, int height);
+
 // Rectangle of the first run of exactly `colour` (top-to-bottom, left-to-right start pixel;
 // width along its row, height down its column); an empty QRect when the colour is absent.
 QRect findColourRun(const QImage &page, QRgb colour);

@@ -40,15 +40,22 @@ void TtQTextEdit::layOutLikeOnScreen()
     const int viewportHeight = editorHeight - frame - margins.top() - margins.bottom();
     const int barWidth = verticalScrollBar()->sizeHint().width();
 
-    int textWidth = fullWidth;
-    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
-        textWidth -= barWidth;
-    } else if (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
         setDocumentWidth(fullWidth);
-        if (doc->documentLayout()->documentSize().toSize().height() > viewportHeight)
-            textWidth -= barWidth;
+    } else if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+        setDocumentWidth(fullWidth - barWidth);
+    } else {
+        // As QTextEdit does on screen: the bar appears when the text is taller than the
+        // viewport and goes when the text, laid out beside the bar, fits again. Starting from
+        // the width the document already has spares a relayout when nothing changed.
+        const auto textHeight = [doc] {
+            return doc->documentLayout()->documentSize().toSize().height();
+        };
+        if (doc->pageSize().width() != fullWidth - barWidth || textHeight() <= viewportHeight)
+            setDocumentWidth(fullWidth);
+        if (textHeight() > viewportHeight)
+            setDocumentWidth(fullWidth - barWidth);
     }
-    setDocumentWidth(textWidth);
 }
 
 void TtQTextEdit::setDocumentWidth(int width)
@@ -66,7 +73,7 @@ void TtQTextEdit::renderPage()
     // An absurd maxHeight cannot be allocated; the page then stays null and later steps skip it.
     QImage canvas;
     if (maxHeight > 0)
-        canvas = QImage(kPaperDots, maxHeight, QImage::Format_RGB888);
+        canvas = QImage(kPaperDots, maxHeight, QImage::Format_RGB32);
     if (canvas.isNull()) {
         pageImage = QImage();
         return;
@@ -75,9 +82,10 @@ void TtQTextEdit::renderPage()
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing);
-        document()->drawContents(&painter);
+        // Nothing outside the canvas can show, so the layout need not draw it.
+        document()->drawContents(&painter, QRectF(canvas.rect()));
     }
-    pageImage = canvas.copy(0, 0, kPaperDots, pageCropHeight(canvas));
+    pageImage = rgb888Rows(canvas, pageCropHeight(canvas));
 }
 
 QRect TtQTextEdit::findBlockRect(BLOCK_FLAG flag)
