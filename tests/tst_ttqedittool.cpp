@@ -211,6 +211,8 @@ void TestTtQEditTool::formWidgets_data()
     QTest::newRow("download") << "btn_down"
                               << "fileprint_1.png" << QStringLiteral("下载至管理机") << true
                               << "widget_2";
+    QTest::newRow("preview") << "btnPreview"
+                             << "preview.png" << QStringLiteral("打印预览") << true << "widget_2";
     QTest::newRow("test print") << "btnTest"
                                 << "fileprint.png" << QStringLiteral("打印测试") << false
                                 << "widget_2";
@@ -278,7 +280,8 @@ void TestTtQEditTool::formLayout()
              QStringList({"btn_bold", "btn_italic", "btn_underline", "groupBox", "cb_font",
                           "cb_size", "lineHeightspinBox", "btn_picture", "spacer"}));
     QCOMPARE(rowNames(vertical->itemAt(1)->widget()),
-             QStringList({"btnType", "btnReNum", "btnTime", "spacer", "btn_down", "btnTest"}));
+             QStringList({"btnType", "btnReNum", "btnTime", "spacer", "btn_down", "btnPreview",
+                          "btnTest"}));
 
     auto *group = fresh.findChild<QGroupBox *>(QStringLiteral("groupBox"));
     QVERIFY(group);
@@ -693,6 +696,12 @@ void TestTtQEditTool::pictureAtFullSize()
 {
     const QString path = writeBmp(QStringLiteral("wide.bmp"), QSize(500, 40), Qt::red);
     edit->clear();
+    // A red picture is not black and white; the operator keeps it as it is, unscaled.
+    tool->setPictureChooser([](const QImage &, PictureImport *choice) {
+        choice->mode = PictureConversion::AsIs;
+        choice->scaleToPaper = false;
+        return true;
+    });
     QVERIFY(tool->insertPicture(path));
 
     QCOMPARE(edit->imageNames.size(), 1);
@@ -835,11 +844,17 @@ void TestTtQEditTool::downloadAndTestPrintSignals()
     QSignalSpy down(tool, &TtQEditTool::sgnDown);
     QSignalSpy testPrint(tool, &TtQEditTool::sgnTestPrint);
     QSignalSpy setTime(tool, &TtQEditTool::sgnSetTime);
+    QSignalSpy preview(tool, &TtQEditTool::sgnPreview);
 
     QTest::mouseClick(child<QPushButton>("btn_down"), Qt::LeftButton);
     QCOMPARE(down.count(), 1);
     QCOMPARE(testPrint.count(), 0);
     QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(testPrint.count(), 1);
+    QCOMPARE(preview.count(), 0);
+    QTest::mouseClick(child<QPushButton>("btnPreview"), Qt::LeftButton);
+    QCOMPARE(preview.count(), 1);
     QCOMPARE(down.count(), 1);
     QCOMPARE(testPrint.count(), 1);
 
@@ -848,6 +863,7 @@ void TestTtQEditTool::downloadAndTestPrintSignals()
         child<QPushButton>(name)->click();
     QCOMPARE(down.count(), 1);
     QCOMPARE(testPrint.count(), 1);
+    QCOMPARE(preview.count(), 1);
     QCOMPARE(setTime.count(), 0);
 }
 
