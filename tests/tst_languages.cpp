@@ -1,0 +1,341 @@
+#include "languages.h"
+#include "qttransparenttisp.h"
+#include "testmain.h"
+#include "ticketstation.h"
+#include "ttqtextedit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+const QString kRestartNotice = QStringLiteral("重启后生效");
+
+QString languageDir()
+{
+    return QCoreApplication::applicationDirPath() + "/language";
+}
+
+QString settingsPath()
+{
+    return languageDir() + "/settings.ini";
+}
+
+void writeLanguageSetting(const QVariant &catalogue)
+{
+    QSettings ini(settingsPath(), QSettings::IniFormat);
+    ini.clear();
+    ini.setValue("maxTabWidget", 2);
+    if (catalogue.isValid())
+        ini.setValue("Language", catalogue);
+}
+
+QtTransparentTisp *findTip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *tip = qobject_cast<QtTransparentTisp *>(widget))
+            return tip;
+    }
+    return nullptr;
+}
+
+QString tipText()
+{
+    QtTransparentTisp *tip = findTip();
+    return tip ? tip->findChild<QLabel *>()->text() : QString();
+}
+
+bool isChinese(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) ||
+           (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+bool hasChinese(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), isChinese);
+}
+
+// Every text the operator can see in the window: titles, labels, buttons, tabs, menus, combo
+// items, tooltips and the pages' visible text.
+QStringList visibleTexts(TicketStation *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        texts << widget->toolTip();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        }
+        if (auto *menu = qobject_cast<QMenu *>(widget))
+            texts << menu->title();
+        // Font names are the fonts' own, not the program's texts.
+        auto *combo = qobject_cast<QComboBox *>(widget);
+        if (combo && !qobject_cast<QFontComboBox *>(widget)) {
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        }
+    }
+    for (QAction *action : window->findChildren<QAction *>())
+        texts << action->text() << action->toolTip();
+    for (int i = 0; window->pageEditor(i); ++i)
+        texts << window->pageEditor(i)->toPlainText();
+    return texts;
+}
+
+// Background colours of the text runs in a page, each once.
+QSet<QString> blockColours(const QTextDocument *document)
+{
+    QSet<QString> colours;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.hasProperty(QTextFormat::BackgroundBrush))
+                colours << format.background().color().name();
+        }
+    }
+    return colours;
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void qtLanguageOfCatalogue_data();
+    void qtLanguageOfCatalogue();
+    void installsCatalogueWithQtsOwn_data();
+    void installsCatalogueWithQtsOwn();
+    void missingCatalogueInstallsNothing_data();
+    void missingCatalogueInstallsNothing();
+    void menuEntryStoresLanguage_data();
+    void menuEntryStoresLanguage();
+    void restartNoticeLastsThreeSeconds();
+    void lastChoiceWins();
+    void unwritableSettingsAreReported();
+    void startsInStoredLanguage_data();
+    void startsInStoredLanguage();
+
+private:
+    QObject *owner = nullptr;
+    TicketStation *window = nullptr;
+};
+
+void TestLanguages::initTestCase()
+{
+    QVERIFY(QDir().mkpath(languageDir()));
+    for (const char *name : {kCatalogueChinese, kCatalogueEnglish, kCataloguePolish}) {
+        const QString target = languageDir() + "/" + name;
+        QFile::remove(target);
+        QVERIFY2(QFile::copy(QStringLiteral(TS_CATALOGUE_DIR "/") + name, target), name);
+    }
+}
+
+void TestLanguages::init()
+{
+    writeLanguageSetting({});
+    owner = new QObject;
+}
+
+void TestLanguages::cleanup()
+{
+    delete window;
+    window = nullptr;
+    // The translators are the owner's children; deleting them uninstalls them.
+    delete owner;
+    owner = nullptr;
+    QFileInfo settings(settingsPath());
+    if (settings.isDir())
+        QDir(settingsPath()).removeRecursively();
+}
+
+void TestLanguages::qtLanguageOfCatalogue_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("english") << kCatalogueEnglish << "en";
+    QTest::newRow("polish") << kCataloguePolish << "pl";
+    QTest::newRow("chinese") << kCatalogueChinese << "zh_CN";
+    QTest::newRow("without suffix") << "ticketstation_en"
+                                    << "en";
+    QTest::newRow("unknown language") << "ticketstation_de.qm"
+                                      << "";
+    QTest::newRow("no language part") << "english.qm"
+                                      << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestLanguages::qtLanguageOfCatalogue()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, language);
+    QCOMPARE(::qtLanguageOfCatalogue(catalogue), language);
+}
+
+void TestLanguages::installsCatalogueWithQtsOwn_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<bool>("translatesProgram");
+    QTest::addColumn<QString>("qtText");
+    QTest::newRow("english") << kCatalogueEnglish << true << "Look in:";
+    QTest::newRow("polish") << kCataloguePolish << true << "Szukaj w:";
+    QTest::newRow("chinese") << kCatalogueChinese << false << "查找范围：";
+}
+
+void TestLanguages::installsCatalogueWithQtsOwn()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(bool, translatesProgram);
+    QFETCH(QString, qtText);
+
+    // Both spellings of the folder are accepted.
+    QVERIFY(installInterfaceLanguage(owner, languageDir(), catalogue));
+    const QString notice = QCoreApplication::translate("QObject", "重启后生效");
+    QVERIFY(!notice.isEmpty());
+    QCOMPARE(notice != kRestartNotice, translatesProgram);
+    QCOMPARE(hasChinese(notice), !translatesProgram);
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtText);
+
+    delete owner;
+    owner = new QObject;
+    QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"), kRestartNotice);
+    QVERIFY(installInterfaceLanguage(owner, languageDir() + "/", catalogue));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtText);
+}
+
+void TestLanguages::missingCatalogueInstallsNothing_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("empty name") << "";
+    QTest::newRow("absent file") << "queuestation_xx.qm";
+    QTest::newRow("absent polish") << "nothing/queuestation_pl.qm";
+}
+
+void TestLanguages::missingCatalogueInstallsNothing()
+{
+    QFETCH(QString, catalogue);
+    QVERIFY(!installInterfaceLanguage(owner, languageDir(), catalogue));
+    QVERIFY(owner->findChildren<QTranslator *>().isEmpty());
+    QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"), kRestartNotice);
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Look in:"));
+}
+
+void TestLanguages::menuEntryStoresLanguage_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("english") << "actEnglish" << kCatalogueEnglish;
+    QTest::newRow("chinese") << "actChinese" << kCatalogueChinese;
+    QTest::newRow("polish") << "actPolish_3" << kCataloguePolish;
+}
+
+void TestLanguages::menuEntryStoresLanguage()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, catalogue);
+
+    window = new TicketStation;
+    window->show();
+    auto *connect = window->findChild<QAbstractButton *>("btnConnect");
+    const QString before = connect->text();
+    window->findChild<QAction *>(action)->trigger();
+
+    QSettings ini(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Language").toString(), catalogue);
+    QCOMPARE(ini.value("maxTabWidget").toInt(), 2);
+    QVERIFY(findTip()->isVisible());
+    QCOMPARE(tipText(), kRestartNotice);
+    // Nothing switches before the next start.
+    QCOMPARE(connect->text(), before);
+}
+
+void TestLanguages::restartNoticeLastsThreeSeconds()
+{
+    window = new TicketStation;
+    window->show();
+    window->findChild<QAction *>("actPolish_3")->trigger();
+    QtTransparentTisp *tip = findTip();
+    QVERIFY(tip->isVisible());
+    QTest::qWait(2000);
+    QVERIFY(tip->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), 4000);
+}
+
+void TestLanguages::lastChoiceWins()
+{
+    window = new TicketStation;
+    window->findChild<QAction *>("actPolish_3")->trigger();
+    window->findChild<QAction *>("actEnglish")->trigger();
+    window->findChild<QAction *>("actEnglish")->trigger();
+    QSettings ini(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Language").toString(), QString(kCatalogueEnglish));
+}
+
+void TestLanguages::unwritableSettingsAreReported()
+{
+    window = new TicketStation;
+    window->show();
+    // A folder in the file's place cannot be written, whatever the user's rights.
+    QVERIFY(QFile::remove(settingsPath()));
+    QVERIFY(QDir().mkpath(settingsPath()));
+    window->findChild<QAction *>("actEnglish")->trigger();
+    QVERIFY(findTip()->isVisible());
+    QVERIFY(tipText() != kRestartNotice);
+    QVERIFY(tipText().contains("settings.ini"));
+}
+
+void TestLanguages::startsInStoredLanguage_data()
+{
+    QTest::addColumn<QVariant>("catalogue");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("english") << QVariant(kCatalogueEnglish) << true;
+    QTest::newRow("polish") << QVariant(kCataloguePolish) << true;
+    QTest::newRow("chinese") << QVariant(kCatalogueChinese) << false;
+    QTest::newRow("no key") << QVariant() << false;
+    QTest::newRow("absent catalogue") << QVariant("queuestation_xx.qm") << false;
+}
+
+void TestLanguages::startsInStoredLanguage()
+{
+    QFETCH(QVariant, catalogue);
+    QFETCH(bool, translated);
+
+    writeLanguageSetting(catalogue);
+    window = new TicketStation;
+    const QString connectText = window->findChild<QAbstractButton *>("btnConnect")->text();
+    if (translated) {
+        QVERIFY(connectText != QStringLiteral("连接设备"));
+        for (const QString &text : visibleTexts(window))
+            QVERIFY2(!hasChinese(text), qPrintable(text));
+    } else {
+        QCOMPARE(connectText, QStringLiteral("连接设备"));
+        QVERIFY(window->pageEditor(0)->toPlainText().contains(QStringLiteral("小票8打印测试")));
+    }
+    // The default page keeps its three placeholder blocks in every language.
+    const QSet<QString> colours = blockColours(window->pageEditor(0)->document());
+    for (const char *colour : {"#e1ddfa", "#fadbc0", "#fac3c3"})
+        QVERIFY2(colours.contains(colour), colour);
+}
+
+TS_TEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
