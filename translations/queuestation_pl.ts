@@ -1,4 +1,349 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
+<context>
+    <name>PictureImportDialog</name>
+    <message>
+        <source>导入图片</source>
+        <translation>Import obrazu</translation>
+    </message>
+    <message>
+        <source>这张图片不是纯黑白的，而打印机只能打印黑点。请选择导入方式：</source>
+        <translation>Ten obraz nie jest czysto czarno-biały, a drukarka drukuje tylko czarne punkty. Wybierz sposób importu:</translation>
+    </message>
+    <message>
+        <source>抖动（Floyd–Steinberg，灰度变为点的疏密）</source>
+        <translation>Rozpraszanie (Floyd–Steinberg: szarość jako gęstość punktów)</translation>
+    </message>
+    <message>
+        <source>阈值 50%（较暗的像素印黑，其余留白）</source>
+        <translation>Próg 50% (ciemniejsze piksele na czarno, reszta zostaje biała)</translation>
+    </message>
+    <message>
+        <source>保持原样（所有非白色像素都印成黑色）</source>
+        <translation>Bez zmian (każdy piksel inny niż biały drukuje się na czarno)</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>Obraz ma %1 punktów szerokości, więcej niż papier: skaluj do %2 punktów (z zachowaniem proporcji)</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
+        <translation>Rozmiar po imporcie: %1 × %2 punktów; część poza szerokością papieru %3 punktów nie zostanie wydrukowana</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点</source>
+        <translation>Rozmiar po imporcie: %1 × %2 punktów</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>打印预览</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>放大 2 倍</source>
+        <translation>Powiększenie ×2</translation>
+    </message>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>Automat nie może zapisać tej strony</translation>
+    </message>
+    <message>
+        <source>纸宽：%1 点（%2 毫米）</source>
+        <translation>Szerokość papieru: %1 punktów (%2 mm)</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米）</source>
+        <translation>Wysokość strony: %1 punktów (%2 mm)</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米），页面底部 %3 行不打印</source>
+        <translation>Wysokość strony: %1 punktów (%2 mm); dolne wiersze (%3) nie zostaną wydrukowane</translation>
+    </message>
+    <message>
+        <source>因灰色或彩色像素而印成黑色的点：%1</source>
+        <translation>Punkty drukowane na czarno z powodu szarych lub kolorowych pikseli: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>文件过大</source>
+        <translation>Plik jest za duży</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON 文件</source>
+        <translation>To nie jest poprawny plik JSON</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Typ </translation>
+    </message>
+    <message>
+        <source>关于 TicketStation</source>
+        <translation>O programie TicketStation</translation>
+    </message>
+    <message>
+        <source>版本 %1，基于 Qt %2</source>
+        <translation>Wersja %1, zbudowana na Qt %2</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Zapisano: %1</translation>
+    </message>
+    <message>
+        <source>保存失败：%1</source>
+        <translation>Zapis nieudany: %1</translation>
+    </message>
+    <message>
+        <source>打开失败：%1</source>
+        <translation>Nie można otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>打开配置文件</source>
+        <translation>Otwórz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>保存配置文件</source>
+        <translation>Zapisz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>重启后生效</source>
+        <translation>Zadziała po ponownym uruchomieniu</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>Wersja:--</translation>
+    </message>
+    <message>
+        <source>连接状态:--</source>
+        <translation>Stan:--</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>版本号:%1</source>
+        <translation>Wersja:%1</translation>
+    </message>
+    <message>
+        <source>连接状态:已连接</source>
+        <translation>Stan:połączono</translation>
+    </message>
+    <message>
+        <source>当前进度</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>设备连接已断开</source>
+        <translation>Urządzenie zostało odłączone</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>无法生成预览：有页面无法渲染。</source>
+        <translation>Nie można utworzyć podglądu: nie udało się narysować strony.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketStationClass</name>
+    <message>
+        <source>TicketStation</source>
+        <translation>TicketStation</translation>
+    </message>
+    <message>
+        <source>类型一</source>
+        <translation>Typ 1</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1.相关介绍：V2.0.x版本测试，目前版本支持只能下载6个类型最大尺寸16cm，如需导入图片请先处理成黑白后导入；&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2.功能介绍：第一排：除最后一个按钮为小票内容下载按钮其余均为排版功能；第二排：时间、号码、排队人数标记按钮，注意每个标记仅允许标记一次，最后一个为当前小票打印测试按钮。&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;Test wydruku biletu 8&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1. Wprowadzenie: test wersji V2.0.x. Ta wersja pobiera najwyżej 6 typów o wielkości do 16 cm; obrazy przed importem trzeba przerobić na czarno-białe;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2. Funkcje: pierwszy rząd: wszystkie przyciski poza ostatnim, który wysyła bilety, służą do układu; drugi rząd: przyciski oznaczania czasu, numeru i liczby oczekujących; każdego znacznika używaj tylko raz; ostatni przycisk drukuje test bieżącego biletu.&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;Numer: &lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;Oczekuje: &lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Karta 1</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>同步系统设置</source>
+        <translation>Ustaw system</translation>
+    </message>
+    <message>
+        <source>同步时间</source>
+        <translation>Ustaw czas</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Karta 2</translation>
+    </message>
+    <message>
+        <source>号码格式</source>
+        <translation>Format numeru</translation>
+    </message>
+    <message>
+        <source>0001</source>
+        <translation>0001</translation>
+    </message>
+    <message>
+        <source>     1</source>
+        <translation>     1</translation>
+    </message>
+    <message>
+        <source>取票间隔</source>
+        <translation>Odstęp biletów</translation>
+    </message>
+    <message>
+        <source>取号限制</source>
+        <translation>Limit numerów</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>Wersja:--</translation>
+    </message>
+    <message>
+        <source>连接状态:-- </source>
+        <translation>Stan:-- </translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>另存</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <source>波兰语</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>O programie</translation>
+    </message>
+</context>
+<context>
+    <name>TtQEditTool</name>
+    <message>
+        <source>TtQEditTool</source>
+        <translation>TtQEditTool</translation>
+    </message>
+    <message>
+        <source>BMP/黑白/384*480</source>
+        <translation>BMP/czarno-biały/384*480</translation>
+    </message>
+    <message>
+        <source>标记为类型</source>
+        <translation>Oznacz jako numer biletu</translation>
+    </message>
+    <message>
+        <source>标记为排队人数</source>
+        <translation>Oznacz jako liczbę oczekujących</translation>
+    </message>
+    <message>
+        <source>标记为时间</source>
+        <translation>Oznacz jako czas</translation>
+    </message>
+    <message>
+        <source>下载至管理机</source>
+        <translation>Wyślij do automatu biletowego</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>打印测试</source>
+        <translation>Wydruk testowy</translation>
+    </message>
+    <message>
+        <source>没有可编辑的页面</source>
+        <translation>Brak strony do edycji</translation>
+    </message>
+    <message>
+        <source>图片尺寸 %1×%2 过大</source>
+        <translation>Obraz %1×%2 jest za duży</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Otwórz plik...</translation>
+    </message>
+    <message>
+        <source>Image (*.bmp)</source>
+        <translation>Obraz (*.bmp)</translation>
+    </message>
+    <message>
+        <source>插入图片</source>
+        <translation>Wstaw obraz</translation>
+    </message>
+    <message>
+        <source>无法读取图片文件 %1：
+%2</source>
+        <translation>Nie można odczytać pliku obrazu %1:
+%2</translation>
+    </message>
+</context>
 </TS>

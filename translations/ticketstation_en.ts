@@ -1,4 +1,349 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>PictureImportDialog</name>
+    <message>
+        <source>导入图片</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>这张图片不是纯黑白的，而打印机只能打印黑点。请选择导入方式：</source>
+        <translation>This picture is not pure black and white, and the printer prints only black dots. Choose how to import it:</translation>
+    </message>
+    <message>
+        <source>抖动（Floyd–Steinberg，灰度变为点的疏密）</source>
+        <translation>Dither (Floyd–Steinberg: grey becomes dot density)</translation>
+    </message>
+    <message>
+        <source>阈值 50%（较暗的像素印黑，其余留白）</source>
+        <translation>Threshold 50% (darker pixels print black, the rest stays white)</translation>
+    </message>
+    <message>
+        <source>保持原样（所有非白色像素都印成黑色）</source>
+        <translation>Keep as is (every pixel that is not white prints black)</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>The picture is %1 dots wide, wider than the paper: scale it to %2 dots (keeping the aspect ratio)</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
+        <translation>Size after import: %1 × %2 dots; what lies beyond the paper width of %3 dots does not print</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点</source>
+        <translation>Size after import: %1 × %2 dots</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>放大 2 倍</source>
+        <translation>Zoom ×2</translation>
+    </message>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>The ticket machine cannot store this page</translation>
+    </message>
+    <message>
+        <source>纸宽：%1 点（%2 毫米）</source>
+        <translation>Paper width: %1 dots (%2 mm)</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米）</source>
+        <translation>Page height: %1 dots (%2 mm)</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米），页面底部 %3 行不打印</source>
+        <translation>Page height: %1 dots (%2 mm); the bottom %3 rows do not print</translation>
+    </message>
+    <message>
+        <source>因灰色或彩色像素而印成黑色的点：%1</source>
+        <translation>Dots printed black because of grey or coloured pixels: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>文件过大</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON 文件</source>
+        <translation>Not a valid JSON file</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type </translation>
+    </message>
+    <message>
+        <source>关于 TicketStation</source>
+        <translation>About TicketStation</translation>
+    </message>
+    <message>
+        <source>版本 %1，基于 Qt %2</source>
+        <translation>Version %1, built on Qt %2</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>保存失败：%1</source>
+        <translation>Saving failed: %1</translation>
+    </message>
+    <message>
+        <source>打开失败：%1</source>
+        <translation>Cannot open: %1</translation>
+    </message>
+    <message>
+        <source>打开配置文件</source>
+        <translation>Open configuration file</translation>
+    </message>
+    <message>
+        <source>保存配置文件</source>
+        <translation>Save configuration file</translation>
+    </message>
+    <message>
+        <source>重启后生效</source>
+        <translation>Takes effect after restart</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>Version:--</translation>
+    </message>
+    <message>
+        <source>连接状态:--</source>
+        <translation>Status:--</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>版本号:%1</source>
+        <translation>Version:%1</translation>
+    </message>
+    <message>
+        <source>连接状态:已连接</source>
+        <translation>Status:connected</translation>
+    </message>
+    <message>
+        <source>当前进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>设备连接已断开</source>
+        <translation>The device was disconnected</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>无法生成预览：有页面无法渲染。</source>
+        <translation>Cannot make the preview: a page could not be rendered.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketStationClass</name>
+    <message>
+        <source>TicketStation</source>
+        <translation>TicketStation</translation>
+    </message>
+    <message>
+        <source>类型一</source>
+        <translation>Type 1</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1.相关介绍：V2.0.x版本测试，目前版本支持只能下载6个类型最大尺寸16cm，如需导入图片请先处理成黑白后导入；&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2.功能介绍：第一排：除最后一个按钮为小票内容下载按钮其余均为排版功能；第二排：时间、号码、排队人数标记按钮，注意每个标记仅允许标记一次，最后一个为当前小票打印测试按钮。&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;Ticket 8 print test&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1. About: a test of version V2.0.x. This version downloads at most 6 types of at most 16 cm; make pictures black and white before importing them;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2. Functions: first row: every button but the last, which downloads the tickets, is for layout; second row: buttons that mark the time, the number and the people waiting; use each mark only once; the last button prints a test of the current ticket.&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;Number: &lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;Waiting: &lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Tab 1</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>同步系统设置</source>
+        <translation>Sync system</translation>
+    </message>
+    <message>
+        <source>同步时间</source>
+        <translation>Sync time</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Tab 2</translation>
+    </message>
+    <message>
+        <source>号码格式</source>
+        <translation>Number format</translation>
+    </message>
+    <message>
+        <source>0001</source>
+        <translation>0001</translation>
+    </message>
+    <message>
+        <source>     1</source>
+        <translation>     1</translation>
+    </message>
+    <message>
+        <source>取票间隔</source>
+        <translation>Ticket interval</translation>
+    </message>
+    <message>
+        <source>取号限制</source>
+        <translation>Number limit</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>Version:--</translation>
+    </message>
+    <message>
+        <source>连接状态:-- </source>
+        <translation>Status:-- </translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>波兰语</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TtQEditTool</name>
+    <message>
+        <source>TtQEditTool</source>
+        <translation>TtQEditTool</translation>
+    </message>
+    <message>
+        <source>BMP/黑白/384*480</source>
+        <translation>BMP/black and white/384*480</translation>
+    </message>
+    <message>
+        <source>标记为类型</source>
+        <translation>Mark as ticket number</translation>
+    </message>
+    <message>
+        <source>标记为排队人数</source>
+        <translation>Mark as people waiting</translation>
+    </message>
+    <message>
+        <source>标记为时间</source>
+        <translation>Mark as time</translation>
+    </message>
+    <message>
+        <source>下载至管理机</source>
+        <translation>Download to the ticket machine</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>打印测试</source>
+        <translation>Test print</translation>
+    </message>
+    <message>
+        <source>没有可编辑的页面</source>
+        <translation>No page to edit</translation>
+    </message>
+    <message>
+        <source>图片尺寸 %1×%2 过大</source>
+        <translation>Picture size %1×%2 is too large</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Open File...</translation>
+    </message>
+    <message>
+        <source>Image (*.bmp)</source>
+        <translation>Image (*.bmp)</translation>
+    </message>
+    <message>
+        <source>插入图片</source>
+        <translation>Insert picture</translation>
+    </message>
+    <message>
+        <source>无法读取图片文件 %1：
+%2</source>
+        <translation>Cannot read the picture file %1:
+%2</translation>
+    </message>
+</context>
 </TS>

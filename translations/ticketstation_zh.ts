@@ -1,4 +1,349 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
+<context>
+    <name>PictureImportDialog</name>
+    <message>
+        <source>导入图片</source>
+        <translation>导入图片</translation>
+    </message>
+    <message>
+        <source>这张图片不是纯黑白的，而打印机只能打印黑点。请选择导入方式：</source>
+        <translation>这张图片不是纯黑白的，而打印机只能打印黑点。请选择导入方式：</translation>
+    </message>
+    <message>
+        <source>抖动（Floyd–Steinberg，灰度变为点的疏密）</source>
+        <translation>抖动（Floyd–Steinberg，灰度变为点的疏密）</translation>
+    </message>
+    <message>
+        <source>阈值 50%（较暗的像素印黑，其余留白）</source>
+        <translation>阈值 50%（较暗的像素印黑，其余留白）</translation>
+    </message>
+    <message>
+        <source>保持原样（所有非白色像素都印成黑色）</source>
+        <translation>保持原样（所有非白色像素都印成黑色）</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
+        <translation>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点</source>
+        <translation>导入后的大小：%1 × %2 点</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>打印预览</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>放大 2 倍</source>
+        <translation>放大 2 倍</translation>
+    </message>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>管理机无法存储此页</translation>
+    </message>
+    <message>
+        <source>纸宽：%1 点（%2 毫米）</source>
+        <translation>纸宽：%1 点（%2 毫米）</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米）</source>
+        <translation>页高：%1 点（%2 毫米）</translation>
+    </message>
+    <message>
+        <source>页高：%1 点（%2 毫米），页面底部 %3 行不打印</source>
+        <translation>页高：%1 点（%2 毫米），页面底部 %3 行不打印</translation>
+    </message>
+    <message>
+        <source>因灰色或彩色像素而印成黑色的点：%1</source>
+        <translation>因灰色或彩色像素而印成黑色的点：%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>文件过大</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON 文件</source>
+        <translation>不是有效的 JSON 文件</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>关于 TicketStation</source>
+        <translation>关于 TicketStation</translation>
+    </message>
+    <message>
+        <source>版本 %1，基于 Qt %2</source>
+        <translation>版本 %1，基于 Qt %2</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>已保存：%1</translation>
+    </message>
+    <message>
+        <source>保存失败：%1</source>
+        <translation>保存失败：%1</translation>
+    </message>
+    <message>
+        <source>打开失败：%1</source>
+        <translation>打开失败：%1</translation>
+    </message>
+    <message>
+        <source>打开配置文件</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>保存配置文件</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>重启后生效</source>
+        <translation>重启后生效</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>连接设备</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>版本号:--</translation>
+    </message>
+    <message>
+        <source>连接状态:--</source>
+        <translation>连接状态:--</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>版本号:%1</source>
+        <translation>版本号:%1</translation>
+    </message>
+    <message>
+        <source>连接状态:已连接</source>
+        <translation>连接状态:已连接</translation>
+    </message>
+    <message>
+        <source>当前进度</source>
+        <translation>当前进度</translation>
+    </message>
+    <message>
+        <source>设备连接已断开</source>
+        <translation>设备连接已断开</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>无法生成预览：有页面无法渲染。</source>
+        <translation>无法生成预览：有页面无法渲染。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketStationClass</name>
+    <message>
+        <source>TicketStation</source>
+        <translation>TicketStation</translation>
+    </message>
+    <message>
+        <source>类型一</source>
+        <translation>类型一</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1.相关介绍：V2.0.x版本测试，目前版本支持只能下载6个类型最大尺寸16cm，如需导入图片请先处理成黑白后导入；&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2.功能介绍：第一排：除最后一个按钮为小票内容下载按钮其余均为排版功能；第二排：时间、号码、排队人数标记按钮，注意每个标记仅允许标记一次，最后一个为当前小票打印测试按钮。&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1.相关介绍：V2.0.x版本测试，目前版本支持只能下载6个类型最大尺寸16cm，如需导入图片请先处理成黑白后导入；&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2.功能介绍：第一排：除最后一个按钮为小票内容下载按钮其余均为排版功能；第二排：时间、号码、排队人数标记按钮，注意每个标记仅允许标记一次，最后一个为当前小票打印测试按钮。&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>选项卡 1</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>连接设备</translation>
+    </message>
+    <message>
+        <source>同步系统设置</source>
+        <translation>同步系统设置</translation>
+    </message>
+    <message>
+        <source>同步时间</source>
+        <translation>同步时间</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>选项卡 2</translation>
+    </message>
+    <message>
+        <source>号码格式</source>
+        <translation>号码格式</translation>
+    </message>
+    <message>
+        <source>0001</source>
+        <translation>0001</translation>
+    </message>
+    <message>
+        <source>     1</source>
+        <translation>     1</translation>
+    </message>
+    <message>
+        <source>取票间隔</source>
+        <translation>取票间隔</translation>
+    </message>
+    <message>
+        <source>取号限制</source>
+        <translation>取号限制</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>版本号:--</source>
+        <translation>版本号:--</translation>
+    </message>
+    <message>
+        <source>连接状态:-- </source>
+        <translation>连接状态:-- </translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>另存</source>
+        <translation>另存</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>波兰语</source>
+        <translation>波兰语</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>TtQEditTool</name>
+    <message>
+        <source>TtQEditTool</source>
+        <translation>TtQEditTool</translation>
+    </message>
+    <message>
+        <source>BMP/黑白/384*480</source>
+        <translation>BMP/黑白/384*480</translation>
+    </message>
+    <message>
+        <source>标记为类型</source>
+        <translation>标记为类型</translation>
+    </message>
+    <message>
+        <source>标记为排队人数</source>
+        <translation>标记为排队人数</translation>
+    </message>
+    <message>
+        <source>标记为时间</source>
+        <translation>标记为时间</translation>
+    </message>
+    <message>
+        <source>下载至管理机</source>
+        <translation>下载至管理机</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>打印测试</source>
+        <translation>打印测试</translation>
+    </message>
+    <message>
+        <source>没有可编辑的页面</source>
+        <translation>没有可编辑的页面</translation>
+    </message>
+    <message>
+        <source>图片尺寸 %1×%2 过大</source>
+        <translation>图片尺寸 %1×%2 过大</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>打开文件...</translation>
+    </message>
+    <message>
+        <source>Image (*.bmp)</source>
+        <translation>图片 (*.bmp)</translation>
+    </message>
+    <message>
+        <source>插入图片</source>
+        <translation>插入图片</translation>
+    </message>
+    <message>
+        <source>无法读取图片文件 %1：
+%2</source>
+        <translation>无法读取图片文件 %1：
+%2</translation>
+    </message>
+</context>
 </TS>
