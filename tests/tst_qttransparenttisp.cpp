@@ -63,6 +63,7 @@ void TestQtTransparentTisp::appearance()
     // Qt keeps the opacity in 8 bits.
     QVERIFY(qAbs(tip->windowOpacity() - 0.98) <= 1.0 / 255);
     QVERIFY(!tip->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!tip->testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(!tip->parentWidget());
 
     QLabel *text = label();
@@ -160,7 +161,8 @@ void TestQtTransparentTisp::laterCallExtendsDisplay()
         QCOMPARE(label()->text(), QStringLiteral("second"));
     }
     QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), 5000);
-    QVERIFY(sinceSecond.elapsed() >= 1000);
+    // Qt's default coarse timers may fire up to 5 % early.
+    QVERIFY(sinceSecond.elapsed() >= 950);
 }
 
 void TestQtTransparentTisp::longTextIsClippedNotWrapped()

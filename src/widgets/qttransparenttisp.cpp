@@ -19,6 +19,8 @@ QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWid
     textLabel->resize(360, 100);
 
     setWindowOpacity(0.98);
+    // A notice still on screen must not keep the program running after its window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     if (deleteOnClose)
         setAttribute(Qt::WA_DeleteOnClose);
 
