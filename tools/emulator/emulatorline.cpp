@@ -67,8 +67,12 @@ bool EmulatorLine::openDevice(const QString &path)
 
 void EmulatorLine::close()
 {
-    delete m_notifier;
-    m_notifier = nullptr;
+    // close() may run inside the notifier's own signal, so it is released later.
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
     if (m_slaveFd >= 0)
         ::close(m_slaveFd);
     if (m_fd >= 0)

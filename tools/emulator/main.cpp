@@ -96,17 +96,18 @@ int main(int argc, char **argv)
     partialTimer.setSingleShot(true);
     partialTimer.setInterval(kPartialFrameTimeoutMs);
 
+    // What a frame causes is logged under the frame's own line.
+    QStringList effects;
     auto savePng = [&](const QImage &image, const QString &name) {
         const QString path = outDir.filePath(name);
-        if (image.save(path))
-            logLine(QStringLiteral("  wrote %1").arg(path));
-        else
-            logLine(QStringLiteral("  could not write %1").arg(path));
+        effects << (image.save(path) ? QStringLiteral("  wrote %1")
+                                     : QStringLiteral("  could not write %1"))
+                       .arg(path);
     };
 
     QObject::connect(&device, &DeviceState::reply, &line, &EmulatorLine::write);
     QObject::connect(&device, &DeviceState::note,
-                     [](const QString &text) { logLine(QStringLiteral("  %1").arg(text)); });
+                     [&](const QString &text) { effects << QStringLiteral("  %1").arg(text); });
     QObject::connect(&device, &DeviceState::nvPagesStored, [&](const QList<QImage> &pages) {
         for (int k = 0; k < pages.size(); ++k) {
             savePng(pages.at(k), QStringLiteral("nv_page_%1.png").arg(k));
@@ -140,6 +141,9 @@ int main(int argc, char **argv)
                         .arg(frameTypeName(frame.type))
                         .arg(frame.len)
                         .arg(what));
+            for (const QString &effect : qAsConst(effects))
+                logLine(effect);
+            effects.clear();
             if (hangupAfter >= 0 && frames >= hangupAfter) {
                 logLine(QStringLiteral("hanging up after %1 frames").arg(frames));
                 line.close();
