@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -273,12 +274,18 @@ void TestLanguages::restartNoticeLastsThreeSeconds()
 {
     window = new TicketStation;
     window->show();
+    QElapsedTimer clock;
+    clock.start();
     window->findChild<QAction *>("actPolish_3")->trigger();
     QtTransparentTisp *tip = findTip();
     QVERIFY(tip->isVisible());
-    QTest::qWait(2000);
-    QVERIFY(tip->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), 4000);
+    QTest::qWait(1500);
+    // A stalled machine may wake up late; only a check made in time says anything.
+    if (clock.elapsed() < 2800)
+        QVERIFY(tip->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), 5000);
+    // Coarse timers may fire up to 5 % early.
+    QVERIFY(clock.elapsed() >= 2850);
 }
 
 void TestLanguages::lastChoiceWins()
