@@ -127,7 +127,8 @@ private slots:
     void lenientValues_data();
     void lenientValues();
     void openRefusesOversizedFile();
-    void boundedReadStopsOnEndlessFile();
+    void unusableFilesAreRefused_data();
+    void unusableFilesAreRefused();
     void openShowsLastPage();
     void openCancelledChangesNothing();
     void saveAsWritesConfigJsonIntoChosenFolder();
@@ -473,12 +474,35 @@ void TestConfig::openRefusesOversizedFile()
     QCOMPARE(readings(), before);
 }
 
-void TestConfig::boundedReadStopsOnEndlessFile()
+void TestConfig::unusableFilesAreRefused_data()
 {
-    const DesignReadResult result = readDesignFile("/dev/zero", 4096);
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("content"); // written to `path` inside the temporary folder
+    QTest::addColumn<QString>("error");      // empty: any reason will do
+    QTest::newRow("missing") << "missing.json" << QByteArray() << QString();
+    QTest::newRow("folder") << "." << QByteArray() << QString();
+    QTest::newRow("empty") << "empty.json" << QByteArray("") << QObject::tr("不是有效的 JSON 文件");
+    QTest::newRow("scalar root") << "scalar.json" << QByteArray("42")
+                                 << QObject::tr("不是有效的 JSON 文件");
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray() << QObject::tr("文件过大");
+}
+
+void TestConfig::unusableFilesAreRefused()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+    if (!path.startsWith('/'))
+        path = dir->filePath(path);
+    if (!content.isNull())
+        QVERIFY(writeAll(path, content));
+
+    const DesignReadResult result = readDesignFile(path, 4096);
     QVERIFY(!result.ok);
-    QCOMPARE(result.error, QObject::tr("文件过大"));
     QVERIFY(result.root.isEmpty());
+    QVERIFY(!result.error.isEmpty());
+    if (!error.isEmpty())
+        QCOMPARE(result.error, error);
 }
 
 void TestConfig::openShowsLastPage()
