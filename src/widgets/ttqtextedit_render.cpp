@@ -19,8 +19,7 @@ void TtQTextEdit::layOutLikeOnScreen()
     // QTextEdit lays its document out only when its viewport receives a resize event, which a
     // hidden editor (a tab that was never current) has not had yet: its document then has no
     // width and would draw nothing. Give it the width the viewport will have once shown.
-    QTextDocument *doc = document();
-    if (!hasPendingResize(this) && !hasPendingResize(viewport()) && doc->pageSize().width() > 0)
+    if (!hasPendingResize(this) && !hasPendingResize(viewport()))
         return;
 
     ensurePolished();
@@ -39,6 +38,7 @@ void TtQTextEdit::layOutLikeOnScreen()
     const int fullWidth = editorWidth - frame - margins.left() - margins.right();
     const int viewportHeight = editorHeight - frame - margins.top() - margins.bottom();
     const int barWidth = verticalScrollBar()->sizeHint().width();
+    QTextDocument *doc = document();
 
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
         setDocumentWidth(fullWidth);
