@@ -25,8 +25,16 @@ DesignReadResult readDesignFile(const QString &path, qint64 maxBytes)
         result.error = tooLarge;
         return result;
     }
-    // Devices and growing files report no honest size, so the read itself is bounded too.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    // Devices and growing files report no honest size, so the read itself is bounded too. It
+    // goes in pieces: asking for the whole limit at once would reserve it for every file.
+    constexpr qint64 piece = 1024 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray more = file.read(qMin(piece, maxBytes + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.size() > maxBytes) {
         result.error = tooLarge;
         return result;
