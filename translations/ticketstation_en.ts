@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>页高：%1 点（%2 毫米），页面底部 %3 行不打印</source>
-        <translation>Page height: %1 dots (%2 mm); the bottom %3 rows do not print</translation>
+        <translation>Page height: %1 dots (%2 mm); rows at the bottom that do not print: %3</translation>
     </message>
     <message>
         <source>因灰色或彩色像素而印成黑色的点：%1</source>
