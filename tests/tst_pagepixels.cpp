@@ -41,6 +41,8 @@ private slots:
     void cropHeight_data();
     void cropHeight();
     void cropHeightOfNullCanvas();
+    void cropHeightSeesEveryColumn_data();
+    void cropHeightSeesEveryColumn();
 
     void rgb888RowsKeepsColours();
 
@@ -118,6 +120,40 @@ void TestPagePixels::rgb888RowsKeepsColours()
     QCOMPARE(page.pixel(383, 59), qRgb(1, 2, 3));
     const uchar *row = page.constScanLine(0);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(row), 3), QByteArray("\xe1\xdd\xfa"));
+}
+
+void TestPagePixels::cropHeightSeesEveryColumn_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("inkColumn");
+
+    // Row widths that are not a multiple of the eight bytes the scan folds at once.
+    for (int width : {1, 3, 13, 385}) {
+        for (int column : {0, width / 2, width - 1}) {
+            QTest::addRow("rgb888 width %d ink at %d", width, column)
+                << QImage::Format_RGB888 << width << column;
+            QTest::addRow("rgb32 width %d ink at %d", width, column)
+                << QImage::Format_RGB32 << width << column;
+        }
+    }
+}
+
+void TestPagePixels::cropHeightSeesEveryColumn()
+{
+    QFETCH(QImage::Format, format);
+    QFETCH(int, width);
+    QFETCH(int, inkColumn);
+
+    QImage canvas(width, 200, format);
+    canvas.fill(Qt::white);
+    canvas.setPixel(inkColumn, 150, qRgb(255, 255, 254));
+    QCOMPARE(pageCropHeight(canvas), 180);
+    if (format == QImage::Format_RGB32) {
+        const QImage page = rgb888Rows(canvas, 200);
+        QCOMPARE(page.pixel(inkColumn, 150), qRgb(255, 255, 254));
+        QCOMPARE(page, canvas.convertToFormat(QImage::Format_RGB888));
+    }
 }
 
 void TestPagePixels::colourRun_data()

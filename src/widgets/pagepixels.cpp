@@ -18,11 +18,17 @@ bool rowIsWhite(const QImage &image, int y)
     // RGB32 pixels carry an opaque alpha byte, so white is all bytes 0xFF in both layouts.
     const int bytes = image.width() * (image.format() == QImage::Format_RGB32 ? 4 : 3);
     const uchar *row = image.constScanLine(y);
-    // AND-folding all bytes keeps the loop branch-free so the compiler can vectorise it.
-    uchar all = 0xFF;
-    for (int i = 0; i < bytes; ++i)
-        all &= row[i];
-    return all == 0xFF;
+    // AND-folding eight bytes at a time keeps the loop short and free of branches.
+    quint64 all = ~quint64(0);
+    int i = 0;
+    for (; i + 8 <= bytes; i += 8) {
+        quint64 word;
+        std::memcpy(&word, row + i, sizeof word);
+        all &= word;
+    }
+    for (; i < bytes; ++i)
+        all &= row[i] | ~quint64(0xFF);
+    return all == ~quint64(0);
 }
 
 struct Rgb
@@ -59,6 +65,11 @@ QImage rgb888Rows(const QImage &canvas, int height)
     for (int y = 0; y < height; ++y) {
         const QRgb *src = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
         uchar *dst = image.scanLine(y);
+        // Most rows of a ticket are blank paper; those need no per-pixel work.
+        if (rowIsWhite(canvas, y)) {
+            std::memset(dst, 0xFF, 3 * width);
+            continue;
+        }
         for (int x = 0; x < width; ++x) {
             const QRgb rgb = src[x];
             *dst++ = uchar(rgb >> 16);
