@@ -12,6 +12,7 @@
 namespace {
 constexpr int kFindInterval = 2000;
 constexpr int kReceiveSilence = 30;
+constexpr qint64 kMaxBurst = 64 * 1024;
 constexpr int kFirstSendDelay = 50;
 constexpr int kSendGap = 300;
 // Windows device paths put this before the port name.
@@ -43,8 +44,14 @@ SerialPort::SerialPort()
 {
     connect(&m_findTimer, &QTimer::timeout, this, &SerialPort::onFindNewSerialPort);
     m_findTimer.start(kFindInterval);
-    connect(&m_serialPort, &QSerialPort::readyRead, this,
-            [this] { m_receiveTimer.start(kReceiveSilence); });
+    connect(&m_serialPort, &QSerialPort::readyRead, this, [this] {
+        // A line that never falls silent (a babbling device, noise) would otherwise gather
+        // everything it ever sends into one burst held in memory.
+        if (m_serialPort.bytesAvailable() >= kMaxBurst)
+            onReceiveDat();
+        else
+            m_receiveTimer.start(kReceiveSilence);
+    });
     connect(&m_serialPort, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) {
                 // Clearing the error state reports NoError too; that is no error.
