@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QtTransparentTisp;
+
+// Helpers shared by the fault-injection tests.
+
+// Resident memory of this process in KiB, from /proc/self/status.
+qint64 residentKiB();
+
+// The transient tip of the window under test and the text it shows.
+QtTransparentTisp *findTip();
+QString tipText();
+
+// Writes the settings file the next main window reads beside the test binary.
+bool writeSettingsIni(const QByteArray &content);
+void removeSettingsIni();
+
+// Growth of resident memory allowed for work that should need about `expectedKiB`. Under
+// AddressSanitizer freed memory stays in quarantine, so only a gross excess can be told apart.
+constexpr qint64 memoryBoundKiB(qint64 expectedKiB)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return expectedKiB + 512 * 1024;
+#else
+    return expectedKiB;
+#endif
+}

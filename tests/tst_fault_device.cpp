@@ -1,0 +1,169 @@
+// The device misbehaving on a real line: it vanishes in the middle of a download, or floods
+// the line with noise.
+
+#include "faulttools.h"
+#include "ptypair.h"
+#include "testmain.h"
+#include "ticketstation.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestFaultDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void deviceVanishesDuringDownload();
+    void noiseFloodKeepsMemoryBounded();
+
+private:
+    struct Emulator
+    {
+        std::unique_ptr<QProcess> process;
+        QString log;
+        QString port;
+    };
+    // Starts the emulator and waits for the line it serves; empty port on failure.
+    void startEmulator(Emulator &emulator, const QStringList &arguments);
+    void connectTo(const QString &port);
+
+    QTemporaryDir outDir;
+    Emulator first;
+    Emulator second;
+    std::unique_ptr<TicketStation> window;
+};
+
+void TestFaultDevice::init()
+{
+    QVERIFY(outDir.isValid());
+    // Two default pages of the default height: a download of some forty frames.
+    QVERIFY(writeSettingsIni("maxTabWidget=2\n"));
+    window = std::make_unique<TicketStation>();
+    window->show();
+}
+
+void TestFaultDevice::cleanup()
+{
+    window.reset();
+    for (Emulator *emulator : {&first, &second}) {
+        if (emulator->process) {
+            emulator->process->kill();
+            emulator->process->waitForFinished(3000);
+            emulator->process.reset();
+        }
+        emulator->log.clear();
+        emulator->port.clear();
+    }
+    removeSettingsIni();
+}
+
+void TestFaultDevice::startEmulator(Emulator &emulator, const QStringList &arguments)
+{
+    emulator.process = std::make_unique<QProcess>();
+    QProcess *process = emulator.process.get();
+    connect(process, &QProcess::readyReadStandardOutput, this, [process, &emulator] {
+        emulator.log += QString::fromUtf8(process->readAllStandardOutput());
+    });
+    process->start(QStringLiteral(EMULATOR_PATH), QStringList{"--out", outDir.path()} + arguments);
+    QVERIFY(process->waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(emulator.log.contains('\n'), 5000);
+    const QString first = emulator.log.section('\n', 0, 0);
+    QVERIFY2(first.startsWith("PORT "), qPrintable(emulator.log));
+    emulator.port = first.mid(5).trimmed();
+}
+
+void TestFaultDevice::connectTo(const QString &port)
+{
+    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
+    ports->addItem(port);
+    ports->setCurrentIndex(ports->count() - 1);
+    window->findChild<QPushButton *>("btnConnect")->click();
+    QCOMPARE(window->findChild<QPushButton *>("btnConnect")->text(), QObject::tr("断开连接"));
+}
+
+void TestFaultDevice::deviceVanishesDuringDownload()
+{
+    // Frame 1 is the version query, so the line goes away after three frames of the download.
+    startEmulator(first, {"--version", "EMU-1.0", "--hangup-after", "4"});
+    QVERIFY(!first.port.isEmpty());
+    connectTo(first.port);
+    auto *version = window->findChild<QLabel *>("labVersion");
+    auto *state = window->findChild<QLabel *>("labState");
+    auto *button = window->findChild<QPushButton *>("btnConnect");
+    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
+    QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-1.0"), 5000);
+
+    window->findChild<QPushButton *>("btn_down")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(first.log.contains("hanging up after 4 frames"), 10000);
+    QElapsedTimer sinceHangup;
+    sinceHangup.start();
+    QTRY_COMPARE_WITH_TIMEOUT(button->text(), QObject::tr("连接设备"), 1000);
+    QVERIFY2(sinceHangup.elapsed() < 1000, qPrintable(QString::number(sinceHangup.elapsed())));
+    QVERIFY(ports->isEnabled());
+    QCOMPARE(version->text(), QObject::tr("版本号:--"));
+    QCOMPARE(state->text(), QObject::tr("连接状态:--"));
+    QCOMPARE(tipText(), QObject::tr("设备连接已断开"));
+
+    // The rest of the download is dropped: no progress report replaces the notice.
+    QElapsedTimer watch;
+    watch.start();
+    while (watch.elapsed() < 1500) {
+        QVERIFY2(!tipText().contains(QObject::tr("当前进度")), qPrintable(tipText()));
+        QTest::qWait(20);
+    }
+    QCOMPARE(tipText(), QObject::tr("设备连接已断开"));
+
+    // A device plugged in again is reached as usual.
+    startEmulator(second, {"--version", "EMU-2.0"});
+    QVERIFY(!second.port.isEmpty());
+    connectTo(second.port);
+    QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-2.0"), 5000);
+    QCOMPARE(state->text(), QObject::tr("连接状态:已连接"));
+}
+
+void TestFaultDevice::noiseFloodKeepsMemoryBounded()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    connectTo(pty.slavePath());
+    auto *version = window->findChild<QLabel *>("labVersion");
+
+    // Without a pause the link never sees the end of a burst; 10 MB arrive in 64 KB writes.
+    // Held as one burst they would take several times their size.
+    constexpr int floodBytes = 10 * 1024 * 1024;
+    QRandomGenerator random(20261208);
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    const qint64 before = residentKiB();
+    qint64 peak = before;
+    for (int sent = 0; sent < floodBytes; sent += chunk.size()) {
+        random.fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
+        QVERIFY(pty.write(chunk));
+        QCoreApplication::processEvents();
+        peak = qMax(peak, residentKiB());
+    }
+    QTest::qWait(200);
+    peak = qMax(peak, residentKiB());
+    qDebug("resident memory grew by %lld KiB during the flood", peak - before);
+    QVERIFY2(peak - before < memoryBoundKiB(floodBytes / 1024 * 3 / 4),
+             qPrintable(QString("grew by %1 KiB").arg(peak - before)));
+    QCOMPARE(window->findChild<QPushButton *>("btnConnect")->text(), QObject::tr("断开连接"));
+    QCOMPARE(version->text(), QObject::tr("版本号:--"));
+
+    // The link still understands the device once the noise is over.
+    QVERIFY(pty.write("#VERSION:V9.9"));
+    QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("V9.9"), 3000);
+}
+
+TS_TEST_MAIN(TestFaultDevice)
+#include "tst_fault_device.moc"
