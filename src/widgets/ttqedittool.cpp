@@ -35,6 +35,9 @@ const int largestOfferedPointSize = 36;
 const int defaultLineHeight = 10;
 // Far beyond any ticket picture; a damaged or forged header could otherwise demand gigabytes.
 const int largestPictureSide = 16384;
+// Within that, a run-length file of a few bytes can still unpack to a gigabyte; a large photo
+// stays well below this.
+const qint64 largestPicturePixels = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -111,7 +114,8 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
     }
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.width() > largestPictureSide || size.height() > largestPictureSide) {
+    if (size.width() > largestPictureSide || size.height() > largestPictureSide ||
+        qint64(size.width()) * size.height() > largestPicturePixels) {
         if (errorString)
             *errorString = tr("图片尺寸 %1×%2 过大").arg(size.width()).arg(size.height());
         return false;

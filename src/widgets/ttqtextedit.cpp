@@ -11,6 +11,8 @@ namespace {
 
 // Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
 constexpr int kMaxPictureSide = 16384;
+// Within that, a run-length file of a few bytes can still unpack to a gigabyte.
+constexpr qint64 kMaxPicturePixels = 32 * 1024 * 1024;
 
 QUrl resourceUrl(const QString &name)
 {
@@ -38,7 +40,8 @@ QImage readBmp(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     const QSize size = reader.size();
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+        qint64(size.width()) * size.height() > kMaxPicturePixels)
         return QImage();
     return reader.read();
 }
