@@ -7,16 +7,36 @@
 #include <QFile>
 #include <QLabel>
 
-qint64 residentKiB()
+namespace {
+qint64 statusKiB(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+}
+} // namespace
+
+qint64 residentKiB()
+{
+    return statusKiB("VmRSS:");
+}
+
+qint64 peakResidentKiB()
+{
+    return statusKiB("VmHWM:");
+}
+
+void resetPeakResident()
+{
+    // Linux resets the peak to the current figure when 5 is written here.
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
 }
 
 QtTransparentTisp *findTip()

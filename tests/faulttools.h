@@ -8,6 +8,9 @@ class QtTransparentTisp;
 
 // Resident memory of this process in KiB, from /proc/self/status.
 qint64 residentKiB();
+// Peak resident memory in KiB since the last resetPeakResident() (or the start).
+qint64 peakResidentKiB();
+void resetPeakResident();
 
 // The transient tip of the window under test and the text it shows.
 QtTransparentTisp *findTip();
