@@ -27,7 +27,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:symbolize=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 
-declare -A maxlen=([design]=16384 [reply]=4096 [frames]=16384)
+declare -A maxlen=([design]=16384 [reply]=4096 [frames]=4096)
 pids=()
 for target in "${targets[@]}"; do
     binary="$build/tests/fuzz_$target/fuzz_$target"
@@ -39,9 +39,11 @@ for target in "${targets[@]}"; do
     dict=()
     [ -f "$here/$target.dict" ] && dict=(-dict="$here/$target.dict")
     # One process per target: forking more would compete with everyone else on the machine.
-    nice -n 10 "$binary" "$work/$target/corpus" "$here/corpus/$target" "$here/regressions/$target" \
-        "${dict[@]}" -max_total_time="$seconds" -max_len="${maxlen[$target]:-65536}" \
-        -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+    inputs=("$here/corpus/$target")
+    [ -d "$here/regressions/$target" ] && inputs+=("$here/regressions/$target")
+    nice -n 10 "$binary" "$work/$target/corpus" "${inputs[@]}" "${dict[@]}" \
+        -max_total_time="$seconds" -max_len="${maxlen[$target]:-65536}" -timeout=20 \
+        -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$work/$target/findings/" >"$work/$target/log" 2>&1 &
     pids+=($!)
     echo "fuzz_$target: pid $! log $work/$target/log"
