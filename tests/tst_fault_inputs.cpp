@@ -120,6 +120,7 @@ private slots:
     void largeDesignFile();
     void designNotUtf8();
     void replyNotUtf8();
+    void longReply();
     void settingsFile_data();
     void settingsFile();
 
@@ -312,6 +313,20 @@ void TestFaultInputs::replyNotUtf8()
     QVERIFY(version->text().startsWith(QObject::tr("版本号:%1").arg(QString())));
     QVERIFY(version->text().endsWith(QStringLiteral("1")));
     QVERIFY(!version->text().contains(QStringLiteral("#VERSION:")));
+}
+
+void TestFaultInputs::longReply()
+{
+    // The most a babbling device gets into one burst, all of it after the marker.
+    const QSize before = window->size();
+    window->onReceiveDatFromSerialPort("#VERSION:" + QByteArray(64 * 1024, 'A'));
+    QTest::qWait(50);
+    auto *version = window->findChild<QLabel *>("labVersion");
+    QVERIFY(version->text().startsWith(QObject::tr("版本号:%1").arg("AAAA")));
+    QVERIFY2(window->width() <= before.width() && window->minimumSizeHint().width() <= 2000,
+             qPrintable(QString("window %1 wide, needs %2")
+                            .arg(window->width())
+                            .arg(window->minimumSizeHint().width())));
 }
 
 void TestFaultInputs::settingsFile_data()
