@@ -70,9 +70,10 @@ void TtQTextEdit::renderPage()
 {
     layOutLikeOnScreen();
 
-    // An absurd maxHeight cannot be allocated; the page then stays null and later steps skip it.
+    // A height the device cannot take (it carries heights in 16 bits) is refused rather than
+    // left to the allocator; the page then stays null and later steps skip it.
     QImage canvas;
-    if (maxHeight > 0)
+    if (maxHeight > 0 && maxHeight <= 0xFFFF)
         canvas = QImage(kPaperDots, maxHeight, QImage::Format_RGB32);
     if (canvas.isNull()) {
         pageImage = QImage();
