@@ -25,7 +25,7 @@ work="${TS_FUZZ_WORK:-/tmp/ts-fuzz}"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:symbolize=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$here/../sanitizer.supp:print_suppressions=0"
 
 declare -A maxlen=([design]=16384 [reply]=4096 [frames]=4096)
 pids=()
