@@ -43,6 +43,14 @@ QByteArray pattern(int size)
     return dat;
 }
 
+// Three small frames: the first goes out at once, the rest wait in the queue behind it.
+void queueThreeFrames(SerialPort &link)
+{
+    link.queueDat(QByteArray("one"));
+    link.queueDat(QByteArray("two"));
+    link.queueDat(QByteArray("three"));
+}
+
 QList<int> progressValues(const QSignalSpy &spy)
 {
     QList<int> values;
@@ -173,9 +181,7 @@ void TestSerialPort::closeEmptiesQueue()
 {
     QSignalSpy progress(link.get(), &SerialPort::sgnTransmissionProgress);
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    link->queueDat(QByteArray("one"));
-    link->queueDat(QByteArray("two"));
-    link->queueDat(QByteArray("three"));
+    queueThreeFrames(*link);
     QVERIFY(progress.wait(2000));
     QVERIFY(link->closeSerialPort());
 
@@ -248,9 +254,7 @@ void TestSerialPort::unpluggedDeviceClosesPort()
     QSignalSpy errors(link.get(), &SerialPort::sgnSerialPortError);
     QSignalSpy progress(link.get(), &SerialPort::sgnTransmissionProgress);
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    link->queueDat(QByteArray("one"));
-    link->queueDat(QByteArray("two"));
-    link->queueDat(QByteArray("three"));
+    queueThreeFrames(*link);
     QVERIFY(progress.wait(2000));
 
     pty->closeMaster();
