@@ -3,6 +3,7 @@
 // asserts nothing.
 
 #include "pagedownload.h"
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QTabWidget>
 #include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,17 +47,10 @@ QImage picture(int seed)
 // every page fills the 480-dot canvas.
 void addPicture(TtQTextEdit *page, int seed)
 {
-    const QString name = QStringLiteral("bench-picture-%1").arg(seed);
-    const QImage image = picture(seed);
-    page->addImageResource(image, name);
     QTextCursor cursor(page->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(image.width());
-    format.setHeight(image.height());
-    cursor.insertImage(format);
+    insertPicture(*page, cursor, QStringLiteral("bench-picture-%1").arg(seed), picture(seed));
 }
 
 struct Figures

@@ -1,6 +1,7 @@
 // Timing harness for page rendering and block lookup; prints median figures, asserts nothing.
 
 #include "pagepixels.h"
+#include "testpages.h"
 #include "ticketprintdata.h"
 #include "ttqtextedit.h"
 
@@ -13,7 +14,6 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <algorithm>
 #include <cstdio>
@@ -61,14 +61,8 @@ void fillPage(TtQTextEdit &edit, int type)
     addText(cursor, QStringLiteral("小票打印测试 %1").arg(type), 26, Qt::AlignHCenter);
     addText(cursor, QStringLiteral("欢迎光临，请按顺序等候叫号。Please wait for your number."), 10,
             Qt::AlignLeft);
-    const QString name = QStringLiteral("picture%1").arg(type);
-    edit.addImageResource(picture(), name);
-    QTextImageFormat image;
-    image.setName(name);
-    image.setWidth(384);
-    image.setHeight(200);
     cursor.insertBlock();
-    cursor.insertImage(image);
+    insertPicture(edit, cursor, QStringLiteral("picture%1").arg(type), picture());
     addText(cursor, QStringLiteral("号码："), 26, Qt::AlignHCenter);
     QTextCharFormat number;
     number.setFontPointSize(18);

@@ -4,6 +4,7 @@
 //   fault_saveloop <design file>        saves them alternately to the file; prints "saving"
 //                                       once the first save is complete
 
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <cstdio>
 #include <memory>
@@ -30,12 +30,8 @@ std::unique_ptr<TicketStation> makeDesign(quint32 seed, bool limits)
         random.fillRange(reinterpret_cast<quint32 *>(picture.scanLine(y)), picture.width());
     TtQTextEdit *page = window->pageEditor(0);
     const QString name = QStringLiteral("noise%1").arg(seed);
-    page->addImageResource(picture, name);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(picture.width());
-    format.setHeight(picture.height());
-    QTextCursor(page->document()).insertImage(format);
+    QTextCursor cursor(page->document());
+    insertPicture(*page, cursor, name, picture);
     window->findChild<QCheckBox *>(QStringLiteral("cbEnableLimit"))->setChecked(limits);
     return window;
 }

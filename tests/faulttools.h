@@ -4,7 +4,7 @@
 
 class QtTransparentTisp;
 
-// Helpers shared by the fault-injection tests.
+// Helpers shared by the tests: memory figures, the window's tip, the settings file.
 
 // Resident memory of this process in KiB, from /proc/self/status.
 qint64 residentKiB();

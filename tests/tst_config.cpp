@@ -1,6 +1,8 @@
 #include "designfile.h"
+#include "faulttools.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -17,7 +19,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <csignal>
 #include <functional>
@@ -59,22 +60,6 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 QJsonObject pageEntry(const QString &text)
 {
     return {{"html", QString("<p>%1</p>").arg(text)}, {"imageArry", QJsonArray()}};
-}
-
-QImage solidImage(int width, int height, QRgb colour)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-QtTransparentTisp *findTip()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *tip = qobject_cast<QtTransparentTisp *>(widget))
-            return tip;
-    }
-    return nullptr;
 }
 
 // Answers the next modal file dialog as soon as it is up.
@@ -290,18 +275,13 @@ void TestConfig::saveWritesSettingsAndEveryPage()
 void TestConfig::saveThenLoadRestoresWidgetsAndPictures()
 {
     setDistinctValues();
-    const QImage picture = solidImage(40, 20, qRgb(10, 200, 30));
+    const QImage picture = solidImage({40, 20}, qRgb(10, 200, 30));
     const QString pictureName = "{5c3e58b4-1f0e-4d7a-9d6e-2a9b7f0c1d11}";
     TtQTextEdit *second = window->pageEditor(1);
     second->setPlainText("second page");
-    second->addImageResource(picture, pictureName);
-    QTextImageFormat reference;
-    reference.setName(pictureName);
-    reference.setWidth(picture.width());
-    reference.setHeight(picture.height());
     QTextCursor cursor(second->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertImage(reference);
+    insertPicture(*second, cursor, pictureName, picture);
     window->pageEditor(2)->setPlainText("third page");
 
     // Showing a page binds the toolbar, which sets the page's line height; loading shows every
@@ -604,7 +584,7 @@ void TestConfig::interruptedSaveKeepsPreviousFile()
     // A picture makes the next file larger than the file-size limit set below, so the write
     // breaks off part-way, like a full disk would.
     TtQTextEdit *page = window->pageEditor(0);
-    page->addImageResource(solidImage(100, 100, qRgb(1, 2, 3)), "{picture}");
+    page->addImageResource(solidImage({100, 100}, qRgb(1, 2, 3)), "{picture}");
     rlimit saved{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit limited = saved;

@@ -1,3 +1,4 @@
+#include "faulttools.h"
 #include "ptypair.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
@@ -22,16 +23,8 @@ namespace {
 
 const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
 
-QtTransparentTisp *findTip()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *tip = qobject_cast<QtTransparentTisp *>(w))
-            return tip;
-    }
-    return nullptr;
-}
-
-QString tipText()
+// What the tip shows while it is up.
+QString visibleTipText()
 {
     QtTransparentTisp *tip = findTip();
     if (!tip || !tip->isVisible())
@@ -189,7 +182,7 @@ void TestConnection::versionQueryAfterConnect()
     QCOMPARE(pty->read(kVersionQuery.size(), 4000), kVersionQuery);
     QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
     // The query is the only frame, so its one report is the whole transfer.
-    QTRY_COMPARE(tipText(), QStringLiteral(" 当前进度 : 100 %"));
+    QTRY_COMPARE(visibleTipText(), QStringLiteral(" 当前进度 : 100 %"));
 }
 
 void TestConnection::versionReply_data()
@@ -373,7 +366,7 @@ void TestConnection::unpluggedDeviceDisconnects()
     QVERIFY(child<QComboBox>("cmbSerialPort")->isEnabled());
     QCOMPARE(child<QLabel>("labVersion")->text(), QStringLiteral("版本号:--"));
     QCOMPARE(child<QLabel>("labState")->text(), QStringLiteral("连接状态:--"));
-    QCOMPARE(tipText(), QStringLiteral("设备连接已断开"));
+    QCOMPARE(visibleTipText(), QStringLiteral("设备连接已断开"));
 
     PtyPair replacement;
     QVERIFY(replacement.isValid());

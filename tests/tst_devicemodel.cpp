@@ -2,6 +2,7 @@
 #include "framedecoder.h"
 #include "nvimage.h"
 #include "printerparser.h"
+#include "testpages.h"
 #include "ticketdrawing.h"
 
 #include <QRandomGenerator>
@@ -68,18 +69,6 @@ QImage randomPage(int height, quint32 seed)
             if (random.bounded(4) == 0)
                 image.setPixel(x, y, qRgb(0, 0, 0));
     return image;
-}
-
-// Whether two pictures show the same dots (white paper, anything else ink).
-bool sameDots(const QImage &a, const QImage &b, int rows)
-{
-    if (a.width() != b.width() || a.height() < rows || b.height() < rows)
-        return false;
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) == 0xFFFFFFFF) != (b.pixel(x, y) == 0xFFFFFFFF))
-                return false;
-    return true;
 }
 
 const QByteArray kTestPageStart = hex("1a5b01000000008001ff0300");
@@ -316,8 +305,8 @@ void TestDeviceModel::nvImagesAcrossChunks()
     QCOMPARE(images.size(), 2);
     QCOMPARE(images.at(0).size(), QSize(384, 64));
     QCOMPARE(images.at(1).size(), QSize(384, 128));
-    QVERIFY(sameDots(images.at(0), first, 64));
-    QVERIFY(sameDots(images.at(1), second, 128));
+    QVERIFY(sameDotsInRows(images.at(0), first, 64));
+    QVERIFY(sameDotsInRows(images.at(1), second, 128));
     QVERIFY(!parser.busy());
 }
 
@@ -449,7 +438,7 @@ void TestDeviceModel::layoutTableVoidsUnfinishedImages()
         device.handleFrame({22, chunk.size() - 8, chunk.mid(8)});
     QCOMPARE(stored.size(), 1);
     QCOMPARE(device.nvPages().size(), 1);
-    QVERIFY(sameDots(device.nvPages().first(), randomPage(40, 3), 40));
+    QVERIFY(sameDotsInRows(device.nvPages().first(), randomPage(40, 3), 40));
 }
 
 void TestDeviceModel::printsTestPage()

@@ -2,6 +2,7 @@
 #include "nvreference.h"
 #include "ptypair.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -9,45 +10,13 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <climits>
 #include <memory>
 
 namespace {
 
-const QRgb kNumber = 0xFFE1DDFA;
-const QRgb kDateTime = 0xFFFADBC0;
-const QRgb kQueue = 0xFFFAC3C3;
 const QRgb kInk = 0xFF202020;
-
-struct Picture
-{
-    QSize size;
-    QRgb colour;
-};
-
-// Replaces the page's content with solid pictures, one paragraph each, so every pixel of the
-// page is known whatever fonts the machine has.
-void setPictures(TtQTextEdit *page, const QList<Picture> &pictures)
-{
-    page->clear();
-    QTextCursor cursor(page->document());
-    for (int i = 0; i < pictures.size(); ++i) {
-        QImage image(pictures.at(i).size, QImage::Format_RGB888);
-        image.fill(pictures.at(i).colour);
-        const QString name = QStringLiteral("picture%1").arg(i);
-        page->addImageResource(image, name);
-        if (i > 0)
-            cursor.insertBlock();
-        QTextImageFormat format;
-        format.setName(name);
-        format.setWidth(image.width());
-        format.setHeight(image.height());
-        cursor.insertImage(format);
-    }
-}
 
 QByteArray frames(qint32 type, const QByteArray &data)
 {
@@ -69,17 +38,6 @@ QByteArray blockTypes(const QByteArray &table, int page)
     for (int record = 0; record < 3; ++record)
         types.append(table.at(21 * page + 6 + 6 * record));
     return types;
-}
-
-bool sameDots(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) == 0xFFFFFFFF) != (b.pixel(x, y) == 0xFFFFFFFF))
-                return false;
-    return true;
 }
 
 } // namespace

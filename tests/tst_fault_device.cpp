@@ -1,6 +1,7 @@
 // The device misbehaving on a real line: it vanishes in the middle of a download, or floods
 // the line with noise.
 
+#include "emulatorsession.h"
 #include "faulttools.h"
 #include "ptypair.h"
 #include "testmain.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -28,19 +28,13 @@ private slots:
     void noiseFloodKeepsMemoryBounded();
 
 private:
-    struct Emulator
-    {
-        std::unique_ptr<QProcess> process;
-        QString log;
-        QString port;
-    };
-    // Starts the emulator and waits for the line it serves; empty port on failure.
-    void startEmulator(Emulator &emulator, const QStringList &arguments);
+    // Starts the emulator and waits for the line it serves.
+    void startEmulator(EmulatorSession &emulator, const QStringList &arguments);
     void connectTo(const QString &port);
 
     QTemporaryDir outDir;
-    Emulator first;
-    Emulator second;
+    EmulatorSession first;
+    EmulatorSession second;
     std::unique_ptr<TicketStation> window;
 };
 
@@ -56,39 +50,21 @@ void TestFaultDevice::init()
 void TestFaultDevice::cleanup()
 {
     window.reset();
-    for (Emulator *emulator : {&first, &second}) {
-        if (emulator->process) {
-            emulator->process->kill();
-            emulator->process->waitForFinished(3000);
-            emulator->process.reset();
-        }
-        emulator->log.clear();
-        emulator->port.clear();
-    }
+    first.stop();
+    second.stop();
     removeSettingsIni();
 }
 
-void TestFaultDevice::startEmulator(Emulator &emulator, const QStringList &arguments)
+void TestFaultDevice::startEmulator(EmulatorSession &emulator, const QStringList &arguments)
 {
-    emulator.process = std::make_unique<QProcess>();
-    QProcess *process = emulator.process.get();
-    connect(process, &QProcess::readyReadStandardOutput, this, [process, &emulator] {
-        emulator.log += QString::fromUtf8(process->readAllStandardOutput());
-    });
-    process->start(QStringLiteral(EMULATOR_PATH), QStringList{"--out", outDir.path()} + arguments);
-    QVERIFY(process->waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(emulator.log.contains('\n'), 5000);
-    const QString first = emulator.log.section('\n', 0, 0);
-    QVERIFY2(first.startsWith("PORT "), qPrintable(emulator.log));
-    emulator.port = first.mid(5).trimmed();
+    QVERIFY2(emulator.start(QStringLiteral(EMULATOR_PATH),
+                            QStringList{"--out", outDir.path()} + arguments),
+             qPrintable(emulator.log()));
 }
 
 void TestFaultDevice::connectTo(const QString &port)
 {
-    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
-    ports->addItem(port);
-    ports->setCurrentIndex(ports->count() - 1);
-    window->findChild<QPushButton *>("btnConnect")->click();
+    connectWindowTo(window.get(), port);
     QCOMPARE(window->findChild<QPushButton *>("btnConnect")->text(), QObject::tr("断开连接"));
 }
 
@@ -96,8 +72,8 @@ void TestFaultDevice::deviceVanishesDuringDownload()
 {
     // Frame 1 is the version query, so the line goes away after three frames of the download.
     startEmulator(first, {"--version", "EMU-1.0", "--hangup-after", "4"});
-    QVERIFY(!first.port.isEmpty());
-    connectTo(first.port);
+    QVERIFY(!first.portPath().isEmpty());
+    connectTo(first.portPath());
     auto *version = window->findChild<QLabel *>("labVersion");
     auto *state = window->findChild<QLabel *>("labState");
     auto *button = window->findChild<QPushButton *>("btnConnect");
@@ -105,7 +81,7 @@ void TestFaultDevice::deviceVanishesDuringDownload()
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-1.0"), 5000);
 
     window->findChild<QPushButton *>("btn_down")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(first.log.contains("hanging up after 4 frames"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(first.log().contains("hanging up after 4 frames"), 10000);
     QElapsedTimer sinceHangup;
     sinceHangup.start();
     QTRY_COMPARE_WITH_TIMEOUT(button->text(), QObject::tr("连接设备"), 1000);
@@ -126,8 +102,8 @@ void TestFaultDevice::deviceVanishesDuringDownload()
 
     // A device plugged in again is reached as usual.
     startEmulator(second, {"--version", "EMU-2.0"});
-    QVERIFY(!second.port.isEmpty());
-    connectTo(second.port);
+    QVERIFY(!second.portPath().isEmpty());
+    connectTo(second.portPath());
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-2.0"), 5000);
     QCOMPARE(state->text(), QObject::tr("连接状态:已连接"));
 }

@@ -1,12 +1,12 @@
 #include "pagepixels.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
 #include <QTabWidget>
 #include <QTextBlockFormat>
 #include <QTextCursor>
-#include <QTextImageFormat>
 #include <QtTest>
 
 #include <memory>
@@ -16,19 +16,6 @@ namespace {
 QByteArray recordBytes(const _ticketContext &ctx)
 {
     return QByteArray(reinterpret_cast<const char *>(&ctx), sizeof ctx);
-}
-
-void insertPicture(TtQTextEdit &edit, QTextCursor &cursor, const QString &name, QSize size,
-                   const QColor &colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    edit.addImageResource(image, name);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(size.width());
-    format.setHeight(size.height());
-    cursor.insertImage(format);
 }
 
 // Replaces the page with one picture whose top-left lands at rect's: an empty first paragraph

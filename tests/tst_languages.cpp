@@ -1,3 +1,4 @@
+#include "faulttools.h"
 #include "languages.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
@@ -37,21 +38,6 @@ void writeLanguageSetting(const QVariant &catalogue)
     ini.setValue("maxTabWidget", 2);
     if (catalogue.isValid())
         ini.setValue("Language", catalogue);
-}
-
-QtTransparentTisp *findTip()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *tip = qobject_cast<QtTransparentTisp *>(widget))
-            return tip;
-    }
-    return nullptr;
-}
-
-QString tipText()
-{
-    QtTransparentTisp *tip = findTip();
-    return tip ? tip->findChild<QLabel *>()->text() : QString();
 }
 
 bool isChinese(QChar c)

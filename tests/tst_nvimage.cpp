@@ -2,28 +2,12 @@
 #include "nvimage.h"
 #include "nvreference.h"
 #include "pagepixels.h"
+#include "testpages.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
-
-const QRgb kNumber = 0xFFE1DDFA;
-const QRgb kDateTime = 0xFFFADBC0;
-
-QImage whitePage(int height, int width = kPaperDots)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    image.fill(Qt::white);
-    return image;
-}
-
-void paint(QImage &image, const QRect &rect, QRgb colour)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            image.setPixel(x, y, colour);
-}
 
 QByteArray bytes(std::initializer_list<int> values)
 {

@@ -1,37 +1,7 @@
 #include "pagepixels.h"
+#include "testpages.h"
 
 #include <QtTest>
-
-namespace {
-
-const QRgb kNumber = 0xFFE1DDFA;
-const QRgb kDateTime = 0xFFFADBC0;
-const QRgb kQueue = 0xFFFAC3C3;
-
-QImage whitePage(int height = 480, QImage::Format format = QImage::Format_RGB888)
-{
-    QImage image(kPaperDots, height, format);
-    image.fill(Qt::white);
-    return image;
-}
-
-void paint(QImage &image, const QRect &rect, QRgb colour)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            image.setPixel(x, y, colour);
-}
-
-bool allWhite(const QImage &image, const QRect &rect)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixel(x, y) != 0xFFFFFFFF)
-                return false;
-    return true;
-}
-
-} // namespace
 
 class TestPagePixels : public QObject
 {
@@ -94,7 +64,7 @@ void TestPagePixels::cropHeight()
     QFETCH(QList<int>, inkRows);
     QFETCH(int, expected);
 
-    QImage canvas = whitePage(canvasHeight, format);
+    QImage canvas = whitePage(canvasHeight, kPaperDots, format);
     // Ink at the right edge: the scan must look at every column, not just the first.
     for (int row : inkRows)
         canvas.setPixel(kPaperDots - 1, row, qRgb(254, 255, 255));
@@ -108,7 +78,7 @@ void TestPagePixels::cropHeightOfNullCanvas()
 
 void TestPagePixels::rgb888RowsKeepsColours()
 {
-    QImage canvas = whitePage(100, QImage::Format_RGB32);
+    QImage canvas = whitePage(100, kPaperDots, QImage::Format_RGB32);
     paint(canvas, QRect(0, 0, 10, 10), kNumber);
     paint(canvas, QRect(383, 59, 1, 1), qRgb(1, 2, 3));
     paint(canvas, QRect(0, 60, 384, 40), qRgb(0, 0, 0)); // below the rows taken
@@ -173,7 +143,7 @@ void TestPagePixels::colourRun()
     QFETCH(QRect, painted);
     QFETCH(QRect, expected);
 
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, painted, kNumber);
     QCOMPARE(findColourRun(page, kNumber), expected);
     QCOMPARE(findColourRun(page, kQueue), QRect());
@@ -191,25 +161,25 @@ void TestPagePixels::colourOneUnitOffDoesNotMatch()
 {
     QFETCH(QRgb, near);
 
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     // A blended edge one unit off surrounds the true run and must not widen it.
     paint(page, QRect(99, 49, 62, 32), near);
     paint(page, QRect(100, 50, 60, 30), kNumber);
     QCOMPARE(findColourRun(page, kNumber), QRect(100, 50, 60, 30));
 
-    QImage onlyNear = whitePage();
+    QImage onlyNear = whitePage(480);
     paint(onlyNear, QRect(10, 10, 20, 20), near);
     QCOMPARE(findColourRun(onlyNear, kNumber), QRect());
 }
 
 void TestPagePixels::firstRunOfTwoIsFound()
 {
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, QRect(10, 50, 40, 10), kNumber);
     paint(page, QRect(200, 20, 30, 5), kNumber);
     QCOMPARE(findColourRun(page, kNumber), QRect(200, 20, 30, 5));
 
-    QImage sameRow = whitePage();
+    QImage sameRow = whitePage(480);
     paint(sameRow, QRect(200, 20, 30, 5), kNumber);
     paint(sameRow, QRect(50, 20, 10, 8), kNumber);
     QCOMPARE(findColourRun(sameRow, kNumber), QRect(50, 20, 10, 8));
@@ -217,7 +187,7 @@ void TestPagePixels::firstRunOfTwoIsFound()
 
 void TestPagePixels::glyphInsideRunDoesNotShortenIt()
 {
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, QRect(100, 50, 60, 30), kNumber);
     paint(page, QRect(110, 55, 20, 20), qRgb(0, 0, 0));
     QCOMPARE(findColourRun(page, kNumber), QRect(100, 50, 60, 30));
@@ -242,7 +212,7 @@ void TestPagePixels::blockRectByFlag()
     QFETCH(int, flag);
     QFETCH(QRect, expected);
 
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, QRect(100, 50, 60, 30), kNumber);
     paint(page, QRect(20, 200, 216, 20), kDateTime);
     paint(page, QRect(300, 120, 36, 24), kQueue);
@@ -251,7 +221,7 @@ void TestPagePixels::blockRectByFlag()
 
 void TestPagePixels::unknownFlagFindsNothing()
 {
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     page.fill(Qt::black);
     QCOMPARE(findBlockRectIn(page, 0), QRect());
     QCOMPARE(findBlockRectIn(page, 4), QRect());
@@ -295,7 +265,7 @@ void TestPagePixels::clearRectIsClippedToImage()
 
 void TestPagePixels::downloadImageClearsEveryBlock()
 {
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, QRect(0, 0, 384, 10), qRgb(0, 0, 0));
     paint(page, QRect(100, 50, 60, 30), kNumber);
     paint(page, QRect(110, 55, 20, 20), qRgb(0, 0, 0)); // sample text on the block
@@ -320,7 +290,7 @@ void TestPagePixels::downloadImageClearsEveryBlock()
 
 void TestPagePixels::downloadImageKeepsSecondRunColoured()
 {
-    QImage page = whitePage();
+    QImage page = whitePage(480);
     paint(page, QRect(100, 50, 60, 30), kNumber);
     paint(page, QRect(100, 300, 60, 30), kNumber);
     const QImage image = downloadImageOf(page);

@@ -1,6 +1,8 @@
+#include "modalanswer.h"
 #include "monochrome.h"
 #include "pictureimportdialog.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 
@@ -13,11 +15,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextImageFormat>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -37,17 +37,6 @@ QImage greyPhoto(const QSize &size)
         }
     }
     return image;
-}
-
-bool sameDots(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) == qRgb(255, 255, 255)) != (b.pixel(x, y) == qRgb(255, 255, 255)))
-                return false;
-    return true;
 }
 
 } // namespace
@@ -76,7 +65,6 @@ private slots:
 private:
     QString writeBmp(const QString &fileName, const QImage &image) const;
     QLabel *previewLabel(PictureImportDialog &dialog) const;
-    void answerWhenShown(std::function<bool()> handler);
     QImage insertedResource() const;
 
     std::unique_ptr<QWidget> window;
@@ -116,19 +104,6 @@ QString TestPictureImport::writeBmp(const QString &fileName, const QImage &image
 QLabel *TestPictureImport::previewLabel(PictureImportDialog &dialog) const
 {
     return dialog.findChild<QLabel *>(QStringLiteral("labPreview"));
-}
-
-void TestPictureImport::answerWhenShown(std::function<bool()> handler)
-{
-    auto *timer = new QTimer(window.get());
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, timer, [timer, handler] {
-        if (handler()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
 }
 
 // The picture behind the single image reference on the page.
@@ -322,7 +297,7 @@ void TestPictureImport::theOperatorIsAskedByTheDialog()
 {
     const QImage photo = greyPhoto({500, 100});
     bool answered = false;
-    answerWhenShown([&] {
+    answerWhenShown(window.get(), [&] {
         auto *dialog = qobject_cast<PictureImportDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return false;
@@ -342,7 +317,7 @@ void TestPictureImport::cancellingTheQuestionShowsNoError()
     const QString path = writeBmp("photo.bmp", greyPhoto({300, 60}));
     bool cancelled = false;
     bool warned = false;
-    answerWhenShown([&] {
+    answerWhenShown(window.get(), [&] {
         if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             warned = true;
             QApplication::activeModalWidget()->close();

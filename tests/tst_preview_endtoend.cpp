@@ -1,16 +1,15 @@
+#include "emulatorsession.h"
+#include "faulttools.h"
 #include "pagedownload.h"
 #include "printpreviewdialog.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ticketdrawing.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
-#include <QComboBox>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -18,19 +17,6 @@
 #include <memory>
 
 namespace {
-
-const QRgb kWhite = 0xFFFFFFFF;
-
-bool sameDots(const QImage &a, const QImage &b, const QRect &except = QRect())
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (!except.contains(x, y) && (a.pixel(x, y) == kWhite) != (b.pixel(x, y) == kWhite))
-                return false;
-    return true;
-}
 
 // Every second from `from` to `to`, both included, widened by one on each side: the device
 // model reads the clock at its own moment within the span.
@@ -57,59 +43,24 @@ private slots:
     void previewOfTheDefaultDesignIsWhatTheDeviceStores();
 
 private:
-    bool startEmulator();
-    bool waitForLog(const QString &text, int timeoutMs);
     // What a download of the window's pages as they are now would send.
     DesignDownload currentDownload() const;
 
     QTemporaryDir outDir;
-    std::unique_ptr<QProcess> emulator;
-    QString emulatorLog;
-    QString portPath;
+    EmulatorSession emulator;
     std::unique_ptr<TicketStation> window;
 };
 
 void TestPreviewEndToEnd::init()
 {
     QVERIFY(outDir.isValid());
-    emulatorLog.clear();
 }
 
 void TestPreviewEndToEnd::cleanup()
 {
     window.reset();
-    if (emulator) {
-        emulator->kill();
-        emulator->waitForFinished(3000);
-        emulator.reset();
-    }
-    QFile::remove(QCoreApplication::applicationDirPath() + "/language/settings.ini");
-}
-
-bool TestPreviewEndToEnd::startEmulator()
-{
-    emulator = std::make_unique<QProcess>();
-    connect(emulator.get(), &QProcess::readyReadStandardOutput, this,
-            [this] { emulatorLog += QString::fromUtf8(emulator->readAllStandardOutput()); });
-    emulator->start(QStringLiteral(EMULATOR_PATH), {"--out", outDir.path()});
-    if (!emulator->waitForStarted(5000) || !waitForLog("\n", 5000))
-        return false;
-    const QString first = emulatorLog.section('\n', 0, 0);
-    if (!first.startsWith("PORT "))
-        return false;
-    portPath = first.mid(5).trimmed();
-    return QFile::exists(portPath);
-}
-
-bool TestPreviewEndToEnd::waitForLog(const QString &text, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!emulatorLog.contains(text)) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    emulator.stop();
+    removeSettingsIni();
 }
 
 DesignDownload TestPreviewEndToEnd::currentDownload() const
@@ -125,21 +76,13 @@ DesignDownload TestPreviewEndToEnd::currentDownload() const
 
 void TestPreviewEndToEnd::previewOfTheDefaultDesignIsWhatTheDeviceStores()
 {
-    QVERIFY(startEmulator());
-    const QString languageDir = QCoreApplication::applicationDirPath() + "/language";
-    QVERIFY(QDir().mkpath(languageDir));
-    QFile settings(languageDir + "/settings.ini");
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("maxTabWidget=2\n");
-    settings.close();
+    QVERIFY(emulator.start(QStringLiteral(EMULATOR_PATH), {"--out", outDir.path()}));
+    QVERIFY(writeSettingsIni("maxTabWidget=2\n"));
     window = std::make_unique<TicketStation>();
     window->show();
     const int pageCount = 2;
 
-    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
-    ports->addItem(portPath);
-    ports->setCurrentIndex(ports->count() - 1);
-    window->findChild<QPushButton *>("btnConnect")->click();
+    connectWindowTo(window.get(), emulator.portPath());
     QTRY_VERIFY_WITH_TIMEOUT(
         window->findChild<QLabel *>("labVersion")->text().contains(QStringLiteral("EMU")), 5000);
 
@@ -160,11 +103,11 @@ void TestPreviewEndToEnd::previewOfTheDefaultDesignIsWhatTheDeviceStores()
     // The download, and what the emulated device makes of it.
     const QDateTime downloadFrom = QDateTime::currentDateTime();
     window->findChild<QPushButton *>("btn_down")->click();
-    QVERIFY2(waitForLog(QStringLiteral("preview_%1.png").arg(pageCount - 1), 60000),
-             qPrintable(emulatorLog));
+    QVERIFY2(emulator.waitForLog(QStringLiteral("preview_%1.png").arg(pageCount - 1), 60000),
+             qPrintable(emulator.log()));
     const QDateTime downloadTo = QDateTime::currentDateTime();
-    QVERIFY2(!emulatorLog.contains("REJECTED") && !emulatorLog.contains("rejected"),
-             qPrintable(emulatorLog));
+    QVERIFY2(!emulator.log().contains("REJECTED") && !emulator.log().contains("rejected"),
+             qPrintable(emulator.log()));
 
     const DesignDownload download = currentDownload();
     QCOMPARE(download.pages.size(), pageCount);
@@ -185,7 +128,7 @@ void TestPreviewEndToEnd::previewOfTheDefaultDesignIsWhatTheDeviceStores()
         // Wide enough for the longest date and time the device prints.
         const QRect dateText =
             devicemodel::textRect({date.x, date.y, date.fontCode, QString(19, QLatin1Char('0'))});
-        QVERIFY(sameDots(shown.at(k), device, dateText));
+        QVERIFY(sameDots(shown.at(k), device, {dateText}));
 
         // With the clock included: the shown page is the preview at the moment it was asked for,
         // and the device's picture the same preview at the moment it stored the pages.

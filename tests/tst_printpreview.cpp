@@ -3,6 +3,7 @@
 #include "printpreviewdialog.h"
 #include "ptypair.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ticketdrawing.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
@@ -27,22 +28,6 @@ namespace {
 const QRgb kWhite = 0xFFFFFFFF;
 const QRgb kBlack = 0xFF000000;
 const QRgb kGrey = 0xFF808080;
-const QRgb kNumber = 0xFFE1DDFA;
-const QRgb kDateTime = 0xFFFADBC0;
-
-QImage blankPage(int height)
-{
-    QImage page(384, height, QImage::Format_RGB888);
-    page.fill(kWhite);
-    return page;
-}
-
-void fill(QImage &image, const QRect &rect, QRgb colour)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            image.setPixel(x, y, colour);
-}
 
 int dotsIn(const QImage &image, const QRect &rect)
 {
@@ -182,8 +167,8 @@ QRect TestPrintPreview::insertPhoto(PictureConversion mode)
 void TestPrintPreview::dialogShowsDotsOneToOneAndZoomed()
 {
     TicketPreview preview;
-    preview.ticket = blankPage(24);
-    fill(preview.ticket, {10, 3, 5, 2}, kBlack);
+    preview.ticket = whitePage(24);
+    paint(preview.ticket, {10, 3, 5, 2}, kBlack);
     preview.marked = preview.ticket;
     preview.marked.setPixel(11, 4, greyDotColour().rgb());
     preview.greyDots = 1;
@@ -217,11 +202,11 @@ void TestPrintPreview::dialogShowsDotsOneToOneAndZoomed()
 void TestPrintPreview::dialogShowsSizesAndGreyDots()
 {
     TicketPreview whole;
-    whole.ticket = whole.marked = blankPage(136);
+    whole.ticket = whole.marked = whitePage(136);
     whole.greyDots = 4321;
     whole.renderedHeight = whole.sentHeight = 136;
     TicketPreview cut = whole;
-    cut.ticket = cut.marked = blankPage(128);
+    cut.ticket = cut.marked = whitePage(128);
     cut.greyDots = 0;
     cut.renderedHeight = 130;
     cut.sentHeight = 128;
@@ -262,17 +247,17 @@ void TestPrintPreview::pageTheDeviceCannotKeep()
 void TestPrintPreview::ticketIsTheSentDotsWithSampleValues()
 {
     // 131 rows: the NV image carries 128 of them.
-    QImage page = blankPage(131);
+    QImage page = whitePage(131);
     const QRect ink(8, 4, 100, 10);
     const QRect grey(200, 4, 50, 20);
     const QRect number(20, 40, 96, 30);
     const QRect date(100, 80, 240, 24);
-    fill(page, ink, kBlack);
-    fill(page, grey, kGrey);
-    fill(page, number, kNumber);
-    fill(page, date, kDateTime);
-    fill(page, {0, 128, 384, 3}, kBlack); // rows that are not sent
-    page.setPixel(383, 127, kNumber);     // a second run of the number colour prints
+    paint(page, ink, kBlack);
+    paint(page, grey, kGrey);
+    paint(page, number, kNumber);
+    paint(page, date, kDateTime);
+    paint(page, {0, 128, 384, 3}, kBlack); // rows that are not sent
+    page.setPixel(383, 127, kNumber);      // a second run of the number colour prints
 
     const DesignDownload download = prepareDownload({page});
     const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
@@ -317,8 +302,8 @@ void TestPrintPreview::onlySixPagesAreDownloaded()
 {
     QList<QImage> pages;
     for (int i = 0; i < 7; ++i) {
-        QImage page = blankPage(40);
-        fill(page, {i * 10, 0, 5, 5}, kBlack);
+        QImage page = whitePage(40);
+        paint(page, {i * 10, 0, 5, 5}, kBlack);
         pages << page;
     }
     const QList<TicketPreview> previews =

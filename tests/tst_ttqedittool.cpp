@@ -1,4 +1,5 @@
 #include "blockflag.h"
+#include "modalanswer.h"
 #include "testmain.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
@@ -19,12 +20,10 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QTimer>
 #include <QUuid>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 class TestTtQEditTool : public QObject
@@ -83,7 +82,6 @@ private:
     void selectAll();
     QTextCharFormat formatOfCharAt(int position) const;
     QString writeBmp(const QString &fileName, const QSize &size, const QColor &color) const;
-    void answerWhenShown(std::function<bool()> handler);
     QList<QTextFragment> fragmentsWithBackground(const QColor &color) const;
 
     std::unique_ptr<QWidget> window;
@@ -146,21 +144,6 @@ QString TestTtQEditTool::writeBmp(const QString &fileName, const QSize &size,
     if (!image.save(path, "BMP"))
         qWarning("cannot write %s", qPrintable(path));
     return path;
-}
-
-// Modal dialogs run their own event loop; this answers one from inside that loop as soon as
-// the handler finds it (the handler returns true once it has answered).
-void TestTtQEditTool::answerWhenShown(std::function<bool()> handler)
-{
-    auto *timer = new QTimer(tool);
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, timer, [timer, handler] {
-        if (handler()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
 }
 
 QList<QTextFragment> TestTtQEditTool::fragmentsWithBackground(const QColor &color) const
@@ -742,7 +725,7 @@ void TestTtQEditTool::pictureThroughDialog()
     QStringList filters;
     QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
-    answerWhenShown([&] {
+    answerWhenShown(tool, [&] {
         auto *dialog = tool->findChild<QFileDialog *>();
         if (!dialog || !dialog->isVisible())
             return false;
@@ -770,7 +753,7 @@ void TestTtQEditTool::pictureThroughDialog()
 void TestTtQEditTool::pictureDialogCancelled()
 {
     const QString before = edit->toHtml();
-    answerWhenShown([&] {
+    answerWhenShown(tool, [&] {
         auto *dialog = tool->findChild<QFileDialog *>();
         if (!dialog || !dialog->isVisible())
             return false;
@@ -816,7 +799,7 @@ void TestTtQEditTool::unreadablePictureThroughDialogIsReported()
     broken.close();
 
     QString reported;
-    answerWhenShown([&] {
+    answerWhenShown(tool, [&] {
         if (auto *box = tool->findChild<QMessageBox *>()) {
             if (!box->isVisible())
                 return false;

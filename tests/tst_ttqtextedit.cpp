@@ -1,5 +1,6 @@
 #include "pagepixels.h"
 #include "testmain.h"
+#include "testpages.h"
 #include "ttqtextedit.h"
 
 #include <QBuffer>
@@ -22,38 +23,10 @@ const QColor kNumberColour("#e1ddfa");
 const QColor kDateTimeColour("#fadbc0");
 const QColor kQueueColour("#fac3c3");
 
-QImage solidImage(QSize size, const QColor &colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-// Pictures give pages content whose pixels are known, whatever fonts the machine has.
-void insertPicture(TtQTextEdit &edit, QTextCursor &cursor, const QString &name, QSize size,
-                   const QColor &colour)
-{
-    edit.addImageResource(solidImage(size, colour), name);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(size.width());
-    format.setHeight(size.height());
-    cursor.insertImage(format);
-}
-
 QImage resourceImage(TtQTextEdit &edit, const QString &name)
 {
     return qvariant_cast<QImage>(
         edit.document()->resource(QTextDocument::ImageResource, QUrl(name, QUrl::TolerantMode)));
-}
-
-bool isWhite(const QImage &image, const QRect &rect)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixel(x, y) != 0xFFFFFFFF)
-                return false;
-    return true;
 }
 
 QByteArray bmpBytes(const QImage &image)
@@ -168,7 +141,7 @@ void TestTtQTextEdit::constructionRendersEmptyPage()
     QVERIFY(fresh.imageNames.isEmpty());
     QCOMPARE(fresh.pageImage.size(), QSize(384, 30));
     QCOMPARE(fresh.pageImage.format(), QImage::Format_RGB888);
-    QVERIFY(isWhite(fresh.pageImage, fresh.pageImage.rect()));
+    QVERIFY(allWhite(fresh.pageImage, fresh.pageImage.rect()));
 }
 
 void TestTtQTextEdit::cropHeight_data()
@@ -200,8 +173,8 @@ void TestTtQTextEdit::cropHeight()
     QCOMPARE(page.format(), QImage::Format_RGB888);
     if (ink.bottom() + 1 < page.height()) {
         QCOMPARE(ink.size(), picture); // drawn at one dot per pixel
-        QVERIFY(isWhite(page,
-                        QRect(0, ink.bottom() + 1, kPaperDots, page.height() - ink.bottom() - 1)));
+        QVERIFY(allWhite(page,
+                         QRect(0, ink.bottom() + 1, kPaperDots, page.height() - ink.bottom() - 1)));
     } else {
         QCOMPARE(ink.height(), page.height() - ink.y()); // cut at the canvas bottom
     }
@@ -308,9 +281,9 @@ void TestTtQTextEdit::downloadImageClearsBlocks()
     QCOMPARE(number.size(), QSize(60, 30));
     QCOMPARE(date.size(), QSize(216, 20));
     QCOMPARE(queue.size(), QSize(36, 24));
-    QVERIFY(isWhite(image, number));
-    QVERIFY(isWhite(image, date));
-    QVERIFY(isWhite(image, queue));
+    QVERIFY(allWhite(image, number));
+    QVERIFY(allWhite(image, date));
+    QVERIFY(allWhite(image, queue));
 
     // The page keeps its colours; the second number run and the ink stay in the download.
     QCOMPARE(page.pixel(number.topLeft()), kNumberColour.rgb());
