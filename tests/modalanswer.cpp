@@ -1,5 +1,9 @@
 #include "modalanswer.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 void answerWhenShown(QObject *owner, std::function<bool()> handler)
@@ -13,4 +17,32 @@ void answerWhenShown(QObject *owner, std::function<bool()> handler)
         }
     });
     timer->start();
+}
+
+void answerNextFileDialog(QObject *owner, std::function<void(QFileDialog *)> answer)
+{
+    auto *poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        // Stopped before answering: the answer may run an event loop of its own.
+        poll->stop();
+        poll->deleteLater();
+        answer(dialog);
+    });
+    poll->start(20);
+}
+
+void pickInNextFileDialog(QObject *owner, const QString &path)
+{
+    answerNextFileDialog(owner, [path](QFileDialog *dialog) {
+        auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit");
+        if (!nameField) {
+            dialog->reject();
+            QFAIL("the file dialog has no name field");
+        }
+        nameField->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
 }

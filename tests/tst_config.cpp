@@ -1,5 +1,6 @@
 #include "designfile.h"
 #include "faulttools.h"
+#include "modalanswer.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
 #include "testpages.h"
@@ -13,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -21,7 +21,6 @@
 #include <QTextCursor>
 
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -60,36 +59,6 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 QJsonObject pageEntry(const QString &text)
 {
     return {{"html", QString("<p>%1</p>").arg(text)}, {"imageArry", QJsonArray()}};
-}
-
-// Answers the next modal file dialog as soon as it is up.
-void answerNextFileDialog(QObject *context, std::function<void(QFileDialog *)> answer)
-{
-    auto *poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        answer(dialog);
-    });
-    poll->start(20);
-}
-
-// Types `path` into the next file dialog and accepts it. The name field is filled directly:
-// selectFile() leaves it alone once the field has focus, which depends on window activation.
-void pickInNextFileDialog(QObject *context, const QString &path)
-{
-    answerNextFileDialog(context, [path](QFileDialog *dialog) {
-        auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit");
-        if (!nameField) {
-            dialog->reject();
-            QFAIL("the file dialog has no name field");
-        }
-        nameField->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // program or take unbounded memory, and where the operator acted they are told why.
 
 #include "faulttools.h"
+#include "modalanswer.h"
 #include "testmain.h"
 #include "ticketstation.h"
 #include "ttqedittool.h"
@@ -11,12 +12,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -78,26 +77,6 @@ QJsonObject pageWithPicture(const QByteArray &bmp)
 {
     QJsonObject picture{{"Image", QString::fromLatin1(bmp.toBase64())}, {"uri", "picture"}};
     return {{"html", "<p>a<img src=\"picture\" />b</p>"}, {"imageArry", QJsonArray{picture}}};
-}
-
-// Answers the next modal file dialog with `path` as soon as it is up.
-void pickInNextFileDialog(QObject *context, const QString &path)
-{
-    auto *poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        if (auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit")) {
-            nameField->setText(path);
-            static_cast<QDialog *>(dialog)->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-    poll->start(20);
 }
 
 } // namespace
