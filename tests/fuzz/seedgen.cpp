@@ -7,6 +7,7 @@
 #include "devicecommands.h"
 #include "devicestate.h"
 #include "nvimage.h"
+#include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -18,7 +19,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextCursor>
-#include <QTextImageFormat>
 
 #include <cstdio>
 
@@ -50,19 +50,13 @@ QByteArray lineBytes(const QList<QByteArray> &frames)
     return bytes;
 }
 
+// A picture in a paragraph of its own at the end of the page.
 void addPicture(TtQTextEdit *page, const QSize &size, QRgb colour, const QString &name)
 {
-    QImage image(size, QImage::Format_RGB888);
-    image.fill(colour);
-    page->addImageResource(image, name);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(size.width());
-    format.setHeight(size.height());
     QTextCursor cursor(page->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
-    cursor.insertImage(format);
+    insertPicture(*page, cursor, name, size, QColor(colour));
 }
 
 void designSeeds(TicketStation &window, const QString &folder)
