@@ -36,25 +36,37 @@ QString frameTypeName(qint32 type)
     return QStringLiteral("type %1").arg(type);
 }
 
-QString headerFault(qint32 type, qint32 len)
+bool isValidHeader(qint32 type, qint32 len)
 {
     switch (type) {
     case FrameSystemConfig:
     case FrameTimeSet:
     case FrameVersionQuery:
-        if (len != -1)
-            return QStringLiteral("%1 frame with length %2 (single frames carry -1)")
-                .arg(frameTypeName(type))
-                .arg(len);
-        return {};
+        return len == -1;
     case FrameTicketSet:
     case FramePrintDat:
-        if (len < 1 || len > kFrameMaxChunk)
-            return QStringLiteral("%1 chunk with length %2 (1..%3 expected)")
-                .arg(frameTypeName(type))
-                .arg(len)
-                .arg(kFrameMaxChunk);
+        return len >= 1 && len <= kFrameMaxChunk;
+    }
+    return false;
+}
+
+QString headerFault(qint32 type, qint32 len)
+{
+    if (isValidHeader(type, len))
         return {};
+    switch (type) {
+    case FrameSystemConfig:
+    case FrameTimeSet:
+    case FrameVersionQuery:
+        return QStringLiteral("%1 frame with length %2 (single frames carry -1)")
+            .arg(frameTypeName(type))
+            .arg(len);
+    case FrameTicketSet:
+    case FramePrintDat:
+        return QStringLiteral("%1 chunk with length %2 (1..%3 expected)")
+            .arg(frameTypeName(type))
+            .arg(len)
+            .arg(kFrameMaxChunk);
     }
     return QStringLiteral("unknown frame type %1 (0x%2)")
         .arg(type)
@@ -84,10 +96,11 @@ QList<FrameDecoder::Event> FrameDecoder::feed(const QByteArray &bytes)
         const char *head = m_buffer.constData() + pos;
         const qint32 type = readLe32(head);
         const qint32 len = readLe32(head + 4);
-        const QString fault = headerFault(type, len);
-        if (!fault.isEmpty()) {
+        if (!isValidHeader(type, len)) {
+            // Garbage is skipped byte by byte: describe only the first bad header of a run.
             if (m_skipped == 0)
-                events.append(Event{{}, fault + QStringLiteral("; resynchronising")});
+                events.append(
+                    Event{{}, headerFault(type, len) + QStringLiteral("; resynchronising")});
             ++m_skipped;
             ++pos;
             continue;

@@ -25,6 +25,9 @@ constexpr int kTimeSetSize = 7;
 // Readable name of a frame type, e.g. "PRINT_DAT"; "type N" for unknown ones.
 QString frameTypeName(qint32 type);
 
+// Whether a header can start a frame.
+bool isValidHeader(qint32 type, qint32 len);
+
 // Why a header cannot start a frame, or an empty string when it can.
 QString headerFault(qint32 type, qint32 len);
 
