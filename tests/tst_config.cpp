@@ -83,6 +83,8 @@ private slots:
     void openRefusesOversizedFile();
     void unusableFilesAreRefused_data();
     void unusableFilesAreRefused();
+    void keysMayRepeatOnlyInSeparateObjects_data();
+    void keysMayRepeatOnlyInSeparateObjects();
     void openShowsLastPage();
     void openCancelledChangesNothing();
     void saveAsWritesConfigJsonIntoChosenFolder();
@@ -434,6 +436,19 @@ void TestConfig::unusableFilesAreRefused_data()
     QTest::newRow("scalar root") << "scalar.json" << QByteArray("42")
                                  << QObject::tr("不是有效的 JSON 文件");
     QTest::newRow("endless device") << "/dev/zero" << QByteArray() << QObject::tr("文件过大");
+    const QString repeated = QObject::tr("文件中的键重复出现：%1");
+    QTest::newRow("repeated page")
+        << "twice.json" << QByteArray(R"({"type_1_html":{"html":"a"},"type_1_html":{}})")
+        << repeated.arg("type_1_html");
+    QTest::newRow("repeated inside a page")
+        << "inner.json" << QByteArray(R"({"p":{"imageArry":[],"x":1,"imageArry":[{}]}})")
+        << repeated.arg("imageArry");
+    QTest::newRow("repeated through an escape")
+        << "escape.json" << QByteArray(R"({"key":[1],"k\u0065y":2})") << repeated.arg("key");
+    QTest::newRow("long repeated key shortened")
+        << "long.json"
+        << QByteArray("{\"" + QByteArray(100, 'k') + "\":1,\"" + QByteArray(100, 'k') + "\":2}")
+        << repeated.arg(QString(40, 'k') + QChar(0x2026));
 }
 
 void TestConfig::unusableFilesAreRefused()
@@ -452,6 +467,26 @@ void TestConfig::unusableFilesAreRefused()
     QVERIFY(!result.error.isEmpty());
     if (!error.isEmpty())
         QCOMPARE(result.error, error);
+}
+
+void TestConfig::keysMayRepeatOnlyInSeparateObjects_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("sibling objects") << QByteArray(R"({"a":{"k":1},"b":{"k":2}})");
+    QTest::newRow("objects in an array") << QByteArray(R"({"a":[{"k":1},{"k":2}]})");
+    QTest::newRow("key text inside values") << QByteArray(R"({"a":"\"a\":","b":["a","a"]})");
+    QTest::newRow("escaped quote in a key") << QByteArray(R"({"a\"":1,"a":2})");
+    QTest::newRow("same text, other case") << QByteArray(R"({"é":1,"É":2})");
+}
+
+void TestConfig::keysMayRepeatOnlyInSeparateObjects()
+{
+    QFETCH(QByteArray, content);
+    const QString path = dir->filePath("distinct.json");
+    QVERIFY(writeAll(path, content));
+    const DesignReadResult result = readDesignFile(path);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.root, QJsonDocument::fromJson(content).object());
 }
 
 void TestConfig::openShowsLastPage()

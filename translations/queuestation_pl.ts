@@ -157,6 +157,10 @@
         <source>无法生成预览：有页面无法渲染。</source>
         <translation>Nie można utworzyć podglądu: nie udało się narysować strony.</translation>
     </message>
+    <message>
+        <source>文件中的键重复出现：%1</source>
+        <translation>Klucz powtarza się w pliku: %1</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>

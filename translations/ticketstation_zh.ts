@@ -157,6 +157,10 @@
         <source>无法生成预览：有页面无法渲染。</source>
         <translation>无法生成预览：有页面无法渲染。</translation>
     </message>
+    <message>
+        <source>文件中的键重复出现：%1</source>
+        <translation>文件中的键重复出现：%1</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>

@@ -4,13 +4,96 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QSaveFile>
+#include <QSet>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A key as the JSON parser reads it. Plain ASCII is taken as it stands; escapes and other
+// bytes are decoded by the parser itself, so two spellings of one key compare equal. Gives
+// nothing when the parser refuses the string; then it refuses the document as well.
+std::optional<QString> decodedKey(const QByteArray &json, int open, int close)
+{
+    const QByteArray token = json.mid(open, close - open + 1);
+    const bool plain = std::all_of(token.cbegin(), token.cend(), [](char c) {
+        return c != '\\' && static_cast<unsigned char>(c) < 0x80;
+    });
+    if (plain)
+        return QString::fromLatin1(token.constData() + 1, token.size() - 2);
+    const QJsonArray wrapped = QJsonDocument::fromJson('[' + token + ']').array();
+    if (wrapped.size() != 1 || !wrapped.first().isString())
+        return std::nullopt;
+    return wrapped.first().toString();
+}
+
+// Qt's JSON parser keeps the last of repeated keys but leaks the object or array it drops, so
+// every load of such a file would grow the program; it is refused before parsing instead.
+// Only the nesting is followed, not the grammar: whatever else is wrong is the parser's to find.
+std::optional<QString> firstRepeatedKey(const QByteArray &json)
+{
+    struct Level
+    {
+        bool object;
+        bool expectingKey;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    const int size = json.size();
+    for (int i = 0; i < size; ++i) {
+        switch (json.at(i)) {
+        case '{':
+            levels.push_back({true, true, {}});
+            break;
+        case '[':
+            levels.push_back({false, false, {}});
+            break;
+        case '}':
+        case ']':
+            if (!levels.empty())
+                levels.pop_back();
+            break;
+        case ',':
+            if (!levels.empty() && levels.back().object)
+                levels.back().expectingKey = true;
+            break;
+        case '"': {
+            const int open = i;
+            for (++i; i < size && json.at(i) != '"'; ++i) {
+                if (json.at(i) == '\\')
+                    ++i;
+            }
+            if (i >= size)
+                return std::nullopt;
+            if (levels.empty() || !levels.back().expectingKey)
+                break;
+            Level &level = levels.back();
+            level.expectingKey = false;
+            const std::optional<QString> key = decodedKey(json, open, i);
+            if (!key)
+                return std::nullopt;
+            if (level.keys.contains(*key))
+                return key;
+            level.keys.insert(*key);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 DesignReadResult readDesignFile(const QString &path, qint64 maxBytes)
 {
@@ -44,6 +127,14 @@ DesignReadResult readDesignFile(const QString &path, qint64 maxBytes)
         return result;
     }
     file.close();
+
+    if (const std::optional<QString> key = firstRepeatedKey(bytes)) {
+        constexpr int shownLength = 40;
+        const QString shown =
+            key->size() > shownLength ? key->left(shownLength) + QChar(0x2026) : *key;
+        result.error = QObject::tr("文件中的键重复出现：%1").arg(shown);
+        return result;
+    }
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
