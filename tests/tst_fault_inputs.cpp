@@ -232,17 +232,22 @@ void TestFaultInputs::deeplyNestedDesign()
 void TestFaultInputs::largeDesignFile_data()
 {
     QTest::addColumn<bool>("valid");
-    QTest::newRow("50 MB of noise") << false;
-    QTest::newRow("50 MB of valid JSON") << true;
+    QTest::addColumn<char>("fill"); // the byte an invalid file repeats; 0: random noise
+    QTest::newRow("50 MB of noise") << false << '\0';
+    QTest::newRow("50 MB of opening brackets") << false << '[';
+    QTest::newRow("50 MB of valid JSON") << true << '\0';
 }
 
 void TestFaultInputs::largeDesignFile()
 {
     QFETCH(bool, valid);
+    QFETCH(char, fill);
     constexpr int size = 50 * 1024 * 1024;
     QByteArray bytes;
     if (valid) {
         bytes = "{\"spbTicketingInterval\": 2, \"padding\": \"" + QByteArray(size, 'x') + "\"}";
+    } else if (fill) {
+        bytes = QByteArray(size, fill);
     } else {
         bytes.resize(size);
         QRandomGenerator(50).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);

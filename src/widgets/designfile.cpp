@@ -41,6 +41,9 @@ std::optional<QString> decodedKey(const QByteArray &json, int open, int close)
 // Only the nesting is followed, not the grammar: whatever else is wrong is the parser's to find.
 std::optional<QString> firstRepeatedKey(const QByteArray &json)
 {
+    // The parser refuses documents nested deeper than this, so following them further would
+    // only spend memory on a file that is refused anyway.
+    constexpr size_t parserNestingLimit = 1024;
     struct Level
     {
         bool object;
@@ -52,10 +55,10 @@ std::optional<QString> firstRepeatedKey(const QByteArray &json)
     for (int i = 0; i < size; ++i) {
         switch (json.at(i)) {
         case '{':
-            levels.push_back({true, true, {}});
-            break;
         case '[':
-            levels.push_back({false, false, {}});
+            if (levels.size() == parserNestingLimit)
+                return std::nullopt;
+            levels.push_back({json.at(i) == '{', json.at(i) == '{', {}});
             break;
         case '}':
         case ']':
