@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         step = step * 1103515245u + 12345u;
         const int length = 1 + int((step >> 16) % (cut % 64 + 1));
         // Pieces point into the stream: a copy of each would cost more than decoding it.
-        events += pieces.feed(QByteArray::fromRawData(stream.constData() + pos,
-                                                      qMin(length, stream.size() - pos)));
+        events += pieces.feed(
+            QByteArray::fromRawData(stream.constData() + pos, qMin(length, stream.size() - pos)));
         pos += length;
     }
     if (!sameFrames(frames, framesOf(events)))
