@@ -93,6 +93,7 @@ private slots:
     void unwritableTargetIsReportedAndKept();
     void interruptedSaveKeepsPreviousFile();
     void closingBeforePagesLoadIsSafe();
+    void saveWhilePagesLoadWritesTheOpenedDesign();
 
 private:
     template <typename T> T *widget(const QString &name) const
@@ -615,6 +616,24 @@ void TestConfig::closingBeforePagesLoadIsSafe()
     // Reaching this line without a crash is the point; a fresh window still works.
     window = new TicketStation;
     QCOMPARE(window->pageEditor(0)->typeIndex, 1);
+}
+
+void TestConfig::saveWhilePagesLoadWritesTheOpenedDesign()
+{
+    const QString opened = dir->filePath("opened.json");
+    QVERIFY(writeAll(opened, QJsonDocument(validRoot()).toJson()));
+    window->onLoad(opened);
+    const QString saved = dir->filePath("saved.json");
+    window->onSave(saved);
+
+    const QJsonObject root = QJsonDocument::fromJson(readAll(saved)).object();
+    for (int i = 1; i <= kPages; ++i) {
+        const QString html = root[QString("type_%1_html").arg(i)].toObject()["html"].toString();
+        QTextDocument page;
+        page.setHtml(html);
+        QCOMPARE(page.toPlainText(), QString("file page %1").arg(i));
+    }
+    QCOMPARE(widget<QTabWidget>("tabWidget")->currentIndex(), kPages - 1);
 }
 
 TS_TEST_MAIN(TestConfig)

@@ -101,6 +101,8 @@ TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);
 
+    pageLoadTimer.setSingleShot(true);
+    connect(&pageLoadTimer, &QTimer::timeout, this, &TicketStation::loadNextPage);
     onLoad(startupDesignPath());
 
     // onLoad has set ComGrouping from the stored tick itself; this covers every later change.

@@ -4,9 +4,11 @@
 #include "serialport.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 
 namespace Ui {
 class TicketStationClass;
@@ -45,6 +47,10 @@ private:
     void saveDesignAs();
     // onLoad's work; `reportFailures` tells the operator why a file was not taken.
     void loadDesign(const QString &path, bool reportFailures);
+    void loadNextPage();
+    // Loads at once the pages of an opened design still waiting for their turn, so what is
+    // saved, downloaded or previewed never mixes two designs.
+    void finishPageLoads();
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
     void queueVersionQuery();
@@ -55,4 +61,8 @@ private:
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
     QList<TtQTextEdit *> pageEditors;
+    // The design being loaded page by page, and the page it gives next.
+    QJsonObject loadingDesign;
+    int nextPageToLoad = 0;
+    QTimer pageLoadTimer;
 };

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTimer>
 
 namespace {
 
@@ -33,6 +32,7 @@ constexpr int kSavedNoticeMs = 1500;
 
 void TicketStation::onSave(QString path)
 {
+    finishPageLoads();
     QJsonObject root;
     for (QComboBox *combo : designComboBoxes(*ui))
         root.insert(combo->objectName(), combo->currentIndex());
@@ -78,15 +78,34 @@ void TicketStation::loadDesign(const QString &path, bool reportFailures)
     ui->cbEnableLimit->setChecked(designBool(root, ui->cbEnableLimit->objectName()));
     ui->ComGrouping->setEnabled(ui->cbEnableLimit->isChecked());
 
-    // Pages are rebuilt one per event-loop pass, each shown while it is rebuilt, so the window
-    // stays responsive with picture-heavy designs; the last page ends up current. The window
-    // is the context, so a window closed in between cancels the remaining loads.
-    for (int i = 0; i < pageEditors.size(); ++i) {
-        QTimer::singleShot(i * kPageLoadSpacingMs, this, [this, root, i] {
-            pageEditors[i]->loadFromJson(root);
-            ui->tabWidget->setCurrentIndex(i);
-        });
+    // Pages are rebuilt one per timer tick, each shown while it is rebuilt, so the window stays
+    // responsive with picture-heavy designs; the last page ends up current. A newer design
+    // starts over from the first page, so pages never keep what an older one gave them.
+    loadingDesign = root;
+    nextPageToLoad = 0;
+    if (pageEditors.isEmpty())
+        pageLoadTimer.stop();
+    else
+        pageLoadTimer.start(0);
+}
+
+void TicketStation::loadNextPage()
+{
+    const int page = nextPageToLoad++;
+    pageEditors[page]->loadFromJson(loadingDesign);
+    ui->tabWidget->setCurrentIndex(page);
+    if (nextPageToLoad < pageEditors.size()) {
+        pageLoadTimer.start(kPageLoadSpacingMs);
+    } else {
+        pageLoadTimer.stop();
+        loadingDesign = QJsonObject();
     }
+}
+
+void TicketStation::finishPageLoads()
+{
+    while (pageLoadTimer.isActive())
+        loadNextPage();
 }
 
 void TicketStation::openDesign()

@@ -10,6 +10,7 @@
 
 void TicketStation::onDownPic()
 {
+    finishPageLoads();
     // Nothing in here can change a document, so each page is rendered once and its block
     // rectangles, records, download image and previews all come from that one image.
     const int count = qMin(ui->tabWidget->count(), kLayoutTableEntries);

@@ -10,6 +10,7 @@
 
 void TicketStation::onPreview()
 {
+    finishPageLoads();
     QList<TtQTextEdit *> editors;
     QStringList titles;
     for (int i = 0; i < ui->tabWidget->count(); ++i) {
