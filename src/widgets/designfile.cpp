@@ -112,10 +112,15 @@ DesignReadResult readDesignFile(const QString &path, qint64 maxBytes)
         return result;
     }
     // Devices and growing files report no honest size, so the read itself is bounded too. It
-    // goes in pieces: asking for the whole limit at once would reserve it for every file.
-    constexpr qint64 piece = 1024 * 1024;
+    // goes in pieces: asking for the whole limit at once would reserve it for every file. A
+    // plain file's pieces are no larger than what it says is left (and one byte to notice
+    // growth), so a small design is read into a small buffer.
+    constexpr qint64 largestPiece = 1024 * 1024;
     QByteArray bytes;
     while (bytes.size() <= maxBytes) {
+        const qint64 piece = file.isSequential()
+                                 ? largestPiece
+                                 : qBound<qint64>(1, file.size() - bytes.size() + 1, largestPiece);
         const QByteArray more = file.read(qMin(piece, maxBytes + 1 - bytes.size()));
         if (more.isEmpty())
             break;

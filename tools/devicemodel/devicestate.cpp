@@ -1,5 +1,7 @@
 #include "devicestate.h"
 
+#include <QMetaMethod>
+
 namespace devicemodel {
 
 namespace {
@@ -193,7 +195,9 @@ void DeviceState::runPrinterCommand(const PrinterCommand &command)
             emit note(QStringLiteral("print with nothing on the page: no ticket"));
             break;
         }
-        emit ticketPrinted(drawTicket(page, m_pageTexts, m_pageImageOrigin));
+        // Drawing a ticket costs more than everything else a print does; skip it for nobody.
+        if (isSignalConnected(QMetaMethod::fromSignal(&DeviceState::ticketPrinted)))
+            emit ticketPrinted(drawTicket(page, m_pageTexts, m_pageImageOrigin));
         m_pageImageIndex = -1;
         m_pageTexts.clear();
         break;

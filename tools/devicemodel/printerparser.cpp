@@ -17,6 +17,37 @@ QString hexBytes(const QByteArray &bytes)
     return QString::fromLatin1(bytes.toHex(' '));
 }
 
+// Data bytes of an NV page: one per band (8 dots down) for each of its 8 * xBytes columns.
+int nvPageBytes(int xBytes, int bands)
+{
+    return xBytes * 8 * bands;
+}
+
+// The page the data draws: column by column, each column top band first, the top dot of a
+// band in the byte's high bit.
+QImage nvPageImage(const QByteArray &data, int xBytes, int bands)
+{
+    QImage page(xBytes * 8, bands * 8, QImage::Format_Mono);
+    if (bands == 0)
+        return page;
+    page.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    page.fill(0);
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    for (int index = 0; index < data.size(); ++index) {
+        const uchar byte = bytes[index];
+        if (byte == 0)
+            continue;
+        const int column = index / bands;
+        const int band = index % bands;
+        const uchar mask = uchar(0x80 >> (column & 7));
+        for (int t = 0; t < 8; ++t) {
+            if (byte & (0x80 >> t))
+                page.scanLine(band * 8 + t)[column >> 3] |= mask;
+        }
+    }
+    return page;
+}
+
 } // namespace
 
 QString describe(const PrinterCommand &command)
@@ -66,21 +97,20 @@ void PrinterParser::reset()
     m_nvTotal = 0;
     m_nvDone.clear();
     m_nvHeader.clear();
-    m_nvPage = QImage();
+    m_nvWidthBytes = 0;
     m_nvBands = 0;
-    m_nvOffset = 0;
+    m_nvData.clear();
 }
 
 QString PrinterParser::progress() const
 {
     if (m_nvTotal == 0)
         return {};
-    const qint64 total = qint64(m_nvPage.width()) * m_nvBands;
     return QStringLiteral("NV page %1/%2, %3 of %4 bytes")
         .arg(m_nvDone.size() + 1)
         .arg(m_nvTotal)
-        .arg(m_nvOffset)
-        .arg(total);
+        .arg(m_nvData.size())
+        .arg(nvPageBytes(m_nvWidthBytes, m_nvBands));
 }
 
 void PrinterParser::fail(QList<PrinterCommand> &out, const QString &why)
@@ -240,38 +270,24 @@ int PrinterParser::feedNvImages(const QByteArray &data, int pos, QList<PrinterCo
                               .arg(kMaxNvBands));
                 return pos;
             }
+            m_nvWidthBytes = xBytes;
             m_nvBands = bands;
-            m_nvOffset = 0;
-            m_nvPage = QImage(xBytes * 8, bands * 8, QImage::Format_Mono);
-            if (bands > 0) {
-                m_nvPage.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-                m_nvPage.fill(0);
-            }
+            m_nvData.clear();
         }
 
-        const qint64 total = qint64(m_nvPage.width()) * m_nvBands;
-        const int take = int(qMin<qint64>(total - m_nvOffset, data.size() - pos));
-        const auto *src = reinterpret_cast<const uchar *>(data.constData() + pos);
-        for (int i = 0; i < take; ++i) {
-            const uchar byte = src[i];
-            if (byte == 0)
-                continue;
-            const qint64 index = m_nvOffset + i;
-            const int column = int(index / m_nvBands);
-            const int band = int(index % m_nvBands);
-            const uchar mask = uchar(0x80 >> (column & 7));
-            for (int t = 0; t < 8; ++t) {
-                if (byte & (0x80 >> t))
-                    m_nvPage.scanLine(band * 8 + t)[column >> 3] |= mask;
-            }
-        }
-        m_nvOffset += take;
+        // The bytes are kept as they come and drawn once all are there, so a header that
+        // promises a tall page costs nothing until its data has arrived.
+        const int total = nvPageBytes(m_nvWidthBytes, m_nvBands);
+        const int take = qMin(total - m_nvData.size(), data.size() - pos);
+        m_nvData.append(data.constData() + pos, take);
         pos += take;
-        if (m_nvOffset < total)
+        if (m_nvData.size() < total)
             return pos;
 
-        m_nvDone.append(m_nvPage);
-        m_nvPage = QImage();
+        m_nvDone.append(nvPageImage(m_nvData, m_nvWidthBytes, m_nvBands));
+        m_nvData.clear();
+        m_nvWidthBytes = 0;
+        m_nvBands = 0;
         m_nvHeader.clear();
         if (m_nvDone.size() == m_nvTotal) {
             PrinterCommand command;

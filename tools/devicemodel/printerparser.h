@@ -73,10 +73,10 @@ private:
     // NV image command in progress
     int m_nvTotal = 0;
     QList<QImage> m_nvDone;
-    QByteArray m_nvHeader; // up to four size bytes of the current page
-    QImage m_nvPage;
+    QByteArray m_nvHeader;  // up to four size bytes of the current page
+    int m_nvWidthBytes = 0; // of the current page, once its header is complete
     int m_nvBands = 0;
-    qint64 m_nvOffset = 0; // data bytes of the current page received
+    QByteArray m_nvData; // data bytes of the current page received
 };
 
 } // namespace devicemodel
