@@ -11,6 +11,8 @@
 
 using namespace devicemodel;
 
+Q_DECLARE_METATYPE(TextPlacement)
+
 namespace {
 
 QByteArray le32(qint32 v)
@@ -119,6 +121,8 @@ private slots:
     void printsTestPage();
     void textCellsFollowFontCode_data();
     void textCellsFollowFontCode();
+    void extremeTicketsAreDrawnWhole_data();
+    void extremeTicketsAreDrawnWhole();
     void previewPlacesSampleTexts();
 };
 
@@ -493,6 +497,37 @@ void TestDeviceModel::textCellsFollowFontCode()
     QFETCH(QSize, cell);
     QCOMPARE(fontCell(fontCode), cell);
     QCOMPARE(textRect({5, -3, fontCode, "abcd"}), QRect(5, -3, 4 * cell.width(), cell.height()));
+}
+
+void TestDeviceModel::extremeTicketsAreDrawnWhole_data()
+{
+    QTest::addColumn<int>("pageY"); // a one-row black page at (0, pageY); -1: no page
+    QTest::addColumn<TextPlacement>("text");
+    QTest::addColumn<int>("height");
+    QTest::newRow("text on the lowest dot row")
+        << -1 << TextPlacement{0, 0xFFFF, 0x11, "8"} << 0xFFFF + 20;
+    QTest::newRow("text beyond the right edge") << -1 << TextPlacement{0xFFFF, 0, 0x22, "88"} << 44;
+    QTest::newRow("longest text, unknown code")
+        << -1 << TextPlacement{0, 30, 0x7F, QString(kMaxTextBytes, 'W')} << 50;
+    QTest::newRow("page far down") << 30000 << TextPlacement{0, 0, 0x11, ""} << 30001;
+}
+
+void TestDeviceModel::extremeTicketsAreDrawnWhole()
+{
+    QFETCH(int, pageY);
+    QFETCH(TextPlacement, text);
+    QFETCH(int, height);
+    QImage page;
+    if (pageY >= 0) {
+        page = QImage(384, 1, QImage::Format_RGB888);
+        page.fill(Qt::black);
+    }
+    const QImage ticket = drawTicket(page, {text}, QPoint(0, qMax(pageY, 0)));
+    QCOMPARE(ticket.size(), QSize(384, height));
+    // The paper is white wherever nothing was put.
+    QCOMPARE(ticket.pixel(383, 0), 0xFFFFFFFFu);
+    if (pageY >= 0)
+        QCOMPARE(ticket.pixel(0, height - 1), 0xFF000000u);
 }
 
 void TestDeviceModel::previewPlacesSampleTexts()
