@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace devicemodel;
 
 Q_DECLARE_METATYPE(TextPlacement)
@@ -501,33 +503,40 @@ void TestDeviceModel::textCellsFollowFontCode()
 
 void TestDeviceModel::extremeTicketsAreDrawnWhole_data()
 {
-    QTest::addColumn<int>("pageY"); // a one-row black page at (0, pageY); -1: no page
+    // The page is white with its last row black; no page when it has no rows.
+    QTest::addColumn<int>("pageY");
+    QTest::addColumn<int>("pageRows");
     QTest::addColumn<TextPlacement>("text");
     QTest::addColumn<int>("height");
     QTest::newRow("text on the lowest dot row")
-        << -1 << TextPlacement{0, 0xFFFF, 0x11, "8"} << 0xFFFF + 20;
-    QTest::newRow("text beyond the right edge") << -1 << TextPlacement{0xFFFF, 0, 0x22, "88"} << 44;
+        << 0 << 0 << TextPlacement{0, 0xFFFF, 0x11, "8"} << 0xFFFF + 20;
+    QTest::newRow("text beyond the right edge")
+        << 0 << 0 << TextPlacement{0xFFFF, 0, 0x22, "88"} << 44;
     QTest::newRow("longest text, unknown code")
-        << -1 << TextPlacement{0, 30, 0x7F, QString(kMaxTextBytes, 'W')} << 50;
-    QTest::newRow("page far down") << 30000 << TextPlacement{0, 0, 0x11, ""} << 30001;
+        << 0 << 0 << TextPlacement{0, 30, 0x7F, QString(kMaxTextBytes, 'W')} << 50;
+    QTest::newRow("page far down") << 60000 << 1 << TextPlacement{} << 60001;
+    QTest::newRow("page taller than a painter reaches")
+        << 0 << kMaxNvBands * 8 << TextPlacement{} << kMaxNvBands * 8;
 }
 
 void TestDeviceModel::extremeTicketsAreDrawnWhole()
 {
     QFETCH(int, pageY);
+    QFETCH(int, pageRows);
     QFETCH(TextPlacement, text);
     QFETCH(int, height);
     QImage page;
-    if (pageY >= 0) {
-        page = QImage(384, 1, QImage::Format_RGB888);
-        page.fill(Qt::black);
+    if (pageRows > 0) {
+        page = QImage(384, pageRows, QImage::Format_RGB888);
+        page.fill(Qt::white);
+        std::fill_n(page.scanLine(pageRows - 1), page.bytesPerLine(), 0);
     }
-    const QImage ticket = drawTicket(page, {text}, QPoint(0, qMax(pageY, 0)));
+    const QImage ticket = drawTicket(page, {text}, QPoint(0, pageY));
     QCOMPARE(ticket.size(), QSize(384, height));
     // The paper is white wherever nothing was put.
     QCOMPARE(ticket.pixel(383, 0), 0xFFFFFFFFu);
-    if (pageY >= 0)
-        QCOMPARE(ticket.pixel(0, height - 1), 0xFF000000u);
+    if (pageRows > 0)
+        QCOMPARE(ticket.pixel(383, height - 1), 0xFF000000u);
 }
 
 void TestDeviceModel::previewPlacesSampleTexts()

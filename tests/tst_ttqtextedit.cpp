@@ -153,6 +153,7 @@ void TestTtQTextEdit::cropHeight_data()
     QTest::newRow("picture reaching past the canvas") << QSize(10, 600) << 480;
     QTest::newRow("lower canvas") << QSize(50, 190) << 200;
     QTest::newRow("taller canvas") << QSize(50, 600) << 700;
+    QTest::newRow("picture taller than a painter reaches") << QSize(10, 40000) << 0xFFFF;
 }
 
 void TestTtQTextEdit::cropHeight()

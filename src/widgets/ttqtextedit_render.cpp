@@ -1,4 +1,5 @@
 #include "pagepixels.h"
+#include "strippainting.h"
 #include "ttqtextedit.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -80,12 +81,11 @@ void TtQTextEdit::renderPage()
         return;
     }
     canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
+    paintInStrips(canvas, [this](QPainter &painter, const QRect &strip) {
         painter.setRenderHint(QPainter::Antialiasing);
-        // Nothing outside the canvas can show, so the layout need not draw it.
-        document()->drawContents(&painter, QRectF(canvas.rect()));
-    }
+        // Nothing outside the strip can show, so the layout need not draw it.
+        document()->drawContents(&painter, QRectF(strip));
+    });
     pageImage = rgb888Rows(canvas, pageCropHeight(canvas));
 }
 

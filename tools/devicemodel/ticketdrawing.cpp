@@ -1,6 +1,7 @@
 #include "ticketdrawing.h"
 
 #include "framedecoder.h"
+#include "strippainting.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -105,12 +106,15 @@ QImage drawTicket(const QImage &page, const QList<TextPlacement> &texts, const Q
     // QPainter, many times slower, and a ticket may be thousands of rows tall.
     ticket.fill(0xFFFFFFu);
 
-    QPainter painter(&ticket);
-    if (!page.isNull())
-        painter.drawImage(pageOrigin, page.convertToFormat(QImage::Format_RGB888));
-    for (const TextPlacement &text : texts)
-        drawText(painter, text);
-    painter.end();
+    const QImage pageDots = page.convertToFormat(QImage::Format_RGB888);
+    paintInStrips(ticket, [&](QPainter &painter, const QRect &strip) {
+        if (!pageDots.isNull())
+            painter.drawImage(pageOrigin, pageDots);
+        for (const TextPlacement &text : texts) {
+            if (textRect(text).intersects(strip))
+                drawText(painter, text);
+        }
+    });
     return ticket;
 }
 
