@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <memory>
@@ -111,6 +112,19 @@ void fillFullPage(TtQTextEdit *page, int k)
                   greyPicture(QSize(200 + 20 * k, 160)));
 }
 
+// Every paragraph with the line height the toolbar gives a page, as pages the program saves
+// have them.
+void giveLineHeights(TtQTextEdit *page)
+{
+    QTextCursor cursor(page->document());
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLineHeight(10, QTextBlockFormat::LineDistanceHeight);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
 struct Recipe
 {
     int pages;
@@ -157,8 +171,10 @@ void TestGolden::initTestCase()
           480,
           {},
           [](TicketStation &w) {
-              for (int k = 0; k < 6; ++k)
+              for (int k = 0; k < 6; ++k) {
                   fillFullPage(w.pageEditor(k), k + 1);
+                  giveLineHeights(w.pageEditor(k));
+              }
           }}},
         {"blank",
          {3,
@@ -179,6 +195,7 @@ void TestGolden::initTestCase()
               QTextCursor cursor(page->document());
               cursor.movePosition(QTextCursor::End);
               insertPicture(*page, cursor, "last", checkerPicture(QSize(64, 64)));
+              giveLineHeights(page);
           }}},
     };
     for (auto it = recipes.cbegin(); it != recipes.cend(); ++it)
@@ -233,6 +250,10 @@ void TestGolden::designMatchesGoldenFiles()
     QFile::remove(QCoreApplication::applicationDirPath() + "/language/Config/template.json");
 
     window = std::make_unique<TicketStation>();
+    // As on a laptop screen: every page is taller than its editor, which shows its scroll bar.
+    window->resize(500, 600);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->onLoad(dir + "/design.json");
     // Saving first waits for every page of the opened design.
     window->onSave(QCoreApplication::applicationDirPath() + "/language/Config/scratch.json");
