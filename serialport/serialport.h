@@ -1,34 +1,48 @@
 #pragma once
 
+#include "framequeue.h"
+#include "portdiscovery.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSerialPort>
 #include <QStringList>
 #include <QTimer>
 
-// Progress of a transfer in percent after `written` of `total` frames, in integer arithmetic
-// so that the last frame of any transfer reports 100.
-int transferPercentage(int written, int total);
+// Intervals of the link, in milliseconds; the device needs the default pacing, tests and
+// benchmarks may shorten it.
+struct LinkTiming
+{
+    int firstSendDelay = 50; // before the first frame
+    int sendGap = 300;       // between frames
+    int receiveSilence = 30; // quiet time that closes a received burst
+    int discovery = 2000;    // port list refresh while no port is open
+};
 
-// Derives the name to open from a port-list entry (manufacturer text directly followed by the
-// system location); empty when the entry names no port.
-QString portNameFromEntry(const QString &entry);
-
+// The line to the dispenser: opens a serial port (or takes any open QIODevice), writes queued
+// frames one at a time at the device's pace, and reports received bursts, progress and a
+// device that went away by signals.
 class SerialPort : public QObject
 {
     Q_OBJECT
 public:
-    SerialPort();
+    explicit SerialPort(const LinkTiming &timing = LinkTiming());
     ~SerialPort() override;
 
     bool openSerialPort(QString name);
+    // Uses an already open device as the line; the link takes ownership of it.
+    bool openDevice(QIODevice *device);
     bool closeSerialPort();
     bool isOpen() const;
+    // Why the last open failed.
+    QString errorString() const { return m_errorString; }
 
     void queueDat(QByteArray dat);
     void sendDat(QByteArray dat);
     void sendDat(int type, QByteArray dat);
+    // Frames not yet written.
+    int pendingFrames() const { return m_sendList.size(); }
 
 signals:
     void sgnReceiveDat(QByteArray dat);
@@ -37,22 +51,26 @@ signals:
     void sgnTransmissionProgress(int percentage);
     // The open port reported a resource error (device unplugged); the link has closed it.
     void sgnDeviceLost();
+    // The last queued frame has been written.
+    void sgnQueueEmpty();
 
 private slots:
-    void onFindNewSerialPort();
+    void onFindNewSerialPort(const QStringList &portlist);
     void onReceiveDat();
     void onSendDat();
 
 private:
+    void attach(QIODevice *device);
     bool deviceGone(QSerialPort::SerialPortError error) const;
     void closeLostDevice();
 
+    LinkTiming m_timing;
     QTimer m_sendTimer;
-    QTimer m_findTimer;
     QTimer m_receiveTimer;
-    QList<QByteArray> m_sendList;
-    QSerialPort m_serialPort;
-    int m_sendTotal = 0;
+    PortDiscovery m_discovery;
+    FrameQueue m_sendList;
+    QPointer<QIODevice> m_device;
+    QString m_errorString;
     // Counts successful opens, so a late device-lost report cannot close a newer session.
     int m_openCount = 0;
 };

@@ -1,4 +1,5 @@
 #include "devicecommands.h"
+#include "portentries.h"
 
 #include <QComboBox>
 #include <QtTest>

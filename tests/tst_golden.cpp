@@ -8,6 +8,7 @@
 #include "pagedownload.h"
 #include "testmain.h"
 #include "testpages.h"
+#include "ticketpage.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
@@ -259,9 +260,9 @@ void TestGolden::designMatchesGoldenFiles()
     window->onSave(QCoreApplication::applicationDirPath() + "/language/Config/scratch.json");
 
     auto *tabs = window->findChild<QTabWidget *>("tabWidget");
-    QList<TtQTextEdit *> editors;
+    QList<TicketPage *> editors;
     for (int i = 0; i < qMin(tabs->count(), kLayoutTableEntries); ++i)
-        editors.append(window->pageEditor(i));
+        editors.append(window->pageEditor(i)->page());
     QList<QImage> pages;
     QVERIFY(renderDesignPages(editors, &pages));
     const DesignDownload download = prepareDownload(pages);
@@ -289,6 +290,13 @@ void TestGolden::designMatchesGoldenFiles()
                        framed(PACKET_PRINT_DAT, print));
     }
 
+    // TS_GOLDEN_ACTUAL=DIR keeps what this run made, to be compared by eye with the files.
+    const QString actualDir = qEnvironmentVariable("TS_GOLDEN_ACTUAL");
+    if (!actualDir.isEmpty()) {
+        QDir().mkpath(actualDir + "/" + design);
+        for (auto it = outputs.cbegin(); it != outputs.cend(); ++it)
+            writeAll(actualDir + "/" + design + "/" + it.key(), it.value());
+    }
     for (auto it = outputs.cbegin(); it != outputs.cend(); ++it) {
         const QString path = dir + "/" + it.key();
         if (recording()) {

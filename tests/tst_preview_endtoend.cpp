@@ -5,6 +5,7 @@
 #include "testmain.h"
 #include "testpages.h"
 #include "ticketdrawing.h"
+#include "ticketpage.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
@@ -65,9 +66,9 @@ void TestPreviewEndToEnd::cleanup()
 
 DesignDownload TestPreviewEndToEnd::currentDownload() const
 {
-    QList<TtQTextEdit *> editors;
+    QList<TicketPage *> editors;
     for (int i = 0; i < window->findChild<QTabWidget *>("tabWidget")->count(); ++i)
-        editors << window->pageEditor(i);
+        editors << window->pageEditor(i)->page();
     QList<QImage> pages;
     if (!renderDesignPages(editors, &pages))
         return {};
@@ -122,8 +123,7 @@ void TestPreviewEndToEnd::previewOfTheDefaultDesignIsWhatTheDeviceStores()
 
         // Dot for dot what the device prints, but for the seconds of the clock, which moved on
         // between preview and download.
-        const devicemodel::BlockRecord date =
-            devicemodel::parseLayoutTable(download.layoutTable).value(k).blocks[1];
+        const BlockRecord date = parseLayoutTable(download.layoutTable).value(k).blocks[1];
         QCOMPARE(date.blockType, 2);
         // Wide enough for the longest date and time the device prints.
         const QRect dateText =

@@ -1,8 +1,11 @@
 #include "ticketstation.h"
 
+#include "design.h"
 #include "languages.h"
 #include "qttransparenttisp.h"
+#include "stationpaths.h"
 #include "stationsettings.h"
+#include "ticketpage.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 #include "ui_ticketstation.h"
@@ -16,24 +19,20 @@ namespace {
 
 StationSettings readSettingsFile()
 {
-    QSettings m_IniFile(QCoreApplication::applicationDirPath() + "/language/settings.ini",
-                        QSettings::IniFormat);
+    QSettings m_IniFile(settingsFilePath(), QSettings::IniFormat);
     return readStationSettings(m_IniFile);
-}
-
-QString startupDesignPath()
-{
-    return QCoreApplication::applicationDirPath() + "//language//Config//template.json";
 }
 
 } // namespace
 
-TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::TicketStationClass)
+TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
+    : QMainWindow(parent), dispenser(timing), serialPort(dispenser.link()),
+      ui(new Ui::TicketStationClass)
 {
     const StationSettings settings = readSettingsFile();
     // The form below must be built after the catalogue is in place so it comes up translated.
-    installInterfaceLanguage(this, QCoreApplication::applicationDirPath() + "/language/",
-                             settings.language);
+    installInterfaceLanguage(this, languageDir(), settings.language);
+    design = std::make_unique<Design>(settings.pageCount, settings.maxHeight);
 
     ui->setupUi(this);
     ui->tabSet->setTabText(0, QStringLiteral("1"));
@@ -52,20 +51,18 @@ TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     // The form's page only carries the default content every real page starts from.
     ui->tabWidget->removeTab(0);
     for (int i = 1; i <= settings.pageCount; ++i) {
+        TicketPage *page = design->page(i - 1);
+        page->setHtml(ui->textEdit->toHtml());
         auto *layout = new QHBoxLayout;
         auto *container = new QWidget;
-        auto *editor = new TtQTextEdit;
-        editor->maxHeight = settings.maxHeight;
+        auto *editor = new TtQTextEdit(page);
         container->setLayout(layout);
         layout->addWidget(editor);
-        editor->setHtml(ui->textEdit->toHtml());
         editor->setSizePolicy(ui->textEdit->sizePolicy());
         editor->setMaximumSize(ui->textEdit->maximumSize());
-        // Without the minimum a page could be squeezed narrower than the paper and wrap early.
         editor->setMinimumSize(ui->textEdit->minimumSize());
         ui->tabWidget->insertTab(i, container, QObject::tr("类型") + QString::number(i));
         editor->show();
-        editor->typeIndex = i;
         pageEditors.append(editor);
     }
 
@@ -80,11 +77,12 @@ TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     tip = new QtTransparentTisp(false, nullptr);
 
     connect(&serialPort, &SerialPort::sgnFindNewSerialPort, this, &TicketStation::refreshPortList);
+    connect(&dispenser, &Dispenser::versionReceived, this, &TicketStation::showVersion);
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
     // Without this an unplugged device would go unnoticed until the operator pressed the button.
-    connect(&serialPort, &SerialPort::sgnDeviceLost, this, &TicketStation::onDeviceLost);
+    connect(&dispenser, &Dispenser::lost, this, &TicketStation::onDeviceLost);
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
     for (int j = 0; j < 100; ++j)
@@ -94,15 +92,11 @@ TicketStation::TicketStation(QWidget *parent) : QMainWindow(parent), ui(new Ui::
         ui->cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')),
                                         (k / 10) * 16 + k % 10);
 
-    connect(&serialPort, &SerialPort::sgnTransmissionProgress, this, &TicketStation::showProgress);
-    connect(&serialPort, &SerialPort::sgnReceiveDat, this,
-            &TicketStation::onReceiveDatFromSerialPort);
+    connect(&dispenser, &Dispenser::progress, this, &TicketStation::showProgress);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);
 
-    pageLoadTimer.setSingleShot(true);
-    connect(&pageLoadTimer, &QTimer::timeout, this, &TicketStation::loadNextPage);
     onLoad(startupDesignPath());
 
     // onLoad has set ComGrouping from the stored tick itself; this covers every later change.

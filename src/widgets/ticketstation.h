@@ -1,26 +1,33 @@
 #pragma once
 
 #include "blockflag.h"
-#include "serialport.h"
+#include "dispenser.h"
+#include "layouttable.h"
+#include "previewwriter.h"
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
-#include <QTimer>
+
+#include <memory>
 
 namespace Ui {
 class TicketStationClass;
 }
+class Design;
 class QtTransparentTisp;
 class TtQTextEdit;
 
+// The main window: shows the design (one editor per page, the settings tab) and the connected
+// dispenser, and turns the operator's actions into the design's and the dispenser's work.
 class TicketStation : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TicketStation(QWidget *parent = nullptr);
+    // `timing` paces the dispenser connection; tests shorten it.
+    explicit TicketStation(QWidget *parent = nullptr,
+                           const DispenserTiming &timing = DispenserTiming());
     ~TicketStation() override;
 
     // Page editor in tab `index` (-1: the current tab), or null.
@@ -47,22 +54,21 @@ private:
     void saveDesignAs();
     // onLoad's work; `reportFailures` tells the operator why a file was not taken.
     void loadDesign(const QString &path, bool reportFailures);
-    void loadNextPage();
-    // Loads at once the pages of an opened design still waiting for their turn, so what is
-    // saved, downloaded or previewed never mixes two designs.
-    void finishPageLoads();
+    // The settings tab shows the design's values, and gives them back.
+    void showDesignSettings();
+    void takeDesignSettings();
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
-    void queueVersionQuery();
+    void showVersion(const QString &version);
     void onDeviceLost();
     void showAbout();
 
-    SerialPort serialPort;
+    std::unique_ptr<Design> design;
+    Dispenser dispenser;
+    // The dispenser's line, under the name the window has always had.
+    SerialPort &serialPort;
+    PreviewWriter previewWriter;
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
     QList<TtQTextEdit *> pageEditors;
-    // The design being loaded page by page, and the page it gives next.
-    QJsonObject loadingDesign;
-    int nextPageToLoad = 0;
-    QTimer pageLoadTimer;
 };

@@ -1,48 +1,59 @@
 #include "ticketstation.h"
 
+#include "design.h"
 #include "designfile.h"
 #include "qttransparenttisp.h"
-#include "ttqtextedit.h"
+#include "stationpaths.h"
 #include "ui_ticketstation.h"
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
-// The settings widgets a design stores; each is stored under its object name.
-QList<QComboBox *> designComboBoxes(const Ui::TicketStationClass &ui)
-{
-    return {ui.cmbNetWork, ui.cmbClearNumberTime, ui.cmbNumberFormat};
-}
-
-QList<QSpinBox *> designSpinBoxes(const Ui::TicketStationClass &ui)
-{
-    return {ui.spbTicketingInterval, ui.spbNumberLimit_1, ui.spbNumberLimit_2, ui.spbNumberLimit_3,
-            ui.spbNumberLimit_4,     ui.spbNumberLimit_5, ui.spbNumberLimit_6};
-}
-
-constexpr int kPageLoadSpacingMs = 100;
 constexpr int kNoticeMs = 3000;
 constexpr int kSavedNoticeMs = 1500;
 
+QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
+{
+    return {ui.spbNumberLimit_1, ui.spbNumberLimit_2, ui.spbNumberLimit_3,
+            ui.spbNumberLimit_4, ui.spbNumberLimit_5, ui.spbNumberLimit_6};
+}
+
 } // namespace
+
+void TicketStation::showDesignSettings()
+{
+    const DesignSettings &settings = design->settings;
+    ui->cmbNetWork->setCurrentIndex(settings.netWork);
+    ui->cmbClearNumberTime->setCurrentIndex(settings.clearNumberTime);
+    ui->cmbNumberFormat->setCurrentIndex(settings.numberFormat);
+    ui->spbTicketingInterval->setValue(settings.ticketingInterval);
+    const QList<QSpinBox *> limits = numberLimitBoxes(*ui);
+    for (int i = 0; i < limits.size(); ++i)
+        limits.at(i)->setValue(settings.numberLimits[size_t(i)]);
+    ui->cbEnableLimit->setChecked(settings.enableLimit);
+    ui->ComGrouping->setEnabled(settings.enableLimit);
+}
+
+void TicketStation::takeDesignSettings()
+{
+    DesignSettings &settings = design->settings;
+    settings.netWork = ui->cmbNetWork->currentIndex();
+    settings.clearNumberTime = ui->cmbClearNumberTime->currentIndex();
+    settings.numberFormat = ui->cmbNumberFormat->currentIndex();
+    settings.ticketingInterval = ui->spbTicketingInterval->value();
+    const QList<QSpinBox *> limits = numberLimitBoxes(*ui);
+    for (int i = 0; i < limits.size(); ++i)
+        settings.numberLimits[size_t(i)] = limits.at(i)->value();
+    settings.enableLimit = ui->cbEnableLimit->isChecked();
+}
 
 void TicketStation::onSave(QString path)
 {
-    finishPageLoads();
-    QJsonObject root;
-    for (QComboBox *combo : designComboBoxes(*ui))
-        root.insert(combo->objectName(), combo->currentIndex());
-    for (QSpinBox *spin : designSpinBoxes(*ui))
-        root.insert(spin->objectName(), spin->value());
-    root.insert(ui->cbEnableLimit->objectName(), ui->cbEnableLimit->isChecked());
-    for (TtQTextEdit *page : qAsConst(pageEditors))
-        page->saveToJson(root);
-
-    const QString error = writeDesignFile(path, root);
+    takeDesignSettings();
+    const QString error = writeDesignFile(path, design->toJson());
     const QString name = QFileInfo(path).fileName();
     if (!tip)
         return;
@@ -61,51 +72,19 @@ void TicketStation::onLoad(QString path)
 
 void TicketStation::loadDesign(const QString &path, bool reportFailures)
 {
-    const DesignReadResult design = readDesignFile(path);
-    if (!design.ok) {
+    const DesignReadResult read = readDesignFile(path);
+    if (!read.ok) {
         if (reportFailures && tip)
             tip->showTip(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
-                             QLatin1Char('\n') + design.error,
+                             QLatin1Char('\n') + read.error,
                          this, kNoticeMs);
         return;
     }
-
-    const QJsonObject &root = design.root;
-    for (QComboBox *combo : designComboBoxes(*ui))
-        combo->setCurrentIndex(designInt(root, combo->objectName()));
-    for (QSpinBox *spin : designSpinBoxes(*ui))
-        spin->setValue(designInt(root, spin->objectName()));
-    ui->cbEnableLimit->setChecked(designBool(root, ui->cbEnableLimit->objectName()));
-    ui->ComGrouping->setEnabled(ui->cbEnableLimit->isChecked());
-
-    // Pages are rebuilt one per timer tick, each shown while it is rebuilt, so the window stays
-    // responsive with picture-heavy designs; the last page ends up current. A newer design
-    // starts over from the first page, so pages never keep what an older one gave them.
-    loadingDesign = root;
-    nextPageToLoad = 0;
-    if (pageEditors.isEmpty())
-        pageLoadTimer.stop();
-    else
-        pageLoadTimer.start(0);
-}
-
-void TicketStation::loadNextPage()
-{
-    const int page = nextPageToLoad++;
-    pageEditors[page]->loadFromJson(loadingDesign);
-    ui->tabWidget->setCurrentIndex(page);
-    if (nextPageToLoad < pageEditors.size()) {
-        pageLoadTimer.start(kPageLoadSpacingMs);
-    } else {
-        pageLoadTimer.stop();
-        loadingDesign = QJsonObject();
-    }
-}
-
-void TicketStation::finishPageLoads()
-{
-    while (pageLoadTimer.isActive())
-        loadNextPage();
+    design->loadJson(read.root);
+    showDesignSettings();
+    // The last page ends up current, as when the pages were shown one by one.
+    if (!pageEditors.isEmpty())
+        ui->tabWidget->setCurrentIndex(pageEditors.size() - 1);
 }
 
 void TicketStation::openDesign()
@@ -128,9 +107,7 @@ void TicketStation::saveDesignAs()
 
 void TicketStation::chooseLanguage(const QString &catalogue)
 {
-    QSettings m_IniFile(QCoreApplication::applicationDirPath() +
-                            QStringLiteral("/language/settings.ini"),
-                        QSettings::IniFormat);
+    QSettings m_IniFile(settingsFilePath(), QSettings::IniFormat);
     m_IniFile.setValue(QStringLiteral("Language"), catalogue);
     m_IniFile.sync();
     if (!tip)

@@ -1,15 +1,17 @@
+#include "design.h"
 #include "devicecommands.h"
+#include "pagerender.h"
+#include "portentries.h"
 #include "qttransparenttisp.h"
 #include "ticketstation.h"
+#include "ttqtextedit.h"
 #include "ui_ticketstation.h"
 
 #include <QDateTime>
-#include <QTimer>
 
 #include <cstdio>
 
 namespace {
-constexpr int kVersionQueryDelay = 1000;
 constexpr int kProgressTipTime = 1000;
 constexpr int kDeviceLostTipTime = 3000;
 
@@ -27,59 +29,46 @@ void TicketStation::onConnectSerialPort()
     const QString name = ui->cmbSerialPort->currentText();
     if (name.isEmpty())
         return;
-    if (serialPort.isOpen()) {
-        serialPort.closeSerialPort();
+    if (dispenser.isOpen()) {
+        dispenser.close();
         showDisconnected(ui);
         return;
     }
     const QString portName = portNameFromEntry(name);
-    if (portName.isEmpty() || !serialPort.openSerialPort(portName))
+    if (portName.isEmpty() || !dispenser.open(portName))
         return;
     ui->btnConnect->setText(QObject::tr("断开连接"));
     ui->cmbSerialPort->setEnabled(false);
-    QTimer::singleShot(kVersionQueryDelay, this, &TicketStation::queueVersionQuery);
 }
 
 void TicketStation::onBtnSetTime()
 {
-    serialPort.queueDat(timeSetFrame(QDateTime::currentDateTime()));
+    dispenser.setClock(QDateTime::currentDateTime());
 }
 
 void TicketStation::onReceiveDatFromSerialPort(QByteArray dat)
 {
-    const int end = dat.indexOf('\0');
-    QString val = QString::fromUtf8(end < 0 ? dat : dat.left(end));
-    const QString marker = QStringLiteral("#VERSION:");
-    if (!val.contains(marker))
-        return;
-    const QString version = val.remove(marker);
+    dispenser.handleReply(dat);
+}
+
+void TicketStation::showVersion(const QString &version)
+{
     ui->labVersion->setText(QObject::tr("版本号:%1").arg(version));
     ui->labState->setText(QObject::tr("连接状态:已连接"));
 }
 
 void TicketStation::onBtnSetSystem()
 {
-    SystemConfigValues values;
-    values.netWork = ui->cmbNetWork->currentData().toInt();
-    values.clearNumberTime = ui->cmbClearNumberTime->currentData().toInt();
-    values.ticketingInterval = ui->spbTicketingInterval->value();
-    values.enableLimit = ui->cbEnableLimit->isChecked();
-    values.numberFormatIndex = ui->cmbNumberFormat->currentIndex();
-    values.numberLimits = {ui->spbNumberLimit_1->value(), ui->spbNumberLimit_2->value(),
-                           ui->spbNumberLimit_3->value(), ui->spbNumberLimit_4->value(),
-                           ui->spbNumberLimit_5->value(), ui->spbNumberLimit_6->value()};
-    serialPort.queueDat(systemConfigFrame(values));
+    takeDesignSettings();
+    dispenser.sendSettings(systemConfigValues(design->settings));
 }
 
 void TicketStation::onTestPrint()
 {
-    QByteArray arry = testPageStart();
-    arry += testPageTab(ui->tabWidget->currentIndex());
-    arry += GenPrintTextDat(BLOCK_NUMBER, QStringLiteral("001"));
-    arry += GenPrintTextDat(BLOCK_QUEUE, QStringLiteral("002"));
-    arry += GenPrintTextDat(BLOCK_DATETIME, QStringLiteral("7-17-2022 18:06:01"));
-    arry += testPageEnd();
-    serialPort.sendDat(arry);
+    const int tab = ui->tabWidget->currentIndex();
+    TtQTextEdit *editor = pageEditor(tab);
+    const QByteArray arry = testPrintData(tab, editor ? renderPage(*editor->page()) : QImage());
+    dispenser.testPrint(arry);
 
     const QByteArray line = testPrintDumpLine(arry);
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
@@ -96,11 +85,6 @@ void TicketStation::showProgress(int percentage)
     const QString text =
         QStringLiteral(" %1 : %2 %").arg(QObject::tr("当前进度"), QString::number(percentage));
     tip->showTip(text, this, kProgressTipTime);
-}
-
-void TicketStation::queueVersionQuery()
-{
-    serialPort.queueDat(versionQueryFrame());
 }
 
 void TicketStation::onDeviceLost()

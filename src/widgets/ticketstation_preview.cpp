@@ -1,3 +1,4 @@
+#include "design.h"
 #include "pagedownload.h"
 #include "printpreviewdialog.h"
 #include "ticketpreview.h"
@@ -10,16 +11,12 @@
 
 void TicketStation::onPreview()
 {
-    finishPageLoads();
-    QList<TtQTextEdit *> editors;
     QStringList titles;
-    for (int i = 0; i < ui->tabWidget->count(); ++i) {
-        editors.append(pageEditor(i));
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
         titles.append(ui->tabWidget->tabText(i));
-    }
     QList<QImage> pages;
     QString fault;
-    if (!renderDesignPages(editors, &pages, &fault)) {
+    if (!renderDesignPages(design->pages(), &pages, &fault)) {
         qWarning() << Q_FUNC_INFO << __FILE__ << fault;
         QMessageBox::warning(this, QObject::tr("打印预览"),
                              QObject::tr("无法生成预览：有页面无法渲染。"));

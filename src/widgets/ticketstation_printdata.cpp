@@ -1,3 +1,4 @@
+#include "pagerender.h"
 #include "ticketprintdata.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
@@ -9,12 +10,7 @@ void TicketStation::GenPrintTextDat(int tab, BLOCK_FLAG flag, _ticketContext &ct
     TtQTextEdit *page = pageEditor(tab);
     if (!page)
         return;
-    const QRect rect = page->findBlockRect(flag);
-    fillBlockRecord(ctx, flag, rect);
-    if (ctx.blockType == 0)
-        return;
-    qDebug() << Q_FUNC_INFO << __FILE__ << flag << " -> "
-             << placeText(PlacementForm::BlockRecord, flag, rect).y;
+    fillBlockRecord(ctx, flag, page->findBlockRect(flag));
 }
 
 QByteArray TicketStation::GenPrintTextDat(BLOCK_FLAG flag, QString text)
@@ -22,18 +18,5 @@ QByteArray TicketStation::GenPrintTextDat(BLOCK_FLAG flag, QString text)
     TtQTextEdit *page = pageEditor(-1);
     if (!page)
         return {};
-    const QRect rect = page->findBlockRect(flag);
-    qDebug() << Q_FUNC_INFO << __FILE__ << text << " -> " << rect;
-    const QByteArray command = textPrintCommand(flag, rect, text);
-    if (command.isEmpty())
-        return command;
-
-    const TextPlacement p = placeText(PlacementForm::TextCommand, flag, rect);
-    qDebug() << Q_FUNC_INFO << __FILE__
-             << QStringLiteral("++++++++++++++++++++++%1++++++++++++++++++++++++").arg(flag);
-    qDebug() << Q_FUNC_INFO << __FILE__ << "x : " << p.x;
-    qDebug() << Q_FUNC_INFO << __FILE__ << "y : " << p.y;
-    qDebug() << Q_FUNC_INFO << __FILE__ << "fontSize : " << p.fontSize;
-    qDebug() << Q_FUNC_INFO << __FILE__ << "m_blockType : " << flag;
-    return command;
+    return textPrintCommand(flag, page->findBlockRect(flag), text);
 }

@@ -1,103 +1,69 @@
 #include "ttqtextedit.h"
 
-#include <QBuffer>
-#include <QImageReader>
-#include <QJsonArray>
+#include "pagepixels.h"
+#include "pagerender.h"
+#include "ticketpage.h"
+
+#include <QEvent>
 #include <QTextDocument>
-#include <QUrl>
-#include <QVariant>
 
-namespace {
+TtQTextEdit::TtQTextEdit(QWidget *parent) : TtQTextEdit(nullptr, parent) {}
 
-// Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
-constexpr int kMaxPictureSide = 16384;
-// Within that, a run-length file of a few bytes can still unpack to a gigabyte.
-constexpr qint64 kMaxPicturePixels = 32 * 1024 * 1024;
-
-QUrl resourceUrl(const QString &name)
+TtQTextEdit::TtQTextEdit(TicketPage *page, QWidget *parent)
+    : QTextEdit(parent), m_ownPage(page ? nullptr : std::make_unique<TicketPage>()),
+      m_page(page ? page : m_ownPage.get()), maxHeight(m_page->maxHeight),
+      typeIndex(m_page->typeIndex), imageNames(m_page->imageNames)
 {
-    return QUrl(name, QUrl::TolerantMode);
-}
-
-QString pageKey(int typeIndex)
-{
-    return QStringLiteral("type_%1_html").arg(typeIndex);
-}
-
-QByteArray bmpBase64(const QImage &image)
-{
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bmp.toBase64();
-}
-
-QImage readBmp(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
-        qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return QImage();
-    return reader.read();
-}
-
-} // namespace
-
-TtQTextEdit::TtQTextEdit(QWidget *parent) : QTextEdit(parent)
-{
+    // Shown at the width it is laid out at, whether or not the scroll bar is showing; set
+    // before the page is taken, since the editor lays its document out at once.
+    setLineWrapMode(QTextEdit::FixedPixelWidth);
+    setLineWrapColumnOrWidth(kPageTextWidth);
+    setDocument(m_page->document());
+    // With the window's 8-dot scroll bar always there, the viewport is exactly the page width.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     renderPage();
-    update();
+}
+
+TtQTextEdit::~TtQTextEdit() = default;
+
+void TtQTextEdit::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    // The editor hands its own font to the document; what prints must not depend on the
+    // window's style, so the page keeps its font.
+    if (event->type() == QEvent::FontChange)
+        document()->setDefaultFont(pageFont());
 }
 
 void TtQTextEdit::addImageResource(QImage image, QString name)
 {
-    document()->addResource(QTextDocument::ImageResource, resourceUrl(name), QVariant(image));
-    imageNames.append(name);
+    m_page->addImageResource(image, name);
 }
 
 void TtQTextEdit::saveToJson(QJsonObject &config)
 {
-    QJsonObject editJson;
-    editJson.insert(QStringLiteral("html"), toHtml());
-
-    QJsonArray imageArry;
-    for (const QString &name : qAsConst(imageNames)) {
-        const QVariant resource =
-            document()->resource(QTextDocument::ImageResource, resourceUrl(name));
-        const QImage image = qvariant_cast<QImage>(resource);
-        // Names whose picture went away with a cleared document have nothing to save.
-        if (image.isNull())
-            continue;
-        QJsonObject imageJson;
-        imageJson.insert(QStringLiteral("Image"), QString::fromLatin1(bmpBase64(image)));
-        imageJson.insert(QStringLiteral("uri"), name);
-        imageArry.append(imageJson);
-    }
-    editJson.insert(QStringLiteral("imageArry"), imageArry);
-    config.insert(pageKey(typeIndex), editJson);
+    m_page->saveToJson(config);
 }
 
 void TtQTextEdit::loadFromJson(const QJsonObject &config)
 {
-    // Clearing drops every resource, so names from before the load can no longer be saved.
-    document()->clear();
-    imageNames.clear();
-
-    const QJsonObject editJson = config.value(pageKey(typeIndex)).toObject();
-    const QJsonArray imageArry = editJson.value(QStringLiteral("imageArry")).toArray();
-    for (const QJsonValue &element : imageArry) {
-        const QJsonObject item = element.toObject();
-        const QByteArray bytes =
-            QByteArray::fromBase64(item.value(QStringLiteral("Image")).toString().toLatin1());
-        // Unreadable data still registers the name, so the page shows a broken picture.
-        addImageResource(readBmp(bytes), item.value(QStringLiteral("uri")).toString());
-    }
-    // The pictures are registered first so the image references in the HTML resolve to them.
-    setHtml(editJson.value(QStringLiteral("html")).toString());
+    m_page->loadFromJson(config);
     show();
+}
+
+void TtQTextEdit::renderPage()
+{
+    pageImage = ::renderPage(*m_page);
+}
+
+QRect TtQTextEdit::findBlockRect(BLOCK_FLAG flag)
+{
+    renderPage();
+    return findBlockRectIn(pageImage, flag);
+}
+
+QImage TtQTextEdit::downloadImage()
+{
+    renderPage();
+    return downloadImageOf(pageImage);
 }

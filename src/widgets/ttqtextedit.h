@@ -9,27 +9,46 @@
 #include <QString>
 #include <QTextEdit>
 
-// One ticket page: rich text, pictures and placeholder blocks, 384 dots wide.
+#include <memory>
+
+class TicketPage;
+
+// The editor of one ticket page: a view of a TicketPage, which holds the text, the pictures and
+// the page's size. It shows the page at the width the page is laid out at, so what the operator
+// sees is what prints.
 class TtQTextEdit : public QTextEdit
 {
     Q_OBJECT
 public:
+    // An editor with a page of its own.
     explicit TtQTextEdit(QWidget *parent = nullptr);
+    // An editor showing `page`, which must outlive it.
+    explicit TtQTextEdit(TicketPage *page, QWidget *parent = nullptr);
+    ~TtQTextEdit() override;
+
+    TicketPage *page() const { return m_page; }
 
     void addImageResource(QImage image, QString name);
     void saveToJson(QJsonObject &config);
     void loadFromJson(const QJsonObject &config);
 
+    // Renders the page into pageImage; findBlockRect and downloadImage render afresh.
     void renderPage();
     QRect findBlockRect(BLOCK_FLAG flag);
     QImage downloadImage();
 
     QImage pageImage;
-    int maxHeight = 480;
-    int typeIndex = 0;
-    QList<QString> imageNames;
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
-    void layOutLikeOnScreen();
-    void setDocumentWidth(int width);
+    std::unique_ptr<TicketPage> m_ownPage;
+    TicketPage *m_page;
+
+public:
+    // The page's own values, under the names the editor has always had.
+    int &maxHeight;
+    int &typeIndex;
+    QList<QString> &imageNames;
 };

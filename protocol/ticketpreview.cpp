@@ -1,0 +1,32 @@
+#include "ticketpreview.h"
+
+#include "datapacket.h"
+#include "devicestate.h"
+#include "monochrome.h"
+#include "pagedownload.h"
+
+QList<TicketPreview> previewTickets(const DesignDownload &download, const QDateTime &now)
+{
+    devicemodel::DeviceState device(QString{});
+    devicemodel::FrameDecoder decoder;
+    for (const QByteArray &frame : downloadFrames(download)) {
+        for (const devicemodel::FrameDecoder::Event &event : decoder.feed(frame)) {
+            if (!event.isFault())
+                device.handleFrame(event.frame);
+        }
+    }
+
+    QList<TicketPreview> previews;
+    for (int k = 0; k < download.images.size(); ++k) {
+        TicketPreview preview;
+        preview.renderedHeight = download.pages.at(k).height();
+        preview.sentHeight = preview.renderedHeight / 8 * 8;
+        preview.ticket = device.previewTicket(k, now);
+        if (!preview.ticket.isNull()) {
+            const QImage mask = greyDotMask(download.images.at(k), &preview.greyDots);
+            preview.marked = markDots(preview.ticket, mask, greyDotColour());
+        }
+        previews.append(preview);
+    }
+    return previews;
+}

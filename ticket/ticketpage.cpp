@@ -1,0 +1,144 @@
+#include "ticketpage.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVariant>
+
+namespace {
+
+// Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
+constexpr int kMaxPictureSide = 16384;
+// Within that, a run-length file of a few bytes can still unpack to a gigabyte.
+constexpr qint64 kMaxPicturePixels = 32 * 1024 * 1024;
+
+QUrl resourceUrl(const QString &name)
+{
+    return QUrl(name, QUrl::TolerantMode);
+}
+
+QByteArray bmpBase64(const QImage &image)
+{
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bmp.toBase64();
+}
+
+QImage readBmp(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    const QSize size = reader.size();
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+        qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return QImage();
+    return reader.read();
+}
+
+} // namespace
+
+QFont pageFont()
+{
+    // What the window's style sheet has always given the page editors.
+    return QFont(QStringLiteral("Microsoft YaHei")).resolve(QGuiApplication::font());
+}
+
+QString pageKey(int typeIndex)
+{
+    return QStringLiteral("type_%1_html").arg(typeIndex);
+}
+
+TicketPage::TicketPage(int typeIndex, int maxHeight)
+    : typeIndex(typeIndex), maxHeight(maxHeight), m_document(std::make_unique<QTextDocument>())
+{
+    m_document->setDefaultFont(pageFont());
+    m_document->setTextWidth(kPageTextWidth);
+}
+
+TicketPage::~TicketPage() = default;
+
+void TicketPage::addImageResource(const QImage &image, const QString &name)
+{
+    m_document->addResource(QTextDocument::ImageResource, resourceUrl(name), QVariant(image));
+    imageNames.append(name);
+}
+
+QImage TicketPage::picture(const QString &name) const
+{
+    return qvariant_cast<QImage>(
+        m_document->resource(QTextDocument::ImageResource, resourceUrl(name)));
+}
+
+void TicketPage::setHtml(const QString &html)
+{
+    // A page just loaded has nothing to undo, not even the line heights given here.
+    const bool undo = m_document->isUndoRedoEnabled();
+    m_document->setUndoRedoEnabled(false);
+    m_document->setHtml(html);
+    applyDefaultLineHeight();
+    m_document->setUndoRedoEnabled(undo);
+}
+
+void TicketPage::applyDefaultLineHeight()
+{
+    QTextCursor cursor(m_document.get());
+    // One undo step for the whole page, however many paragraphs change.
+    cursor.beginEditBlock();
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.hasProperty(QTextFormat::LineHeight))
+            continue;
+        format.setLineHeight(kDefaultLineHeight, QTextBlockFormat::LineDistanceHeight);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
+void TicketPage::saveToJson(QJsonObject &config) const
+{
+    QJsonObject editJson;
+    editJson.insert(QStringLiteral("html"), m_document->toHtml());
+
+    QJsonArray imageArry;
+    for (const QString &name : imageNames) {
+        const QImage image = picture(name);
+        // Names whose picture went away with a cleared document have nothing to save.
+        if (image.isNull())
+            continue;
+        QJsonObject imageJson;
+        imageJson.insert(QStringLiteral("Image"), QString::fromLatin1(bmpBase64(image)));
+        imageJson.insert(QStringLiteral("uri"), name);
+        imageArry.append(imageJson);
+    }
+    editJson.insert(QStringLiteral("imageArry"), imageArry);
+    config.insert(pageKey(typeIndex), editJson);
+}
+
+void TicketPage::loadFromJson(const QJsonObject &config)
+{
+    // Clearing drops every resource, so names from before the load can no longer be saved.
+    m_document->clear();
+    imageNames.clear();
+
+    const QJsonObject editJson = config.value(pageKey(typeIndex)).toObject();
+    const QJsonArray imageArry = editJson.value(QStringLiteral("imageArry")).toArray();
+    for (const QJsonValue &element : imageArry) {
+        const QJsonObject item = element.toObject();
+        const QByteArray bytes =
+            QByteArray::fromBase64(item.value(QStringLiteral("Image")).toString().toLatin1());
+        // Unreadable data still registers the name, so the page shows a broken picture.
+        addImageResource(readBmp(bytes), item.value(QStringLiteral("uri")).toString());
+    }
+    // The pictures are registered first so the image references in the HTML resolve to them.
+    setHtml(editJson.value(QStringLiteral("html")).toString());
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "papergeometry.h"
+
+#include <QFont>
+#include <QImage>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class QTextDocument;
+
+// One ticket page: the rich text with its pictures and placeholder blocks, the ticket type it
+// prints for and how tall it may be. It is laid out at the paper's text width whether or not
+// an editor shows it, so a page gives the same dots with or without a window.
+class TicketPage
+{
+public:
+    explicit TicketPage(int typeIndex = 0, int maxHeight = kDefaultPageHeight);
+    ~TicketPage();
+    TicketPage(const TicketPage &) = delete;
+    TicketPage &operator=(const TicketPage &) = delete;
+
+    QTextDocument *document() const { return m_document.get(); }
+
+    // Registers `image` under `name`, so image references in the text resolve to it.
+    void addImageResource(const QImage &image, const QString &name);
+    QImage picture(const QString &name) const;
+
+    // Replaces the content, as the editor's setHtml does, then gives every paragraph without a
+    // line height of its own the default one.
+    void setHtml(const QString &html);
+    void applyDefaultLineHeight();
+
+    // The page under "type_<typeIndex>_html": its HTML and its pictures as base64 BMP.
+    void saveToJson(QJsonObject &config) const;
+    // Takes the page from `config`; a page the object lacks is left empty.
+    void loadFromJson(const QJsonObject &config);
+
+    int typeIndex = 0;
+    int maxHeight = kDefaultPageHeight;
+    QList<QString> imageNames;
+
+private:
+    std::unique_ptr<QTextDocument> m_document;
+};
+
+// Line height a paragraph gets when it has none of its own, in dots between lines.
+constexpr int kDefaultLineHeight = 10;
+
+// The font of page text that names none of its own.
+QFont pageFont();
+
+// The JSON key a page is stored under.
+QString pageKey(int typeIndex);
