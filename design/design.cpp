@@ -3,6 +3,8 @@
 #include "designfile.h"
 #include "ticketpage.h"
 
+#include <QRegularExpression>
+
 QString designkey::numberLimit(int i)
 {
     return QStringLiteral("spbNumberLimit_%1").arg(i + 1);
@@ -64,10 +66,10 @@ bool isDesignObject(const QJsonObject &root)
         if (root.contains(QLatin1String(key)))
             return true;
     }
+    static const QRegularExpression pageOrLimit(
+        QStringLiteral("^(type_\\d+_html|spbNumberLimit_\\d+)$"));
     for (auto it = root.begin(); it != root.end(); ++it) {
-        if (it.key().startsWith(QLatin1String("spbNumberLimit_")) ||
-            (it.key().startsWith(QLatin1String("type_")) &&
-             it.key().endsWith(QLatin1String("_html"))))
+        if (pageOrLimit.match(it.key()).hasMatch())
             return true;
     }
     return false;

@@ -1,20 +1,20 @@
 #pragma once
 
-#include <QFuture>
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QThreadPool>
 
 #include <atomic>
 
 // Writes the preview bitmaps of a download (newImage_<k>.bmp with the dots sent and
 // originImage_<k>.bmp with the page as rendered) on a worker thread, so the download need not
-// wait for the disk. A newer download supersedes a write still running, and the writer is
-// finished before it is destroyed.
+// wait for the disk. Writes run one after the other; a newer download supersedes one still
+// running, which stops before its next file. The writer finishes before it is destroyed.
 class PreviewWriter
 {
 public:
-    PreviewWriter() = default;
+    PreviewWriter();
     ~PreviewWriter();
     PreviewWriter(const PreviewWriter &) = delete;
     PreviewWriter &operator=(const PreviewWriter &) = delete;
@@ -24,6 +24,6 @@ public:
     void wait();
 
 private:
-    QFuture<void> m_future;
-    std::atomic<bool> m_superseded{false};
+    QThreadPool m_pool;
+    std::atomic<int> m_generation{0};
 };

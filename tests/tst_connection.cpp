@@ -108,7 +108,7 @@ void TestConnection::init()
 {
     pty = std::make_unique<PtyPair>();
     QVERIFY(pty->isValid());
-    window = std::make_unique<TicketStation>();
+    window = std::make_unique<TicketStation>(nullptr, fastTiming());
 }
 
 void TestConnection::cleanup()
@@ -180,7 +180,8 @@ void TestConnection::versionQueryAfterConnect()
     connectTo(pty->slavePath());
 
     QCOMPARE(pty->read(kVersionQuery.size(), 4000), kVersionQuery);
-    QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= fastTiming().versionQueryDelay * 9 / 10,
+             qPrintable(QString::number(clock.elapsed())));
     // Progress is for downloads: a query alone shows none.
     QCOMPARE(visibleTipText(), QString());
 }
@@ -218,8 +219,6 @@ void TestConnection::versionReply()
     QVERIFY(pty->write(reply));
 
     QTRY_COMPARE(child<QLabel>("labVersion")->text(), version);
-    QTest::qWait(200);
-    QCOMPARE(child<QLabel>("labVersion")->text(), version);
     QCOMPARE(child<QLabel>("labState")->text(), state);
 }
 
@@ -228,12 +227,13 @@ void TestConnection::disconnectWithinFirstSecondDropsQuery()
     auto *button = child<QPushButton>("btnConnect");
     connectTo(pty->slavePath());
     button->click();
-    QTest::qWait(1300);
+    // Past the moment the first session's query was due.
+    QTest::qWait(fastTiming().versionQueryDelay * 2);
 
     button->click();
     QCOMPARE(button->text(), QStringLiteral("断开连接"));
 
-    QCOMPARE(pty->readFor(2000), kVersionQuery);
+    QCOMPARE(pty->readFor(fastTiming().versionQueryDelay * 4), kVersionQuery);
 }
 
 void TestConnection::systemSettingsFromWidgets_data()
@@ -340,15 +340,18 @@ void TestConnection::testPrintWithoutBlocks()
 
 void TestConnection::portListFollowsDiscovery()
 {
+    DispenserTiming timing = fastTiming();
+    timing.link.discovery = 50;
+    window = std::make_unique<TicketStation>(nullptr, timing);
     auto *ports = child<QComboBox>("cmbSerialPort");
     const QString stale = QStringLiteral("Gone/dev/ticketstation-unplugged");
     ports->addItem(stale);
-    QTRY_VERIFY_WITH_TIMEOUT(ports->findText(stale) < 0, 3000);
+    QTRY_VERIFY(ports->findText(stale) < 0);
 
     // While connected the list is left alone, so the connected entry stays shown.
     const QString entry = pty->slavePath();
     connectTo(entry);
-    QTest::qWait(2300);
+    QTest::qWait(timing.link.discovery * 4);
     QCOMPARE(ports->currentText(), entry);
 }
 

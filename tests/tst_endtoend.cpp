@@ -73,7 +73,7 @@ bool TestEndToEnd::startEmulator(const QStringList &extraArguments)
 void TestEndToEnd::createWindow()
 {
     QVERIFY(writeSettingsIni("maxTabWidget=2\neditTextMaxHeight=72\n"));
-    window = std::make_unique<TicketStation>();
+    window = std::make_unique<TicketStation>(nullptr, fastTiming());
     window->show();
 }
 

@@ -79,7 +79,7 @@ void TestPreviewEndToEnd::previewOfTheDefaultDesignIsWhatTheDeviceStores()
 {
     QVERIFY(emulator.start(QStringLiteral(EMULATOR_PATH), {"--out", outDir.path()}));
     QVERIFY(writeSettingsIni("maxTabWidget=2\n"));
-    window = std::make_unique<TicketStation>();
+    window = std::make_unique<TicketStation>(nullptr, fastTiming());
     window->show();
     const int pageCount = 2;
 

@@ -41,7 +41,7 @@ bool sameFrames(const QList<Frame> &a, const QList<Frame> &b)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // Printed tickets are drawn with fonts.
-    startFuzzApplication(1);
+    startFuzzApplication();
     return 0;
 }
 

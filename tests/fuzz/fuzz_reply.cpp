@@ -1,23 +1,23 @@
-// Whatever the device answers reaches the window as one received burst.
+// Whatever the device answers reaches the dispenser connection as one received burst.
 
+#include "dispenser.h"
 #include "fuzzsupport.h"
-#include "ticketstation.h"
 
 #include <QByteArray>
 
 namespace {
-TicketStation *window = nullptr;
+Dispenser *dispenser = nullptr;
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    startFuzzApplication(1);
-    window = new TicketStation;
+    startFuzzApplication();
+    dispenser = new Dispenser;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    window->onReceiveDatFromSerialPort(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    dispenser->handleReply(QByteArray(reinterpret_cast<const char *>(data), int(size)));
     return 0;
 }

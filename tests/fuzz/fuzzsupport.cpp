@@ -1,8 +1,6 @@
 #include "fuzzsupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QSettings>
+#include <QGuiApplication>
 
 namespace {
 
@@ -16,7 +14,7 @@ void dropMessages(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 } // namespace
 
-void startFuzzApplication(int pageCount)
+void startFuzzApplication()
 {
     if (QCoreApplication::instance())
         return;
@@ -26,11 +24,5 @@ void startFuzzApplication(int pageCount)
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/language");
-    QDir().mkpath(folder);
-    QSettings ini(folder + QStringLiteral("/settings.ini"), QSettings::IniFormat);
-    ini.setValue(QStringLiteral("maxTabWidget"), pageCount);
-    ini.sync();
+    new QGuiApplication(argc, argv);
 }

@@ -1,0 +1,175 @@
+// One dispenser connection over a real local socket standing in for the line: the version
+// query and its answer, silence, progress of downloads, and a line that goes away.
+
+#include "devicecommands.h"
+#include "dispenser.h"
+#include "pagedownload.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
+
+DispenserTiming quick()
+{
+    DispenserTiming timing;
+    timing.link.firstSendDelay = 0;
+    timing.link.sendGap = 1;
+    timing.versionQueryDelay = 10;
+    timing.answerTimeout = 1000;
+    return timing;
+}
+
+// A download of one 384 x 240 page: 2 + 12 frames.
+DesignDownload smallDownload()
+{
+    QImage page(384, 240, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    return prepareDownload({page});
+}
+
+} // namespace
+
+class TestDispenser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void versionReply_data();
+    void versionReply();
+    void silentDeviceIsReported();
+    void progressIsForDownloadsOnly();
+    void lineLostDuringDownload();
+    void nothingIsQueuedWithoutALine();
+
+private:
+    // Reads from the device side until `count` bytes have come or the wait gives up.
+    QByteArray deviceReads(int count);
+
+    QLocalServer server;
+    std::unique_ptr<Dispenser> dispenser;
+    QLocalSocket *device = nullptr;
+};
+
+void TestDispenser::init()
+{
+    const QString name = QStringLiteral("ts-dispenser-%1").arg(QCoreApplication::applicationPid());
+    QLocalServer::removeServer(name);
+    QVERIFY(server.listen(name));
+    auto *line = new QLocalSocket;
+    line->connectToServer(name);
+    QVERIFY(line->waitForConnected(1000));
+    QVERIFY(server.waitForNewConnection(1000));
+    device = server.nextPendingConnection();
+    dispenser = std::make_unique<Dispenser>(quick());
+    QVERIFY(dispenser->openDevice(line));
+}
+
+void TestDispenser::cleanup()
+{
+    dispenser.reset();
+    server.close();
+}
+
+QByteArray TestDispenser::deviceReads(int count)
+{
+    QByteArray bytes;
+    QElapsedTimer clock;
+    clock.start();
+    while (bytes.size() < count && clock.elapsed() < 3000) {
+        if (!device->bytesAvailable())
+            device->waitForReadyRead(50);
+        bytes += device->readAll();
+        // The dispenser writes from the event loop this test shares.
+        QCoreApplication::processEvents();
+    }
+    return bytes;
+}
+
+void TestDispenser::versionReply_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("plain") << QByteArray("#VERSION:V2.0.3") << "V2.0.3";
+    QTest::newRow("up to a NUL") << QByteArray("#VERSION:V1\0garbage", 19) << "V1";
+    QTest::newRow("empty version") << QByteArray("#VERSION:") << "";
+    QTest::newRow("UTF-8") << QByteArray("#VERSION:版本2") << "版本2";
+}
+
+void TestDispenser::versionReply()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, version);
+    QSignalSpy answered(dispenser.get(), &Dispenser::versionReceived);
+    QSignalSpy silent(dispenser.get(), &Dispenser::noAnswer);
+    QCOMPARE(deviceReads(8), kVersionQuery);
+    device->write(reply);
+    QVERIFY(answered.wait());
+    QCOMPARE(answered.first().first().toString(), version);
+    QCOMPARE(dispenser->version(), version);
+    QCOMPARE(silent.count(), 0);
+}
+
+void TestDispenser::silentDeviceIsReported()
+{
+    QSignalSpy silent(dispenser.get(), &Dispenser::noAnswer);
+    QCOMPARE(deviceReads(8), kVersionQuery);
+    device->write("noise without a version");
+    QVERIFY(silent.wait());
+    QVERIFY(dispenser->version().isEmpty());
+}
+
+void TestDispenser::progressIsForDownloadsOnly()
+{
+    QSignalSpy progress(dispenser.get(), &Dispenser::progress);
+    QSignalSpy finished(dispenser.get(), &Dispenser::finished);
+    QCOMPARE(deviceReads(8), kVersionQuery);
+    QVERIFY(dispenser->testPrint(testPageStart() + testPageEnd()));
+    QVERIFY(dispenser->setClock(QDateTime::currentDateTime()));
+    deviceReads(8 + 15 + 15);
+    QCOMPARE(progress.count(), 0);
+
+    const DesignDownload download = smallDownload();
+    QVERIFY(dispenser->download(download));
+    QVERIFY(finished.wait());
+    QCOMPARE(progress.count(), downloadFrames(download).size());
+    QCOMPARE(progress.last().first().toInt(), 100);
+    QVERIFY(!dispenser->isDownloading());
+}
+
+void TestDispenser::lineLostDuringDownload()
+{
+    QSignalSpy lost(dispenser.get(), &Dispenser::lost);
+    QCOMPARE(deviceReads(8), kVersionQuery);
+    QVERIFY(dispenser->download(smallDownload()));
+    deviceReads(8 + 126);
+    device->abort();
+    QVERIFY(lost.wait());
+    QCOMPARE(lost.first().first().toBool(), true);
+    QVERIFY(!dispenser->isOpen());
+    QVERIFY(!dispenser->isDownloading());
+}
+
+void TestDispenser::nothingIsQueuedWithoutALine()
+{
+    dispenser->close();
+    QVERIFY(!dispenser->download(smallDownload()));
+    QVERIFY(!dispenser->testPrint("x"));
+    QVERIFY(!dispenser->setClock(QDateTime::currentDateTime()));
+    QVERIFY(!dispenser->sendSettings({}));
+    QVERIFY(!dispenser->queryVersion());
+    QCOMPARE(dispenser->link().pendingFrames(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestDispenser)
+#include "tst_dispenser.moc"
