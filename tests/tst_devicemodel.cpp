@@ -2,7 +2,7 @@
 #include "framedecoder.h"
 #include "nvimage.h"
 #include "printerparser.h"
-#include "testpages.h"
+#include "pixeltools.h"
 #include "ticketdrawing.h"
 
 #include <QRandomGenerator>

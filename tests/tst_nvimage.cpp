@@ -2,7 +2,7 @@
 #include "nvimage.h"
 #include "nvreference.h"
 #include "pagepixels.h"
-#include "testpages.h"
+#include "pixeltools.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

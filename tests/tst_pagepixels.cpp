@@ -1,5 +1,5 @@
 #include "pagepixels.h"
-#include "testpages.h"
+#include "pixeltools.h"
 
 #include <QtTest>
 
