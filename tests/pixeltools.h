@@ -9,7 +9,6 @@
 #include <QSize>
 #include <QString>
 
-
 // Pictures whose every pixel the tests know, whatever fonts the machine has, and ways to
 // compare what prints.
 

@@ -15,7 +15,6 @@ private slots:
     void timeSetFrame();
     void systemConfigFrame_data();
     void systemConfigFrame();
-    void versionQueryFrame();
     void testPagePieces_data();
     void testPagePieces();
     void testPrintDumpLine();
@@ -110,11 +109,6 @@ void TestDeviceCommands::systemConfigFrame()
 
     QCOMPARE(built.size(), 40);
     QCOMPARE(built.toHex(' '), frame.toHex(' '));
-}
-
-void TestDeviceCommands::versionQueryFrame()
-{
-    QCOMPARE(::versionQueryFrame(), QByteArray::fromHex("15000000ffffffff"));
 }
 
 void TestDeviceCommands::testPagePieces_data()

@@ -1,8 +1,8 @@
 #include "devicestate.h"
 #include "framedecoder.h"
 #include "nvimage.h"
-#include "printerparser.h"
 #include "pixeltools.h"
+#include "printerparser.h"
 #include "ticketdrawing.h"
 
 #include <QRandomGenerator>

@@ -1,3 +1,4 @@
+#include "design.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
 #include "ticketstation.h"
@@ -76,16 +77,12 @@ private slots:
     void pageEditorWithoutTabs();
     void windowGeometry();
     void pagesTakeTheSpareHeight();
-    void settingsTabs();
     void settingsWidgetRanges();
-    void numberFormatItems();
     void limitBoxesScreenOrder();
     void clearTimeHoursCarryBcd_data();
     void clearTimeHoursCarryBcd();
     void networkNumbers();
     void enableLimitTogglesGroup();
-    void menus();
-    void statusLabels();
     void toolbarFollowsCurrentPage();
     void tipIsOwnWindowAndReleased();
     void aboutBoxNamesVersions();
@@ -344,48 +341,29 @@ void TestTicketStation::pagesTakeTheSpareHeight()
     QVERIFY(pages()->height() > tabSet->height());
 }
 
-void TestTicketStation::settingsTabs()
-{
-    createWindow();
-    auto *tabSet = child<QTabWidget>("tabSet");
-    QCOMPARE(tabSet->count(), 2);
-    QCOMPARE(tabSet->tabText(0), QStringLiteral("1"));
-    QCOMPARE(tabSet->tabText(1), QStringLiteral("2"));
-    QCOMPARE(tabSet->currentIndex(), 0);
-    QCOMPARE(child<QPushButton>("btnConnect")->text(), QStringLiteral("连接设备"));
-    QCOMPARE(child<QPushButton>("btnSetSystem")->text(), QStringLiteral("同步系统设置"));
-    QCOMPARE(child<QPushButton>("btnSetTime")->text(), QStringLiteral("同步时间"));
-}
-
 void TestTicketStation::settingsWidgetRanges()
 {
     createWindow();
+    // The tab shows the ranges the design keeps its values in.
+    QCOMPARE(child<QComboBox>("cmbNetWork")->count(), kNetWorkCount);
+    QCOMPARE(child<QComboBox>("cmbClearNumberTime")->count(), kClearNumberHours);
+    QCOMPARE(child<QComboBox>("cmbNumberFormat")->count(), kNumberFormatCount);
     auto *interval = child<QSpinBox>("spbTicketingInterval");
     QCOMPARE(interval->minimum(), 0);
-    QCOMPARE(interval->maximum(), 5);
+    QCOMPARE(interval->maximum(), kMaxTicketingInterval);
     QCOMPARE(interval->value(), 0);
     for (int i = 1; i <= 6; ++i) {
         auto *limit = window->findChild<QSpinBox *>(QStringLiteral("spbNumberLimit_%1").arg(i));
         QVERIFY(limit);
         QCOMPARE(limit->parentWidget(), child<QWidget>("ComGrouping"));
         QCOMPARE(limit->minimum(), 0);
-        QCOMPARE(limit->maximum(), 9999);
+        QCOMPARE(limit->maximum(), kMaxNumberLimit);
         QCOMPARE(limit->value(), 0);
     }
     auto *enable = child<QCheckBox>("cbEnableLimit");
     QCOMPARE(enable->text(), QStringLiteral("使能"));
     QVERIFY(enable->isEnabled());
     QVERIFY(!enable->isTristate());
-}
-
-void TestTicketStation::numberFormatItems()
-{
-    createWindow();
-    auto *format = child<QComboBox>("cmbNumberFormat");
-    QCOMPARE(format->count(), 2);
-    QCOMPARE(format->itemText(0), QStringLiteral("0001"));
-    QCOMPARE(format->itemText(1), QStringLiteral("     1"));
-    QCOMPARE(format->currentIndex(), 0);
 }
 
 void TestTicketStation::limitBoxesScreenOrder()
@@ -460,39 +438,6 @@ void TestTicketStation::enableLimitTogglesGroup()
     QVERIFY(enable->isChecked());
     QVERIFY(group->isEnabled());
     QVERIFY(limit->isEnabled());
-}
-
-void TestTicketStation::menus()
-{
-    createWindow();
-    const QList<QAction *> bar = window->menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
-    QCOMPARE(bar.at(0)->text(), QStringLiteral("文件"));
-    QCOMPARE(bar.at(1)->text(), QStringLiteral("语言"));
-    QCOMPARE(bar.at(2)->text(), QStringLiteral("帮助"));
-
-    const QStringList fileEntries = {"Open", "Save", "SaveAs"};
-    const QStringList languageEntries = {"actChinese", "actEnglish", "actPolish_3"};
-    const QStringList languageTexts = {"中文", "英语", "波兰语"};
-    const QList<QAction *> file = bar.at(0)->menu()->actions();
-    const QList<QAction *> language = bar.at(1)->menu()->actions();
-    QCOMPARE(file.size(), 3);
-    QCOMPARE(language.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(file.at(i)->objectName(), fileEntries.at(i));
-        QCOMPARE(language.at(i)->objectName(), languageEntries.at(i));
-        QCOMPARE(language.at(i)->text(), languageTexts.at(i));
-        QVERIFY(!language.at(i)->isCheckable());
-    }
-    QCOMPARE(bar.at(2)->menu()->actions().value(0)->objectName(), QStringLiteral("action_5"));
-}
-
-void TestTicketStation::statusLabels()
-{
-    createWindow();
-    QCOMPARE(child<QLabel>("labVersion")->text(), QStringLiteral("版本号:--"));
-    QCOMPARE(child<QLabel>("labState")->text(), QStringLiteral("连接状态:-- "));
-    QCOMPARE(child<QLabel>("labState")->minimumWidth(), 160);
 }
 
 void TestTicketStation::toolbarFollowsCurrentPage()
