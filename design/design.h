@@ -23,6 +23,13 @@ struct DesignSettings
     bool enableLimit = true;
 };
 
+inline bool operator==(const DesignSettings &a, const DesignSettings &b)
+{
+    return a.netWork == b.netWork && a.clearNumberTime == b.clearNumberTime &&
+           a.numberFormat == b.numberFormat && a.ticketingInterval == b.ticketingInterval &&
+           a.numberLimits == b.numberLimits && a.enableLimit == b.enableLimit;
+}
+
 // Ranges of the settings a design stores, the same as the settings tab's.
 constexpr int kNetWorkCount = 100;
 constexpr int kClearNumberHours = 24;

@@ -20,6 +20,12 @@ QString portNameFromEntry(const QString &entry)
     return QString();
 }
 
+QString portNameToOpen(const QString &entry)
+{
+    const QString listed = portNameFromEntry(entry);
+    return listed.isEmpty() ? entry.trimmed() : listed;
+}
+
 QStringList availablePortEntries()
 {
     QStringList portlist;

@@ -8,6 +8,10 @@
 // system location); empty when the entry names no port.
 QString portNameFromEntry(const QString &entry);
 
+// The port to open for what the operator chose or typed: the port a list entry names, or the
+// typed name or path itself.
+QString portNameToOpen(const QString &entry);
+
 // The serial ports the system offers, as port-list entries: manufacturer text followed by the
 // system location.
 QStringList availablePortEntries();

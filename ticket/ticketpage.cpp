@@ -90,10 +90,14 @@ void TicketPage::setHtml(const QString &html)
 
 void TicketPage::applyDefaultLineHeight()
 {
-    QTextCursor cursor(m_document.get());
-    // One undo step for the whole page, however many paragraphs change.
+    ::applyDefaultLineHeight(m_document.get());
+}
+
+void applyDefaultLineHeight(QTextDocument *document)
+{
+    QTextCursor cursor(document);
     cursor.beginEditBlock();
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         if (format.hasProperty(QTextFormat::LineHeight))
             continue;
@@ -102,6 +106,12 @@ void TicketPage::applyDefaultLineHeight()
         cursor.setBlockFormat(format);
     }
     cursor.endEditBlock();
+}
+
+bool TicketPage::isCut() const
+{
+    const qreal bottom = m_document->size().height() - m_document->documentMargin();
+    return bottom > maxHeight;
 }
 
 void TicketPage::saveToJson(QJsonObject &config) const

@@ -34,6 +34,9 @@ public:
     void setHtml(const QString &html);
     void applyDefaultLineHeight();
 
+    // Whether laid-out content reaches below the page height, where nothing prints.
+    bool isCut() const;
+
     // The page under "type_<typeIndex>_html": its HTML and its pictures as base64 BMP.
     void saveToJson(QJsonObject &config) const;
     // Takes the page from `config`; a page the object lacks is left empty.
@@ -49,6 +52,10 @@ private:
 
 // Line height a paragraph gets when it has none of its own, in dots between lines.
 constexpr int kDefaultLineHeight = 10;
+
+// Gives every paragraph of `document` without a line height of its own the default one, in one
+// undo step; paragraphs with their own keep it.
+void applyDefaultLineHeight(QTextDocument *document);
 
 // The font of page text that names none of its own.
 QFont pageFont();

@@ -15,4 +15,6 @@ void refreshPortEntries(QComboBox *combo, const QStringList &portlist)
     const int kept = portlist.indexOf(current);
     if (kept >= 0)
         combo->setCurrentIndex(kept);
+    else if (combo->isEditable() && !current.isEmpty())
+        combo->setEditText(current); // a port the operator typed stays
 }

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -47,6 +48,13 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->Save, &QAction::triggered, this, [this] { onSave(startupDesignPath()); });
     connect(ui->SaveAs, &QAction::triggered, this, &TicketStation::saveDesignAs);
     connect(ui->Open, &QAction::triggered, this, &TicketStation::openDesign);
+    ui->Open->setShortcut(QKeySequence::Open);
+    ui->Save->setShortcut(QKeySequence::Save);
+    ui->SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    recentMenu = new QMenu(QObject::tr("最近的设计"), this);
+    ui->menu->addSeparator();
+    ui->menu->addMenu(recentMenu);
+    refreshRecentDesigns();
 
     // The form's page only carries the default content every real page starts from.
     ui->tabWidget->removeTab(0);
@@ -78,6 +86,13 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     connect(&serialPort, &SerialPort::sgnFindNewSerialPort, this, &TicketStation::refreshPortList);
     connect(&dispenser, &Dispenser::versionReceived, this, &TicketStation::showVersion);
+    connect(&dispenser, &Dispenser::noAnswer, this, [this] {
+        showNotice(QObject::tr("设备无应答：请检查端口是否正确、设备是否开机"), true);
+    });
+    connect(&dispenser, &Dispenser::finished, this,
+            [this] { showNotice(QObject::tr("下载完成")); });
+    // A port the enumeration misses, or the emulator's terminal, can be typed in.
+    ui->cmbSerialPort->setEditable(true);
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
@@ -98,6 +113,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);
 
     onLoad(startupDesignPath());
+    markDesignSaved();
 
     // onLoad has set ComGrouping from the stored tick itself; this covers every later change.
     connect(ui->cbEnableLimit, &QCheckBox::stateChanged, this,

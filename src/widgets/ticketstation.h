@@ -1,6 +1,7 @@
 #pragma once
 
 #include "blockflag.h"
+#include "design.h"
 #include "dispenser.h"
 #include "layouttable.h"
 #include "previewwriter.h"
@@ -15,7 +16,7 @@
 namespace Ui {
 class TicketStationClass;
 }
-class Design;
+class QMenu;
 class QtTransparentTisp;
 class TtQTextEdit;
 
@@ -48,6 +49,10 @@ public slots:
     void onSave(QString path);
     void onLoad(QString path);
 
+protected:
+    // Asks before unsaved edits are lost.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void chooseLanguage(const QString &catalogue);
     void openDesign();
@@ -60,8 +65,23 @@ private:
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
     void showVersion(const QString &version);
-    void onDeviceLost();
+    void onDeviceLost(bool duringDownload);
     void showAbout();
+    // A notice in the tip; errors stay up longer (a click dismisses either).
+    void showNotice(const QString &text, bool error = false);
+    // True when a line is open; otherwise tells the operator how to get one.
+    bool requireConnection();
+    // Tells which pages have content below their height, which does not print.
+    void warnCutPages();
+    // Whether pages or settings changed since the design was opened or saved.
+    bool isDesignModified();
+    void markDesignSaved();
+    // Offers to save unsaved edits; false when the operator cancels.
+    bool confirmDiscard();
+    void rememberDesign(const QString &path);
+    void refreshRecentDesigns();
+    // Where file dialogs start: the folder of the last design opened or saved.
+    QString lastFolder() const;
 
     std::unique_ptr<Design> design;
     Dispenser dispenser;
@@ -71,4 +91,7 @@ private:
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
     QList<TtQTextEdit *> pageEditors;
+    QMenu *recentMenu = nullptr;
+    // The settings as last opened or saved, to tell whether they changed.
+    DesignSettings savedSettings;
 };

@@ -4,16 +4,23 @@
 #include "designfile.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
+#include "ticketpage.h"
 #include "ui_ticketstation.h"
 
+#include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTextDocument>
 
 namespace {
 
 constexpr int kNoticeMs = 3000;
 constexpr int kSavedNoticeMs = 1500;
+constexpr int kRecentDesigns = 8;
 
 QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
 {
@@ -55,13 +62,16 @@ void TicketStation::onSave(QString path)
     takeDesignSettings();
     const QString error = writeDesignFile(path, design->toJson());
     const QString name = QFileInfo(path).fileName();
+    if (error.isEmpty()) {
+        markDesignSaved();
+        rememberDesign(path);
+    }
     if (!tip)
         return;
     if (error.isEmpty())
         tip->showTip(QObject::tr("已保存：%1").arg(name), this, kSavedNoticeMs);
     else
-        tip->showTip(QObject::tr("保存失败：%1").arg(name) + QLatin1Char('\n') + error, this,
-                     kNoticeMs);
+        showNotice(QObject::tr("保存失败：%1").arg(name) + QLatin1Char('\n') + error, true);
 }
 
 void TicketStation::onLoad(QString path)
@@ -73,15 +83,22 @@ void TicketStation::onLoad(QString path)
 void TicketStation::loadDesign(const QString &path, bool reportFailures)
 {
     const DesignReadResult read = readDesignFile(path);
-    if (!read.ok) {
+    // Anything that is not a design would blank every page: it is refused and nothing changes.
+    const QString error = !read.ok                     ? read.error
+                          : !isDesignObject(read.root) ? QObject::tr("这不是设计文件")
+                                                       : QString();
+    if (!error.isEmpty()) {
         if (reportFailures && tip)
-            tip->showTip(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
-                             QLatin1Char('\n') + read.error,
-                         this, kNoticeMs);
+            showNotice(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
+                           QLatin1Char('\n') + error,
+                       true);
         return;
     }
     design->loadJson(read.root);
     showDesignSettings();
+    markDesignSaved();
+    if (reportFailures)
+        rememberDesign(path);
     // The last page ends up current, as when the pages were shown one by one.
     if (!pageEditors.isEmpty())
         ui->tabWidget->setCurrentIndex(pageEditors.size() - 1);
@@ -89,8 +106,10 @@ void TicketStation::loadDesign(const QString &path, bool reportFailures)
 
 void TicketStation::openDesign()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QObject::tr("打开配置文件"), QStringLiteral("./"), QStringLiteral("*.json"));
+    if (!confirmDiscard())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QObject::tr("打开配置文件"),
+                                                      lastFolder(), QStringLiteral("*.json"));
     if (path.isEmpty())
         return;
     loadDesign(path, true);
@@ -98,11 +117,97 @@ void TicketStation::openDesign()
 
 void TicketStation::saveDesignAs()
 {
-    const QString dir = QFileDialog::getExistingDirectory(
-        this, QObject::tr("保存配置文件"), QStringLiteral("./"), QFileDialog::ShowDirsOnly);
+    const QString dir = QFileDialog::getExistingDirectory(this, QObject::tr("保存配置文件"),
+                                                          lastFolder(), QFileDialog::ShowDirsOnly);
     if (dir.isEmpty())
         return;
-    onSave(dir + QStringLiteral("/Config.json"));
+    const QString path = dir + QStringLiteral("/Config.json");
+    if (QFileInfo::exists(path) &&
+        QMessageBox::question(
+            this, QObject::tr("保存配置文件"),
+            QObject::tr("%1 已存在，是否覆盖？").arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    onSave(path);
+}
+
+bool TicketStation::isDesignModified()
+{
+    const DesignSettings shown = design->settings;
+    takeDesignSettings();
+    const bool settingsChanged = !(design->settings == savedSettings);
+    design->settings = shown;
+    for (TicketPage *page : design->pages()) {
+        if (page->document()->isModified())
+            return true;
+    }
+    return settingsChanged;
+}
+
+void TicketStation::markDesignSaved()
+{
+    takeDesignSettings();
+    savedSettings = design->settings;
+    for (TicketPage *page : design->pages())
+        page->document()->setModified(false);
+}
+
+bool TicketStation::confirmDiscard()
+{
+    if (!isDesignModified())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, QStringLiteral("TicketStation"), QObject::tr("设计已修改，是否保存？"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Save) {
+        onSave(startupDesignPath());
+        return !isDesignModified();
+    }
+    return true;
+}
+
+void TicketStation::closeEvent(QCloseEvent *event)
+{
+    if (confirmDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TicketStation::rememberDesign(const QString &path)
+{
+    QSettings ini(settingsFilePath(), QSettings::IniFormat);
+    QStringList recent = ini.value(QStringLiteral("RecentDesigns")).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    ini.setValue(QStringLiteral("RecentDesigns"), QStringList(recent.mid(0, kRecentDesigns)));
+    ini.setValue(QStringLiteral("LastFolder"), QFileInfo(path).absolutePath());
+    refreshRecentDesigns();
+}
+
+void TicketStation::refreshRecentDesigns()
+{
+    recentMenu->clear();
+    const QSettings ini(settingsFilePath(), QSettings::IniFormat);
+    const QStringList recent = ini.value(QStringLiteral("RecentDesigns")).toStringList();
+    for (const QString &path : recent) {
+        QAction *action = recentMenu->addAction(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (confirmDiscard())
+                loadDesign(path, true);
+        });
+    }
+    recentMenu->setEnabled(!recent.isEmpty());
+}
+
+QString TicketStation::lastFolder() const
+{
+    const QSettings ini(settingsFilePath(), QSettings::IniFormat);
+    const QString folder = ini.value(QStringLiteral("LastFolder")).toString();
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void TicketStation::chooseLanguage(const QString &catalogue)

@@ -13,7 +13,9 @@
 
 namespace {
 constexpr int kProgressTipTime = 1000;
-constexpr int kDeviceLostTipTime = 3000;
+constexpr int kNoticeTipTime = 3000;
+// Long enough to read a reason; a click dismisses it sooner.
+constexpr int kErrorTipTime = 10000;
 
 void showDisconnected(Ui::TicketStationClass *ui)
 {
@@ -34,16 +36,19 @@ void TicketStation::onConnectSerialPort()
         showDisconnected(ui);
         return;
     }
-    const QString portName = portNameFromEntry(name);
-    if (portName.isEmpty() || !dispenser.open(portName))
+    const QString portName = portNameToOpen(name);
+    if (!dispenser.open(portName)) {
+        showNotice(QObject::tr("无法打开端口 %1：%2").arg(portName, dispenser.errorString()), true);
         return;
+    }
     ui->btnConnect->setText(QObject::tr("断开连接"));
     ui->cmbSerialPort->setEnabled(false);
 }
 
 void TicketStation::onBtnSetTime()
 {
-    dispenser.setClock(QDateTime::currentDateTime());
+    if (requireConnection())
+        dispenser.setClock(QDateTime::currentDateTime());
 }
 
 void TicketStation::onReceiveDatFromSerialPort(QByteArray dat)
@@ -60,7 +65,8 @@ void TicketStation::showVersion(const QString &version)
 void TicketStation::onBtnSetSystem()
 {
     takeDesignSettings();
-    dispenser.sendSettings(systemConfigValues(design->settings));
+    if (requireConnection())
+        dispenser.sendSettings(systemConfigValues(design->settings));
 }
 
 void TicketStation::onTestPrint()
@@ -68,7 +74,8 @@ void TicketStation::onTestPrint()
     const int tab = ui->tabWidget->currentIndex();
     TtQTextEdit *editor = pageEditor(tab);
     const QByteArray arry = testPrintData(tab, editor ? renderPage(*editor->page()) : QImage());
-    dispenser.testPrint(arry);
+    if (requireConnection())
+        dispenser.testPrint(arry);
 
     const QByteArray line = testPrintDumpLine(arry);
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
@@ -87,8 +94,25 @@ void TicketStation::showProgress(int percentage)
     tip->showTip(text, this, kProgressTipTime);
 }
 
-void TicketStation::onDeviceLost()
+void TicketStation::onDeviceLost(bool duringDownload)
 {
     showDisconnected(ui);
-    tip->showTip(QObject::tr("设备连接已断开"), this, kDeviceLostTipTime);
+    showNotice(
+        duringDownload
+            ? QObject::tr("设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载")
+            : QObject::tr("设备连接已断开"),
+        true);
+}
+
+void TicketStation::showNotice(const QString &text, bool error)
+{
+    tip->showTip(text, this, error ? kErrorTipTime : kNoticeTipTime);
+}
+
+bool TicketStation::requireConnection()
+{
+    if (dispenser.isOpen())
+        return true;
+    showNotice(QObject::tr("未连接设备：请先选择或输入端口，再点击“连接设备”"), true);
+    return false;
 }

@@ -11,6 +11,7 @@
 
 void TicketStation::onPreview()
 {
+    warnCutPages();
     QStringList titles;
     for (int i = 0; i < ui->tabWidget->count(); ++i)
         titles.append(ui->tabWidget->tabText(i));

@@ -1,5 +1,7 @@
 #include "ttqedittool.h"
 
+#include "ticketpage.h"
+
 #include "pictureimportdialog.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
@@ -32,7 +34,6 @@ const char *const dateTimeBlockHtml =
     R"(<span style=" font-size:14pt; background-color:#fadbc0;">&nbsp;02-02-2022 22:22:22&nbsp;</span>&nbsp;<span> </span>)";
 
 const int largestOfferedPointSize = 36;
-const int defaultLineHeight = 10;
 // Far beyond any ticket picture; a damaged or forged header could otherwise demand gigabytes.
 const int largestPictureSide = 16384;
 // Within that, a run-length file of a few bytes can still unpack to a gigabyte; a large photo
@@ -58,6 +59,10 @@ TtQEditTool::~TtQEditTool()
 
 void TtQEditTool::bindTextEdit(QTextEdit *edit)
 {
+    if (!edit) {
+        disconnect(cursorConnection);
+        disconnect(formatConnection);
+    }
     currentEdit = edit;
 
     ui->cb_size->clear();
@@ -97,12 +102,32 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
     pageFont.setStyleHint(QFont::SansSerif);
     currentEdit->setFont(pageFont);
 
-    fontChanged(currentEdit->font());
-    alignmentChanged(currentEdit->alignment());
+    // The bar mirrors the text at the cursor, as it moves and as formats change.
+    disconnect(cursorConnection);
+    disconnect(formatConnection);
+    formatConnection =
+        connect(currentEdit, &QTextEdit::currentCharFormatChanged, this,
+                [this](const QTextCharFormat &format) { fontChanged(format.font()); });
+    cursorConnection = connect(currentEdit, &QTextEdit::cursorPositionChanged, this,
+                               &TtQEditTool::showParagraphFormat);
+    fontChanged(currentEdit->currentCharFormat().font());
 
-    // setValue() only reports a change, so the page is brought to the default explicitly too.
-    ui->lineHeightspinBox->setValue(defaultLineHeight);
-    setLineDistanceHeight(defaultLineHeight);
+    // Paragraphs without a line height get the default; one the operator chose is kept.
+    applyDefaultLineHeight(currentEdit->document());
+    showParagraphFormat();
+}
+
+void TtQEditTool::showParagraphFormat()
+{
+    if (!currentEdit)
+        return;
+    alignmentChanged(currentEdit->alignment());
+    const QTextBlockFormat block = currentEdit->textCursor().blockFormat();
+    // Showing the paragraph's line height must not apply it to the whole page.
+    const QSignalBlocker quiet(ui->lineHeightspinBox);
+    ui->lineHeightspinBox->setValue(block.lineHeightType() == QTextBlockFormat::LineDistanceHeight
+                                        ? int(block.lineHeight())
+                                        : kDefaultLineHeight);
 }
 
 bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
@@ -280,7 +305,11 @@ void TtQEditTool::on_btn_picture_clicked()
     QFileDialog dialog(this, tr("Open File..."));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(tr("Image (*.bmp)"));
+    // Every picture format Qt reads converts well for the printer, not only bitmaps.
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    dialog.setNameFilter(tr("图片 (%1)").arg(patterns.join(QLatin1Char(' '))));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
 

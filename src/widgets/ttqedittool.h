@@ -66,8 +66,12 @@ private:
     void mergeFormatOnSelection(const QTextCharFormat &format);
     void setAlignment(Qt::Alignment alignment);
     void insertBlockHtml(const QString &html);
+    // Shows the alignment and line height of the paragraph at the cursor.
+    void showParagraphFormat();
 
     Ui::TtQEditTool *ui;
     QTextEdit *currentEdit = nullptr;
     PictureChooser pictureChooser;
+    QMetaObject::Connection cursorConnection;
+    QMetaObject::Connection formatConnection;
 };

@@ -5,6 +5,8 @@
 #include "ticketpage.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextDocument>
 
 TtQTextEdit::TtQTextEdit(QWidget *parent) : TtQTextEdit(nullptr, parent) {}
@@ -33,6 +35,19 @@ void TtQTextEdit::changeEvent(QEvent *event)
     // window's style, so the page keeps its font.
     if (event->type() == QEvent::FontChange)
         document()->setDefaultFont(pageFont());
+}
+
+void TtQTextEdit::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    const int limit = m_page->maxHeight - verticalScrollBar()->value();
+    if (limit >= viewport()->height())
+        return;
+    QPainter painter(viewport());
+    painter.fillRect(QRect(0, limit, viewport()->width(), viewport()->height() - limit),
+                     QColor(255, 0, 0, 24));
+    painter.setPen(QPen(QColor(220, 0, 0), 1, Qt::DashLine));
+    painter.drawLine(0, limit, viewport()->width(), limit);
 }
 
 void TtQTextEdit::addImageResource(QImage image, QString name)

@@ -41,6 +41,8 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Marks the page height: what lies below it does not print.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     std::unique_ptr<TicketPage> m_ownPage;
