@@ -1,5 +1,6 @@
 #include "stationpaths.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private slots:
     void firstStartCopiesTheDefaults();
     void laterStartsKeepTheUsersFiles();
     void unmakeableFolderIsReported();
+    void versionWithoutDisplay();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name) + QLatin1Char('/'); }
@@ -138,6 +140,22 @@ void TestStationPaths::unmakeableFolderIsReported()
     QVERIFY(!outcome.ok());
     QVERIFY2(outcome.message().contains(dir->filePath("file/user")), qPrintable(outcome.message()));
     QCOMPARE(readFile(dir->filePath("file")), "x");
+}
+
+void TestStationPaths::versionWithoutDisplay()
+{
+    // With no display a window system plugin would abort the program, so only an answer given
+    // before the application starts passes.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(TS_PROGRAM_FILE, {"--version"});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("TicketStation " TS_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestStationPaths)
