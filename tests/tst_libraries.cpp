@@ -270,9 +270,10 @@ void TestLibraries::dependencies_data()
     QTest::newRow("Dummy links Qt Core only")
         << QString::fromLocal8Bit(TS_DUMMY_FILE)
         << QStringList{"libQt5Gui", "libQt5Widgets", "libQt5SerialPort", "libTesseract"}
-        << QStringList{"libQt5Core"};
-    QTest::newRow("Tesseract needs no Qt") << QString::fromLocal8Bit(TS_TESSERACT_FILE)
-                                           << QStringList{"libQt5", "libDummy"} << QStringList();
+        << QStringList{"libQt5Core", "libc.so"};
+    QTest::newRow("Tesseract needs no Qt")
+        << QString::fromLocal8Bit(TS_TESSERACT_FILE) << QStringList{"libQt5", "libDummy"}
+        << QStringList{"libc.so"};
     QTest::newRow("program links neither library")
         << QString::fromLocal8Bit(TS_PROGRAM_FILE) << QStringList{"libDummy", "libTesseract"}
         << QStringList{"libQt5Widgets"};

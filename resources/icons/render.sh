@@ -1,5 +1,6 @@
 #!/bin/sh
-# Redraws the toolbar and application artwork from the SVG sources in src/.
+# Redraws the toolbar and application artwork from the SVG sources in src/, and the
+# application icon for the installed package under packaging/icons/.
 # The PNGs and the .ico are committed, so building the program never needs these tools.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 # Usage: render.sh [contact-sheet.png]   (the optional sheet shows every icon at 24 px)
@@ -28,6 +29,11 @@ for size in 16 32 48 256; do
     rsvg-convert -w $size -h $size "$src/APP3.svg" -o "$tmp/app_$size.png"
 done
 convert "$tmp/app_16.png" "$tmp/app_32.png" "$tmp/app_48.png" "$tmp/app_256.png" "$here/APP3.ico"
+
+# The installed program's icon in the desktop's icon theme, one PNG per usual size.
+for size in 16 24 32 48 64 128 256; do
+    rsvg-convert -w $size -h $size "$src/APP3.svg" -o "$here/../../packaging/icons/$size.png"
+done
 
 if [ $# -ge 1 ]; then
     set --  "$1"

@@ -32,7 +32,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 {
     const StationSettings settings = readSettingsFile();
     // The form below must be built after the catalogue is in place so it comes up translated.
-    installInterfaceLanguage(this, languageDir(), settings.language);
+    installInterfaceLanguage(this, catalogueDir(), settings.language);
     design = std::make_unique<Design>(settings.pageCount, settings.maxHeight);
 
     ui->setupUi(this);
