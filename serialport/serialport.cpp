@@ -163,20 +163,24 @@ void SerialPort::onSendDat()
 
 bool SerialPort::deviceGone(QSerialPort::SerialPortError error) const
 {
-    if (error == QSerialPort::ResourceError)
-        return true;
 #ifdef Q_OS_UNIX
     // A hung-up terminal (adapter unplugged, far end of a pseudo-terminal closed) reads as end
     // of file, which the port reports as a plain read error; the hang-up flag tells them apart.
-    if (error == QSerialPort::ReadError) {
+    // A full output buffer (frames faster than the driver takes them) is reported as a
+    // resource error just like an unplugged adapter, yet the port goes on writing once there
+    // is room; only a line flagged as hung up or failed is gone.
+    if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) {
         const auto *port = qobject_cast<const QSerialPort *>(m_device.data());
         if (!port)
-            return false;
+            return error == QSerialPort::ResourceError;
+        const short goneFlags = error == QSerialPort::ReadError ? POLLHUP : POLLHUP | POLLERR;
         pollfd pfd{int(port->handle()), POLLIN, 0};
-        return poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLHUP);
+        return poll(&pfd, 1, 0) > 0 && (pfd.revents & (goneFlags | POLLNVAL));
     }
-#endif
     return false;
+#else
+    return error == QSerialPort::ResourceError;
+#endif
 }
 
 void SerialPort::closeLostDevice()
