@@ -78,6 +78,11 @@ void SerialPort::attach(QIODevice *device)
 {
     m_device = device;
     m_errorString.clear();
+    m_awaitingDrain = false;
+    connect(device, &QIODevice::bytesWritten, this, [this, device] {
+        if (device == m_device && m_awaitingDrain && m_sendList.isEmpty())
+            reportQueueEmptyOnceWritten();
+    });
     connect(device, &QIODevice::readyRead, this, [this, device] {
         if (device != m_device)
             return;
@@ -97,6 +102,7 @@ bool SerialPort::closeSerialPort()
 {
     m_receiveTimer.stop();
     m_sendList.clear();
+    m_awaitingDrain = false;
     if (QIODevice *device = m_device) {
         m_device = nullptr;
         device->close();
@@ -158,6 +164,15 @@ void SerialPort::onSendDat()
     m_sendTimer.start(m_timing.sendGap);
     emit sgnTransmissionProgress(m_sendList.progress());
     if (m_sendList.isEmpty())
+        reportQueueEmptyOnceWritten();
+}
+
+void SerialPort::reportQueueEmptyOnceWritten()
+{
+    // A driver that takes the bytes more slowly than the frames come leaves them in the port's
+    // buffer, and closing the port then would cut the last frames off.
+    m_awaitingDrain = m_device && m_device->bytesToWrite() > 0;
+    if (!m_awaitingDrain)
         emit sgnQueueEmpty();
 }
 
