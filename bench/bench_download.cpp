@@ -178,9 +178,9 @@ int main(int argc, char **argv)
 
     window.onDownPic(); // warm-up: fonts, layouts
     // Where the time of one download goes.
-    QList<TtQTextEdit *> editors;
+    QList<TicketPage *> editors;
     for (int i = 0; i < pages; ++i)
-        editors << window.pageEditor(i);
+        editors << window.pageEditor(i)->page();
     QList<QImage> rendered;
     DesignDownload prepared;
     const QString previewFolder = languageDir + "/temp/";
