@@ -34,7 +34,8 @@ bool Dispenser::open(const QString &portName)
 {
     if (!m_link.openSerialPort(portName))
         return false;
-    m_versionTimer.start(m_timing.versionQueryDelay);
+    if (m_timing.versionQueryDelay >= 0)
+        m_versionTimer.start(m_timing.versionQueryDelay);
     return true;
 }
 
@@ -42,7 +43,8 @@ bool Dispenser::openDevice(QIODevice *device)
 {
     if (!m_link.openDevice(device))
         return false;
-    m_versionTimer.start(m_timing.versionQueryDelay);
+    if (m_timing.versionQueryDelay >= 0)
+        m_versionTimer.start(m_timing.versionQueryDelay);
     return true;
 }
 

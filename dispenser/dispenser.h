@@ -14,8 +14,10 @@ struct SystemConfigValues;
 struct DispenserTiming
 {
     LinkTiming link;
-    int versionQueryDelay = 1000; // after opening, before the version query
-    int answerTimeout = 3000;     // a device that has not answered the query by then is silent
+    // After opening, before the version query; negative: no query on opening, as a program
+    // that only sends wants nothing else on the line.
+    int versionQueryDelay = 1000;
+    int answerTimeout = 3000; // a device that has not answered the query by then is silent
 };
 
 // One connected dispenser: owns the line, asks the device for its version once connected,

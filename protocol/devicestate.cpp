@@ -210,11 +210,18 @@ void DeviceState::runPrinterCommand(const PrinterCommand &command)
 
 QImage DeviceState::previewTicket(int k, const QDateTime &now) const
 {
+    SampleValues values;
+    values.time = now;
+    return previewTicket(k, values);
+}
+
+QImage DeviceState::previewTicket(int k, const SampleValues &values) const
+{
     const QImage page = m_nvPages.value(k);
     if (page.isNull() || k >= m_layout.size() || !m_layout.at(k).present)
         return {};
     const LayoutEntry &entry = m_layout.at(k);
-    return drawTicketPreview(page, {entry.blocks[0], entry.blocks[1], entry.blocks[2]}, now);
+    return drawTicketPreview(page, {entry.blocks[0], entry.blocks[1], entry.blocks[2]}, values);
 }
 
 } // namespace devicemodel

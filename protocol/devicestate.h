@@ -42,6 +42,7 @@ public:
     QList<QImage> nvPages() const { return m_nvPages; }
     // Page entry k of the layout table with sample texts drawn on stored NV page k.
     QImage previewTicket(int k, const QDateTime &now = QDateTime::currentDateTime()) const;
+    QImage previewTicket(int k, const SampleValues &values) const;
 
 signals:
     // Bytes the device answers with.

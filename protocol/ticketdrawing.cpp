@@ -87,30 +87,47 @@ QImage drawTicket(const QImage &page, const QList<TextPlacement> &texts, const Q
     return ticket;
 }
 
-QString sampleText(int blockType, const QDateTime &now)
+QString sampleText(int blockType, const SampleValues &values)
 {
     switch (blockType) {
     case 1:
-        return QStringLiteral("0001");
-    case 2:
-        return now.toString(QStringLiteral("M-d-yyyy HH:mm:ss"));
+        return values.number;
+    case 2: {
+        const QDateTime time = values.time.isValid() ? values.time : QDateTime::currentDateTime();
+        return time.toString(QStringLiteral("M-d-yyyy HH:mm:ss"));
+    }
     case 3:
-        return QStringLiteral("02");
+        return values.waiting;
     default:
         return {};
     }
 }
 
+QString sampleText(int blockType, const QDateTime &now)
+{
+    SampleValues values;
+    values.time = now;
+    return sampleText(blockType, values);
+}
+
 QImage drawTicketPreview(const QImage &page, const QList<BlockRecord> &records,
-                         const QDateTime &now)
+                         const SampleValues &values)
 {
     QList<TextPlacement> texts;
     for (const BlockRecord &record : records) {
-        const QString text = sampleText(record.blockType, now);
+        const QString text = sampleText(record.blockType, values);
         if (!text.isEmpty())
             texts << TextPlacement{record.x, record.y, record.fontCode, text};
     }
     return drawTicket(page, texts);
+}
+
+QImage drawTicketPreview(const QImage &page, const QList<BlockRecord> &records,
+                         const QDateTime &now)
+{
+    SampleValues values;
+    values.time = now;
+    return drawTicketPreview(page, records, values);
 }
 
 } // namespace devicemodel

@@ -34,11 +34,23 @@ QRect textRect(const TextPlacement &text);
 QImage drawTicket(const QImage &page, const QList<TextPlacement> &texts,
                   const QPoint &pageOrigin = QPoint());
 
+// The live values a preview prints into a page's blocks; the defaults are the device's first
+// ticket of the day.
+struct SampleValues
+{
+    QString number = QStringLiteral("0001");
+    QString waiting = QStringLiteral("02");
+    QDateTime time; // invalid: the moment the ticket is drawn
+};
+
 // Live sample values the device would print into a page's blocks.
+QString sampleText(int blockType, const SampleValues &values);
 QString sampleText(int blockType, const QDateTime &now);
 
-// The ticket a page prints with sample live values (number "0001", queue "02", date and time
-// `now`) placed by the page's block records.
+// The ticket a page prints with the sample values placed by the page's block records.
+QImage drawTicketPreview(const QImage &page, const QList<BlockRecord> &records,
+                         const SampleValues &values);
+// The same with the default number and queue and date and time `now`.
 QImage drawTicketPreview(const QImage &page, const QList<BlockRecord> &records,
                          const QDateTime &now = QDateTime::currentDateTime());
 

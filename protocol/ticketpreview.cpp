@@ -7,6 +7,14 @@
 
 QList<TicketPreview> previewTickets(const DesignDownload &download, const QDateTime &now)
 {
+    devicemodel::SampleValues values;
+    values.time = now;
+    return previewTickets(download, values);
+}
+
+QList<TicketPreview> previewTickets(const DesignDownload &download,
+                                    const devicemodel::SampleValues &values)
+{
     devicemodel::DeviceState device(QString{});
     devicemodel::FrameDecoder decoder;
     for (const QByteArray &frame : downloadFrames(download)) {
@@ -21,7 +29,7 @@ QList<TicketPreview> previewTickets(const DesignDownload &download, const QDateT
         TicketPreview preview;
         preview.renderedHeight = download.pages.at(k).height();
         preview.sentHeight = preview.renderedHeight / 8 * 8;
-        preview.ticket = device.previewTicket(k, now);
+        preview.ticket = device.previewTicket(k, values);
         if (!preview.ticket.isNull()) {
             const QImage mask = greyDotMask(download.images.at(k), &preview.greyDots);
             preview.marked = markDots(preview.ticket, mask, greyDotColour());

@@ -7,6 +7,10 @@
 
 struct DesignDownload;
 
+namespace devicemodel {
+struct SampleValues;
+}
+
 // Colour that shows a dot printed black only because its pixel was grey or coloured.
 inline QColor greyDotColour()
 {
@@ -27,3 +31,6 @@ struct TicketPreview
 // runs, and asks it for each stored page's ticket with sample values at `now`. A page the
 // device would not keep gives a null ticket.
 QList<TicketPreview> previewTickets(const DesignDownload &download, const QDateTime &now);
+// The same with other sample values in the blocks.
+QList<TicketPreview> previewTickets(const DesignDownload &download,
+                                    const devicemodel::SampleValues &values);

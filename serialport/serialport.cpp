@@ -78,6 +78,11 @@ void SerialPort::attach(QIODevice *device)
 {
     m_device = device;
     m_errorString.clear();
+    m_awaitingDrain = false;
+    connect(device, &QIODevice::bytesWritten, this, [this, device] {
+        if (device == m_device && m_awaitingDrain && m_sendList.isEmpty())
+            reportQueueEmptyOnceWritten();
+    });
     connect(device, &QIODevice::readyRead, this, [this, device] {
         if (device != m_device)
             return;
@@ -97,6 +102,7 @@ bool SerialPort::closeSerialPort()
 {
     m_receiveTimer.stop();
     m_sendList.clear();
+    m_awaitingDrain = false;
     if (QIODevice *device = m_device) {
         m_device = nullptr;
         device->close();
@@ -158,25 +164,38 @@ void SerialPort::onSendDat()
     m_sendTimer.start(m_timing.sendGap);
     emit sgnTransmissionProgress(m_sendList.progress());
     if (m_sendList.isEmpty())
+        reportQueueEmptyOnceWritten();
+}
+
+void SerialPort::reportQueueEmptyOnceWritten()
+{
+    // A driver that takes the bytes more slowly than the frames come leaves them in the port's
+    // buffer, and closing the port then would cut the last frames off.
+    m_awaitingDrain = m_device && m_device->bytesToWrite() > 0;
+    if (!m_awaitingDrain)
         emit sgnQueueEmpty();
 }
 
 bool SerialPort::deviceGone(QSerialPort::SerialPortError error) const
 {
-    if (error == QSerialPort::ResourceError)
-        return true;
 #ifdef Q_OS_UNIX
     // A hung-up terminal (adapter unplugged, far end of a pseudo-terminal closed) reads as end
     // of file, which the port reports as a plain read error; the hang-up flag tells them apart.
-    if (error == QSerialPort::ReadError) {
+    // A full output buffer (frames faster than the driver takes them) is reported as a
+    // resource error just like an unplugged adapter, yet the port goes on writing once there
+    // is room; only a line flagged as hung up or failed is gone.
+    if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) {
         const auto *port = qobject_cast<const QSerialPort *>(m_device.data());
         if (!port)
-            return false;
+            return error == QSerialPort::ResourceError;
+        const short goneFlags = error == QSerialPort::ReadError ? POLLHUP : POLLHUP | POLLERR;
         pollfd pfd{int(port->handle()), POLLIN, 0};
-        return poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLHUP);
+        return poll(&pfd, 1, 0) > 0 && (pfd.revents & (goneFlags | POLLNVAL));
     }
-#endif
     return false;
+#else
+    return error == QSerialPort::ResourceError;
+#endif
 }
 
 void SerialPort::closeLostDevice()

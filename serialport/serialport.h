@@ -51,7 +51,7 @@ signals:
     void sgnTransmissionProgress(int percentage);
     // The open port reported a resource error (device unplugged); the link has closed it.
     void sgnDeviceLost();
-    // The last queued frame has been written.
+    // The last queued frame has been written and the port has handed all of it to the driver.
     void sgnQueueEmpty();
 
 private slots:
@@ -63,6 +63,7 @@ private:
     void attach(QIODevice *device);
     bool deviceGone(QSerialPort::SerialPortError error) const;
     void closeLostDevice();
+    void reportQueueEmptyOnceWritten();
 
     LinkTiming m_timing;
     QTimer m_sendTimer;
@@ -73,4 +74,6 @@ private:
     QString m_errorString;
     // Counts successful opens, so a late device-lost report cannot close a newer session.
     int m_openCount = 0;
+    // The queue is empty but the port still holds bytes of the last frames.
+    bool m_awaitingDrain = false;
 };

@@ -23,6 +23,7 @@ private slots:
     void framesArePaced();
     void framesQueuedWhileClosedAreDropped();
     void closeEmptiesQueue();
+    void queueEmptyWaitsForTheDriver();
     void receivedBursts_data();
     void receivedBursts();
     void replyDoesNotDiscardOutgoingFrame();
@@ -188,6 +189,26 @@ void TestSerialPort::closeEmptiesQueue()
     QVERIFY(link->openSerialPort(pty->slavePath()));
     QCOMPARE(pty->readFor(900), QByteArray("one"));
     QCOMPARE(progressValues(progress), QList<int>{33});
+}
+
+void TestSerialPort::queueEmptyWaitsForTheDriver()
+{
+    // Frames faster than the far side reads fill the terminal's buffer; what the port still
+    // holds then must reach the line before the queue counts as written.
+    SerialPort fast(LinkTiming{1, 1, 30, 2000});
+    QSignalSpy empty(&fast, &SerialPort::sgnQueueEmpty);
+    QSignalSpy lost(&fast, &SerialPort::sgnDeviceLost);
+    QVERIFY(fast.openSerialPort(pty->slavePath()));
+    const QByteArray frame = pattern(1024);
+    constexpr int kFrames = 256;
+    for (int i = 0; i < kFrames; ++i)
+        fast.queueDat(frame);
+    QTRY_COMPARE_WITH_TIMEOUT(fast.pendingFrames(), 0, 10000);
+    QCOMPARE(empty.count(), 0);
+
+    QCOMPARE(pty->read(kFrames * frame.size(), 10000).size(), kFrames * frame.size());
+    QTRY_COMPARE(empty.count(), 1);
+    QCOMPARE(lost.count(), 0);
 }
 
 void TestSerialPort::receivedBursts_data()

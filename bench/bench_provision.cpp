@@ -1,0 +1,190 @@
+// Provisioning harness: ticketstation-cli downloads the six-page design to one emulated
+// dispenser, then to eight at once, at the device's own 300 ms pacing. Prints the wall time of
+// each run, the ratio eight to one, whether every stored page is the design's, and the CLI's
+// peak memory in every round. Asserts nothing; a round takes about as long as the design's
+// frames times the pacing (some 40 s).
+
+#include "devicestate.h"
+#include "emulatorsession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+const QString kDesign = QStringLiteral(TS_GOLDEN_DIR "/six-full/design.json");
+constexpr int kPages = 6;
+constexpr int kPorts = 8;
+constexpr int kDefaultRounds = 10;
+
+struct CliRun
+{
+    bool ok = false;
+    double wallS = 0;
+    double peakMb = 0;
+};
+
+// Runs the CLI as a child of its own, so its peak memory alone is reported when it is reaped;
+// the event loop keeps running meanwhile, so the emulators' logs are read.
+CliRun runCli(const QStringList &arguments)
+{
+    std::vector<QByteArray> texts{QByteArray(CLI_PATH)};
+    for (const QString &argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    CliRun run;
+    if (spawned != 0)
+        return run;
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, WNOHANG, &usage) == 0)
+        QTest::qWait(5);
+    run.wallS = clock.nsecsElapsed() / 1e9;
+    run.peakMb = usage.ru_maxrss / 1024.0;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
+QImage ink(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QImage dots(rgb.size(), QImage::Format_Mono);
+    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    dots.fill(0);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) != 0xFFFFFFFF)
+                dots.setPixel(x, y, 1);
+    return dots;
+}
+
+// The pages a device keeps from the design's download, as the CLI writes its bytes.
+QList<QImage> expectedPages()
+{
+    QProcess cli;
+    cli.start(QStringLiteral(CLI_PATH), {"bytes", kDesign, "--pages", QString::number(kPages)});
+    if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
+        return {};
+    devicemodel::DeviceState device{QString()};
+    devicemodel::FrameDecoder decoder;
+    for (const devicemodel::FrameDecoder::Event &event : decoder.feed(cli.readAllStandardOutput()))
+        if (!event.isFault())
+            device.handleFrame(event.frame);
+    QList<QImage> pages;
+    for (const QImage &page : device.nvPages())
+        pages << ink(page);
+    return pages;
+}
+
+struct Round
+{
+    CliRun cli;
+    int identicalPages = 0;
+};
+
+Round provision(int ports, const QList<QImage> &expected)
+{
+    std::vector<std::unique_ptr<QTemporaryDir>> dirs;
+    std::vector<std::unique_ptr<EmulatorSession>> emulators;
+    QStringList arguments{"download", kDesign, "--pages", QString::number(kPages)};
+    for (int i = 0; i < ports; ++i) {
+        dirs.push_back(std::make_unique<QTemporaryDir>());
+        emulators.push_back(std::make_unique<EmulatorSession>());
+        if (!emulators.back()->start(EMULATOR_PATH, {"--out", dirs.back()->path()}))
+            return {};
+        arguments << "--port" << emulators.back()->portPath();
+    }
+    Round round;
+    round.cli = runCli(arguments);
+    const QString lastPage = QStringLiteral("nv_page_%1.png").arg(expected.size() - 1);
+    for (int i = 0; i < ports; ++i) {
+        if (!emulators.at(size_t(i))->waitForLog(lastPage, 10000))
+            continue;
+        for (int k = 0; k < expected.size(); ++k) {
+            const QImage stored(
+                QDir(dirs.at(size_t(i))->path()).filePath(QStringLiteral("nv_page_%1.png").arg(k)));
+            round.identicalPages += ink(stored) == expected.at(k);
+        }
+    }
+    return round;
+}
+
+void print(const char *label, const Round &round, int pages)
+{
+    std::printf("%-16s %6.1f s  CLI peak %5.1f MB  stored pages identical %d/%d%s\n", label,
+                round.cli.wallS, round.cli.peakMb, round.identicalPages, pages,
+                round.cli.ok ? "" : "  (CLI FAILED)");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules("*.debug=false");
+    const int rounds = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : kDefaultRounds;
+
+    const QList<QImage> expected = expectedPages();
+    if (expected.size() != kPages) {
+        std::fprintf(stderr, "the CLI gave no download of %s\n", qPrintable(kDesign));
+        return 1;
+    }
+    std::printf("six-page design to emulated dispensers at the device's 300 ms pacing\n");
+    const Round one = provision(1, expected);
+    print("one port", one, kPages);
+
+    std::vector<double> times;
+    std::vector<double> peaks;
+    int identical = 0;
+    for (int r = 1; r <= rounds; ++r) {
+        const Round eight = provision(kPorts, expected);
+        const QByteArray label = QStringLiteral("eight, round %1").arg(r).toLatin1();
+        print(label.constData(), eight, kPorts * kPages);
+        times.push_back(eight.cli.wallS);
+        peaks.push_back(eight.cli.peakMb);
+        identical += eight.identicalPages;
+    }
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    std::printf("eight ports (median of %d) / one port: %.1f s / %.1f s = %.3f\n", rounds, median,
+                one.cli.wallS, median / one.cli.wallS);
+    std::printf("stored pages identical to the design: %d of %d\n", identical + one.identicalPages,
+                (rounds * kPorts + 1) * kPages);
+    const auto [low, high] = std::minmax_element(peaks.begin(), peaks.end());
+    std::printf(
+        "CLI peak memory, eight ports, over %d rounds: %.1f .. %.1f MB (one port %.1f MB)\n",
+        rounds, *low, *high, one.cli.peakMb);
+    return 0;
+}

@@ -1,0 +1,223 @@
+#include "clicommands.h"
+
+#include "clidesign.h"
+#include "clirequest.h"
+#include "devicecommands.h"
+#include "pagerender.h"
+#include "portrun.h"
+#include "progressview.h"
+#include "ticketpage.h"
+#include "ticketpreview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void printLine(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int unusable(const QString &why)
+{
+    printLine(stderr, QStringLiteral("ticketstation-cli: %1").arg(why));
+    return kExitUnusable;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+int render(const CliRequest &request, const DesignDownload &download)
+{
+    if (!QDir().mkpath(request.out))
+        return unusable(QStringLiteral("cannot create the folder %1").arg(request.out));
+    const QDir out(request.out);
+    const QList<TicketPreview> previews = previewTickets(download, request.samples);
+    QStringList problems;
+    for (int k = 0; k < download.sentDots.size(); ++k) {
+        // The NV image carries whole eight-row bands; the rows below them never reach the
+        // device, so the page is the bands alone, one bit a dot.
+        const QImage &sent = download.sentDots.at(k);
+        const int storedRows = sent.height() / 8 * 8;
+        const QImage ticket = previews.value(k).ticket;
+        if (storedRows == 0 || ticket.isNull()) {
+            problems << QStringLiteral("page %1 (%2 dots tall) is too short for the device to "
+                                       "keep; it has no images")
+                            .arg(k + 1)
+                            .arg(sent.height());
+            continue;
+        }
+        const QList<QPair<QString, QImage>> files{
+            {QStringLiteral("page-%1.png").arg(k + 1),
+             sent.copy(0, 0, sent.width(), storedRows)
+                 .convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)},
+            {QStringLiteral("ticket-%1.png").arg(k + 1), ticket}};
+        for (const auto &file : files) {
+            const QString path = out.filePath(file.first);
+            if (sameFile(path, request.designPath))
+                return unusable(QStringLiteral("%1 would overwrite the design").arg(path));
+            if (!file.second.save(path, "PNG"))
+                return unusable(QStringLiteral("cannot write %1").arg(path));
+            printLine(stdout, path);
+        }
+    }
+    for (const QString &problem : qAsConst(problems))
+        printLine(stderr, QStringLiteral("ticketstation-cli: %1").arg(problem));
+    return problems.isEmpty() ? 0 : kExitUnusable;
+}
+
+int bytes(const CliRequest &request, const DesignDownload &download)
+{
+    QByteArray bytes;
+    for (const QByteArray &frame : downloadFrames(download))
+        bytes += frame;
+    if (request.out.isEmpty()) {
+        if (isatty(STDOUT_FILENO))
+            return unusable("the bytes are binary: give --out FILE or redirect standard output");
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) !=
+                size_t(bytes.size()) ||
+            std::fflush(stdout) != 0)
+            return unusable("cannot write to standard output");
+        return 0;
+    }
+    if (sameFile(request.out, request.designPath))
+        return unusable(QStringLiteral("%1 would overwrite the design").arg(request.out));
+    // Written whole or not at all, so a failed run leaves no half download behind.
+    QSaveFile file(request.out);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return unusable(QStringLiteral("cannot write %1: %2").arg(request.out, file.errorString()));
+    return 0;
+}
+
+int devices(const CliRequest &request, PortOrder order)
+{
+    order.timing.link.sendGap = request.sendGap;
+    if (order.task != PortOrder::AskVersion)
+        order.timing.versionQueryDelay = -1;
+    std::unique_ptr<ProgressView> view;
+    if (order.task == PortOrder::Download)
+        view =
+            std::make_unique<ProgressView>(request.ports, ProgressView::terminalOutput(), stdout);
+
+    const QList<PortResult> results = runOnPorts(request.ports, order, view.get());
+    int failed = 0;
+    for (const PortResult &result : results) {
+        if (!result.ok) {
+            ++failed;
+            continue;
+        }
+        if (view)
+            continue;
+        // A single port's version is printed alone, so scripts can take it as it is.
+        printLine(stdout, results.size() == 1 && order.task == PortOrder::AskVersion
+                              ? result.text
+                              : QStringLiteral("%1: %2").arg(result.port, result.text));
+    }
+    for (const PortResult &result : results) {
+        if (!result.ok)
+            printLine(stderr,
+                      QStringLiteral("ticketstation-cli: %1: %2").arg(result.port, result.text));
+    }
+    return failed == 0 ? 0 : kExitDeviceFailed;
+}
+
+QString settingsText(const SystemConfigValues &values)
+{
+    QStringList limits;
+    for (int limit : values.numberLimits)
+        limits << QString::number(limit);
+    return QStringLiteral("settings sent: network %1, numbers start again at %2:00, interval "
+                          "%3, limits %4 (%5), number format %6")
+        .arg(values.netWork)
+        .arg(values.clearNumberTime, 0, 16)
+        .arg(values.ticketingInterval)
+        .arg(values.enableLimit ? "on" : "off")
+        .arg(limits.join(QLatin1Char(' ')))
+        .arg(values.numberFormatIndex == 0 ? "0001" : "   1");
+}
+
+} // namespace
+
+int runCommand(const CliRequest &request)
+{
+    DesignInput input;
+    if (!request.designPath.isEmpty()) {
+        input = readDesign(request.designPath, request.pages, request.maxHeight);
+        if (!input.design)
+            return unusable(input.error);
+    }
+    const Design *design = input.design.get();
+
+    DesignDownload download;
+    if (request.command == Command::Render || request.command == Command::Bytes ||
+        request.command == Command::Download) {
+        QString fault;
+        if (!designDownload(*design, &download, &fault))
+            return unusable(QStringLiteral("%1: %2").arg(request.designPath, fault));
+    }
+
+    PortOrder order;
+    switch (request.command) {
+    case Command::Render:
+        return render(request, download);
+    case Command::Bytes:
+        return bytes(request, download);
+    case Command::Download:
+        order.task = PortOrder::Download;
+        order.download = &download;
+        return devices(request, order);
+    case Command::TestPrint: {
+        const int tab = request.testPage - 1;
+        if (tab >= design->pageCount())
+            return unusable(QStringLiteral("%1 has %2 pages, no page %3")
+                                .arg(request.designPath)
+                                .arg(design->pageCount())
+                                .arg(request.testPage));
+        const QImage page = renderPage(*design->page(tab));
+        if (page.isNull())
+            return unusable(QStringLiteral("page %1 cannot be rendered").arg(request.testPage));
+        const QByteArray data = testPrintData(tab, page);
+        order.task = PortOrder::Send;
+        order.send = [data](Dispenser &dispenser) {
+            return dispenser.testPrint(data);
+        };
+        order.sentText = QStringLiteral("test ticket of page %1 sent").arg(request.testPage);
+        return devices(request, order);
+    }
+    case Command::SetClock: {
+        const QDateTime time =
+            request.clock.isValid() ? request.clock : QDateTime::currentDateTime();
+        order.task = PortOrder::Send;
+        order.send = [time](Dispenser &dispenser) {
+            return dispenser.setClock(time);
+        };
+        order.sentText = time.toString(QStringLiteral("'clock set to' yyyy-MM-dd HH:mm:ss"));
+        return devices(request, order);
+    }
+    case Command::Settings: {
+        DesignSettings settings = design ? design->settings : DesignSettings();
+        request.settings.applyTo(settings);
+        const SystemConfigValues values = systemConfigValues(settings);
+        order.task = PortOrder::Send;
+        order.send = [values](Dispenser &dispenser) {
+            return dispenser.sendSettings(values);
+        };
+        order.sentText = settingsText(values);
+        return devices(request, order);
+    }
+    case Command::Version:
+        order.task = PortOrder::AskVersion;
+        return devices(request, order);
+    }
+    return kExitUnusable;
+}

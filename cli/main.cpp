@@ -1,0 +1,48 @@
+// ticketstation-cli: renders designs, writes the bytes of their download and provisions
+// dispensers over serial lines, all without a window.
+
+#include "clicommands.h"
+#include "clirequest.h"
+#include "languages.h"
+#include "stationpaths.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <cstdio>
+
+namespace {
+
+// What Qt notes while starting on a machine without a desktop session (no runtime folder, for
+// one) is no concern of a command's; warnings after the start still show.
+void dropStartupNotes(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Rendering needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the window starts, so pages are laid out to the same dots.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    const QtMessageHandler messageHandler = qInstallMessageHandler(dropStartupNotes);
+    QGuiApplication app(argc, argv);
+    qInstallMessageHandler(messageHandler);
+    QCoreApplication::setApplicationName(QStringLiteral("ticketstation-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
+    // The line's debug log would bury the program's own output.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The libraries' messages (an unreadable design file, say) in English.
+    installInterfaceLanguage(&app, languageDir(), QString::fromLatin1(kCatalogueEnglish));
+
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (!parsed.run) {
+        const QByteArray output = parsed.output.toLocal8Bit();
+        std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
+        if (!parsed.error.isEmpty())
+            std::fprintf(stderr, "ticketstation-cli: %s\n", qPrintable(parsed.error));
+        return parsed.exitCode;
+    }
+    return runCommand(parsed.request);
+}

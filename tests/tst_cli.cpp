@@ -1,0 +1,295 @@
+// The command-line program as it is run: the real binary, real files, emulated dispensers on
+// pseudo-terminals.
+
+#include "devicestate.h"
+#include "emulatorsession.h"
+#include "ptypair.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kDefaultDesign = QStringLiteral(TS_GOLDEN_DIR "/default/design.json");
+const QString kGoldenTime = QStringLiteral("2024-05-06T07:08:09");
+// Short enough for a quick test, long enough for a busy emulator to keep up.
+const QString kSendGap = QStringLiteral("5");
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+CliRun runCli(const QStringList &arguments)
+{
+    qRegisterMetaType<QProcess::ExitStatus>();
+    QProcess process;
+    QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+    process.start(QStringLiteral(CLI_PATH), arguments);
+    CliRun run;
+    // The event loop keeps running meanwhile, so the emulators' logs are read.
+    if (!finished.wait(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray goldenBytes(const QString &design)
+{
+    QFile file(QStringLiteral(TS_GOLDEN_DIR "/%1/download.bin").arg(design));
+    return file.open(QIODevice::ReadOnly) ? qUncompress(file.readAll()) : QByteArray();
+}
+
+// The pages the device keeps after receiving `bytes`.
+QList<QImage> storedPages(const QByteArray &bytes)
+{
+    devicemodel::DeviceState device{QString()};
+    devicemodel::FrameDecoder decoder;
+    for (const devicemodel::FrameDecoder::Event &event : decoder.feed(bytes)) {
+        if (!event.isFault())
+            device.handleFrame(event.frame);
+    }
+    return device.nvPages();
+}
+
+// The dots an image prints: anything but pure white.
+QImage ink(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QImage dots(rgb.size(), QImage::Format_Mono);
+    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    dots.fill(0);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) != 0xFFFFFFFF)
+                dots.setPixel(x, y, 1);
+    return dots;
+}
+
+bool storesGoldenDefault(EmulatorSession &emulator, const QString &dir)
+{
+    const QList<QImage> expected = storedPages(goldenBytes("default"));
+    if (!emulator.waitForLog("nv_page_1.png", 10000) || expected.size() != 2)
+        return false;
+    for (int k = 0; k < expected.size(); ++k) {
+        if (ink(QImage(QStringLiteral("%1/nv_page_%2.png").arg(dir).arg(k))) != ink(expected.at(k)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void renderGivesStoredDotsAndTicket_data();
+    void renderGivesStoredDotsAndTicket();
+    void bytesAreTheDownload_data();
+    void bytesAreTheDownload();
+    void downloadToTwoPorts_data();
+    void downloadToTwoPorts();
+    void deviceCommands_data();
+    void deviceCommands();
+    void unusableInputIsRefused_data();
+    void unusableInputIsRefused();
+};
+
+void TestCli::renderGivesStoredDotsAndTicket_data()
+{
+    QTest::addColumn<QStringList>("samples");
+    QTest::addColumn<bool>("goldenTicket");
+    QTest::newRow("preview's samples") << QStringList{"--time", kGoldenTime} << true;
+    QTest::newRow("other samples")
+        << QStringList{"--time", kGoldenTime, "--number", "42", "--waiting", "7"} << false;
+}
+
+void TestCli::renderGivesStoredDotsAndTicket()
+{
+    QFETCH(QStringList, samples);
+    QFETCH(bool, goldenTicket);
+    QTemporaryDir out;
+    const CliRun run = runCli(QStringList{"render", kDefaultDesign, "--out", out.path()} + samples);
+    QCOMPARE(run.exitCode, 0);
+
+    const QList<QImage> stored = storedPages(goldenBytes("default"));
+    QCOMPARE(stored.size(), 2);
+    for (int n = 1; n <= stored.size(); ++n) {
+        QCOMPARE(ink(QImage(out.filePath(QStringLiteral("page-%1.png").arg(n)))),
+                 ink(stored.at(n - 1)));
+        // The golden preview marks grey-only dots in colour; they are ink all the same.
+        const QImage golden(QStringLiteral(TS_GOLDEN_DIR "/default/preview-%1.png").arg(n));
+        const QImage ticket(out.filePath(QStringLiteral("ticket-%1.png").arg(n)));
+        QCOMPARE(ink(ticket) == ink(golden), goldenTicket);
+    }
+}
+
+void TestCli::bytesAreTheDownload_data()
+{
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<bool>("toFile");
+    for (const char *design : {"default", "polish-default", "six-full", "blank"})
+        QTest::newRow(design) << QString::fromLatin1(design) << false;
+    QTest::newRow("tallest") << QStringLiteral("tallest") << true;
+}
+
+void TestCli::bytesAreTheDownload()
+{
+    QFETCH(QString, design);
+    QFETCH(bool, toFile);
+    const QString dir = QStringLiteral(TS_GOLDEN_DIR "/") + design;
+    // The page count comes from the design itself; the height is the station's setting.
+    const QSettings ini(dir + "/settings.ini", QSettings::IniFormat);
+    QStringList arguments{"bytes", dir + "/design.json", "--max-height",
+                          ini.value("editTextMaxHeight").toString()};
+    QTemporaryDir out;
+    if (toFile)
+        arguments << "--out" << out.filePath("download.bin");
+
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QFile written(out.filePath("download.bin"));
+    QVERIFY(!toFile || written.open(QIODevice::ReadOnly));
+    QVERIFY((toFile ? written.readAll() : run.out) == goldenBytes(design));
+}
+
+void TestCli::downloadToTwoPorts_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("two emulators") << "emulator" << 0 << QString();
+    QTest::newRow("port that does not exist")
+        << "/dev/ticketstation-no-such-port" << 1 << "cannot open";
+    QTest::newRow("emulator gone mid-download") << "hangup" << 1 << "incomplete design";
+}
+
+void TestCli::downloadToTwoPorts()
+{
+    QFETCH(QString, second);
+    QFETCH(int, exitCode);
+    QFETCH(QString, why);
+    QTemporaryDir firstDir;
+    QTemporaryDir secondDir;
+    EmulatorSession first;
+    EmulatorSession other;
+    QVERIFY(first.start(EMULATOR_PATH, {"--out", firstDir.path()}));
+    QString secondPort = second;
+    if (second != QLatin1String("/dev/ticketstation-no-such-port")) {
+        QStringList arguments{"--out", secondDir.path()};
+        if (second == QLatin1String("hangup"))
+            arguments << "--hangup-after"
+                      << "10";
+        QVERIFY(other.start(EMULATOR_PATH, arguments));
+        secondPort = other.portPath();
+    }
+
+    const CliRun run = runCli({"download", kDefaultDesign, "--port", first.portPath(), "--port",
+                               secondPort, "--send-gap", kSendGap});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(storesGoldenDefault(first, firstDir.path()));
+    if (exitCode == 0) {
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(storesGoldenDefault(other, secondDir.path()));
+        return;
+    }
+    // One line, naming the port that failed and why; the other port is not mentioned.
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(secondPort) && run.err.contains(why), qPrintable(run.err));
+}
+
+void TestCli::deviceCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("deviceLog");
+    QTest::newRow("version") << QStringList{"version"} << "EMU-1.0\n"
+                             << "version query";
+    QTest::newRow("set-clock") << QStringList{"set-clock", "--time", kGoldenTime}
+                               << "clock set to 2024-05-06 07:08:09"
+                               << "clock set to 2024-05-06 07:08:09, day of week 1";
+    QTest::newRow("settings from the design, changed")
+        << QStringList{"settings", "--design",    kDefaultDesign,     "--network",       "7",
+                       "--limits", "1,2,3,4,5,6", "--disable-limits", "--number-format", "spaces"}
+        << "settings sent"
+        << "settings: network 7, number reset 00:00, interval 0, limits off [1 2 3 4 5 6], "
+           "number format ____1";
+    QTest::newRow("test-print") << QStringList{"test-print", kDefaultDesign}
+                                << "test ticket of page 1 sent"
+                                << "print_1.png";
+}
+
+void TestCli::deviceCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, printed);
+    QFETCH(QString, deviceLog);
+    QTemporaryDir dir;
+    EmulatorSession emulator;
+    QVERIFY(emulator.start(EMULATOR_PATH, {"--out", dir.path()}));
+
+    const CliRun run = runCli(arguments + QStringList{"--port", emulator.portPath()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(run.out).contains(printed), run.out.constData());
+    QVERIFY2(emulator.waitForLog(deviceLog, 5000), qPrintable(emulator.log()));
+}
+
+void TestCli::unusableInputIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("content"); // of the file named FILE in the arguments
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing file") << QStringList{"bytes", "/no/such/design.json"} << QByteArray()
+                                  << 2 << "/no/such/design.json";
+    QTest::newRow("JSON array") << QStringList{"render", "FILE", "--out", "OUT"}
+                                << QByteArray("[1,2,3]") << 2 << "not a ticket design";
+    QTest::newRow("object of no design")
+        << QStringList{"bytes", "FILE"} << QByteArray(R"({"a": 1})") << 2 << "not a ticket design";
+    QTest::newRow("pages beyond the device")
+        << QStringList{"bytes", kDefaultDesign, "--pages", "7"} << QByteArray() << 2 << "--pages";
+    QTest::newRow("unknown option")
+        << QStringList{"render", kDefaultDesign, "--colour"} << QByteArray() << 2 << "colour";
+    QTest::newRow("one port twice")
+        << QStringList{"version", "--port", "/dev/null", "--port", "/dev/null"} << QByteArray() << 2
+        << "given twice";
+    QTest::newRow("port nobody answers on")
+        << QStringList{"version", "--port", "PTY"} << QByteArray() << 1 << "no answer";
+}
+
+void TestCli::unusableInputIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, content);
+    QFETCH(int, exitCode);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("design.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    arguments.replaceInStrings(QRegularExpression("^FILE$"), file.fileName());
+    arguments.replaceInStrings(QRegularExpression("^OUT$"), dir.filePath("out"));
+    const PtyPair silent;
+    arguments.replaceInStrings(QRegularExpression("^PTY$"), silent.slavePath());
+
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(why), qPrintable(run.err));
+    // Nothing was written, least of all over the file that was read.
+    QVERIFY(!QFile::exists(dir.filePath("out")));
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == content);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
