@@ -1,8 +1,11 @@
 #include "modalanswer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +33,32 @@ void answerNextFileDialog(QObject *owner, std::function<void(QFileDialog *)> ans
         poll->stop();
         poll->deleteLater();
         answer(dialog);
+    });
+    poll->start(20);
+}
+
+void answerNextMessageBox(QObject *owner, int button)
+{
+    auto *poll = new QTimer(owner);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::destroyed, [clock] { delete clock; });
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, button] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        // A box that does not come is no box: the poll must not answer a later one.
+        if (clock->elapsed() > 5000) {
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        QAbstractButton *answer =
+            box && box->isVisible() ? box->button(QMessageBox::StandardButton(button)) : nullptr;
+        // A box without this button is another question, for another answer.
+        if (!answer)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer->click();
     });
     poll->start(20);
 }

@@ -11,6 +11,10 @@ class QString;
 // lives as a child of `owner`.
 void answerWhenShown(QObject *owner, std::function<bool()> handler);
 
+// Presses `button` in the next message box that comes up within a few seconds, as the window
+// asks about unsaved edits or overwriting a file.
+void answerNextMessageBox(QObject *owner, int button);
+
 // Calls `answer` with the next modal file dialog as soon as it is up.
 void answerNextFileDialog(QObject *owner, std::function<void(QFileDialog *)> answer);
 

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -76,7 +77,8 @@ private slots:
     void saveThenLoadRestoresWidgetsAndPictures();
     void loadIgnoresPagesBeyondTheTool();
     void loadEmptiesPagesTheFileLacks();
-    void arrayRootResetsEverything();
+    void notADesignChangesNothing_data();
+    void notADesignChangesNothing();
     void syntaxErrorChangesNothing();
     void lenientValues_data();
     void lenientValues();
@@ -313,22 +315,31 @@ void TestConfig::loadEmptiesPagesTheFileLacks()
     QCOMPARE(window->pageEditor(2)->toPlainText(), QString());
 }
 
-void TestConfig::arrayRootResetsEverything()
+void TestConfig::notADesignChangesNothing_data()
 {
-    setDistinctValues();
-    widget<QCheckBox>("cbEnableLimit")->setChecked(true);
-    const QString path = dir->filePath("array.json");
-    QVERIFY(writeAll(path, "[1, 2, {\"cmbNetWork\": 5}]"));
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("array") << QByteArray("[1, 2, {\"cmbNetWork\": 5}]");
+    QTest::newRow("empty object") << QByteArray("{}");
+    QTest::newRow("other keys") << QByteArray("{\"name\": \"x\", \"type_html\": 1}");
+}
 
-    loadAndWait(path);
-    for (const QString &name : kComboNames)
-        QCOMPARE(reading(name), 0);
-    for (const QString &name : kSpinNames)
-        QCOMPARE(reading(name), 0);
-    QCOMPARE(reading("cbEnableLimit"), 0);
-    QVERIFY(!widget<QWidget>("ComGrouping")->isEnabled());
-    for (int i = 0; i < kPages; ++i)
-        QCOMPARE(window->pageEditor(i)->toPlainText(), QString());
+// Such a file would otherwise blank every page and setting.
+void TestConfig::notADesignChangesNothing()
+{
+    QFETCH(QByteArray, content);
+    setDistinctValues();
+    window->pageEditor(0)->setPlainText("kept");
+    const QMap<QString, int> before = readings();
+    const QString path = dir->filePath("other.json");
+    QVERIFY(writeAll(path, content));
+
+    answerNextMessageBox(this, QMessageBox::Discard);
+    pickInNextFileDialog(this, path);
+    window->findChild<QAction *>("Open")->trigger();
+    QTRY_VERIFY(tipVisible());
+    QVERIFY(tipText().contains(QObject::tr("这不是设计文件")));
+    QCOMPARE(readings(), before);
+    QCOMPARE(window->pageEditor(0)->toPlainText(), QString("kept"));
 }
 
 void TestConfig::syntaxErrorChangesNothing()
@@ -347,6 +358,7 @@ void TestConfig::syntaxErrorChangesNothing()
 
     // The same file picked by the operator: still nothing changes, and the tip says why.
     pickInNextFileDialog(this, path);
+    answerNextMessageBox(this, QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
     QTRY_VERIFY(tipVisible());
     QVERIFY(tipText().startsWith(QObject::tr("打开失败：%1").arg("broken.json")));
@@ -420,6 +432,7 @@ void TestConfig::openRefusesOversizedFile()
         QVERIFY(file.resize(kMaxDesignFileBytes + 1));
     }
     pickInNextFileDialog(this, path);
+    answerNextMessageBox(this, QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
     QTRY_VERIFY(tipVisible());
     QVERIFY(tipText().contains(QObject::tr("文件过大")));
@@ -497,6 +510,7 @@ void TestConfig::openShowsLastPage()
     auto *tabs = widget<QTabWidget>("tabWidget");
     tabs->setCurrentIndex(0);
     pickInNextFileDialog(this, path);
+    answerNextMessageBox(this, QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
     QTRY_COMPARE(tabs->currentIndex(), kPages - 1);
     QCOMPARE(window->pageEditor(kPages - 1)->toPlainText(), QString("file page %1").arg(kPages));
@@ -510,6 +524,7 @@ void TestConfig::openCancelledChangesNothing()
     const QMap<QString, int> before = readings();
     const QString html = window->pageEditor(0)->toHtml();
     answerNextFileDialog(this, [](QFileDialog *dialog) { dialog->reject(); });
+    answerNextMessageBox(this, QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
     QTest::qWait(kPages * 100 + 100);
     QCOMPARE(readings(), before);
@@ -523,6 +538,13 @@ void TestConfig::saveAsWritesConfigJsonIntoChosenFolder()
     const QString folder = dir->filePath("chosen");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeAll(folder + "/Config.json", "old"));
+    // The folder already holds a design: the operator is asked, and a No keeps it.
+    answerNextMessageBox(this, QMessageBox::No);
+    pickInNextFileDialog(this, folder);
+    window->findChild<QAction *>("SaveAs")->trigger();
+    QCOMPARE(readAll(folder + "/Config.json"), QByteArray("old"));
+
+    answerNextMessageBox(this, QMessageBox::Yes);
     pickInNextFileDialog(this, folder);
     window->findChild<QAction *>("SaveAs")->trigger();
     QTRY_VERIFY(QJsonDocument::fromJson(readAll(folder + "/Config.json")).isObject());

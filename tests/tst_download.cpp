@@ -173,6 +173,8 @@ void TestDownload::writesPreviews()
     createWindow(2, 120);
     setPictures(window->pageEditor(0), {{{100, 30}, kInk}, {{60, 20}, kNumber}});
     setPictures(window->pageEditor(1), {{{384, 70}, kInk}});
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
     download();
     for (int k = 0; k < 2; ++k) {
         TtQTextEdit *page = window->pageEditor(k);
@@ -200,6 +202,8 @@ void TestDownload::createsMissingPreviewFolder()
 {
     createWindow(1, 64);
     QVERIFY(QDir(tempDir).removeRecursively());
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
     download();
     QTRY_VERIFY(QFile::exists(tempDir + "/newImage_0.bmp"));
     QTRY_VERIFY(QFile::exists(tempDir + "/originImage_0.bmp"));

@@ -89,7 +89,10 @@ void TestFaultDevice::deviceVanishesDuringDownload()
     QVERIFY(ports->isEnabled());
     QCOMPARE(version->text(), QObject::tr("版本号:--"));
     QCOMPARE(state->text(), QObject::tr("连接状态:--"));
-    QCOMPARE(tipText(), QObject::tr("设备连接已断开"));
+    // The operator learns that the device now holds half a design.
+    const QString interrupted =
+        QObject::tr("设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载");
+    QCOMPARE(tipText(), interrupted);
 
     // The rest of the download is dropped: no progress report replaces the notice.
     QElapsedTimer watch;
@@ -98,7 +101,7 @@ void TestFaultDevice::deviceVanishesDuringDownload()
         QVERIFY2(!tipText().contains(QObject::tr("当前进度")), qPrintable(tipText()));
         QTest::qWait(20);
     }
-    QCOMPARE(tipText(), QObject::tr("设备连接已断开"));
+    QCOMPARE(tipText(), interrupted);
 
     // A device plugged in again is reached as usual.
     startEmulator(second, {"--version", "EMU-2.0"});

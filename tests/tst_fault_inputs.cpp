@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -139,6 +140,7 @@ void TestFaultInputs::createWindow()
 void TestFaultInputs::openThroughMenu(const QString &path)
 {
     pickInNextFileDialog(this, path);
+    answerNextMessageBox(this, QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
 }
 

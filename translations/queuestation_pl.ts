@@ -161,6 +161,46 @@
         <source>文件中的键重复出现：%1</source>
         <translation>Klucz powtarza się w pliku: %1</translation>
     </message>
+    <message>
+        <source>最近的设计</source>
+        <translation>Ostatnie projekty</translation>
+    </message>
+    <message>
+        <source>设备无应答：请检查端口是否正确、设备是否开机</source>
+        <translation>Urządzenie nie odpowiada: sprawdź, czy port jest właściwy i czy urządzenie jest włączone</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Pobieranie zakończone</translation>
+    </message>
+    <message>
+        <source>这不是设计文件</source>
+        <translation>To nie jest plik projektu</translation>
+    </message>
+    <message>
+        <source>%1 已存在，是否覆盖？</source>
+        <translation>%1 już istnieje. Czy go zastąpić?</translation>
+    </message>
+    <message>
+        <source>设计已修改，是否保存？</source>
+        <translation>Projekt został zmieniony. Czy go zapisać?</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1：%2</source>
+        <translation>Nie można otworzyć portu %1: %2</translation>
+    </message>
+    <message>
+        <source>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</source>
+        <translation>Urządzenie odłączono przed końcem pobierania: projekt w urządzeniu jest niekompletny. Połącz ponownie i pobierz jeszcze raz</translation>
+    </message>
+    <message>
+        <source>未连接设备：请先选择或输入端口，再点击“连接设备”</source>
+        <translation>Brak połączenia z urządzeniem: wybierz lub wpisz port, a potem kliknij „Połącz”</translation>
+    </message>
+    <message>
+        <source>超出页面高度的内容不会打印：%1</source>
+        <translation>Treść poniżej wysokości strony nie zostanie wydrukowana: %1</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>
@@ -336,10 +376,6 @@ p, li { white-space: pre-wrap; }
         <translation>Otwórz plik...</translation>
     </message>
     <message>
-        <source>Image (*.bmp)</source>
-        <translation>Obraz (*.bmp)</translation>
-    </message>
-    <message>
         <source>插入图片</source>
         <translation>Wstaw obraz</translation>
     </message>
@@ -348,6 +384,10 @@ p, li { white-space: pre-wrap; }
 %2</source>
         <translation>Nie można odczytać pliku obrazu %1:
 %2</translation>
+    </message>
+    <message>
+        <source>图片 (%1)</source>
+        <translation>Obrazy (%1)</translation>
     </message>
 </context>
 </TS>

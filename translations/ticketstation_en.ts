@@ -161,6 +161,46 @@
         <source>文件中的键重复出现：%1</source>
         <translation>The file repeats the key: %1</translation>
     </message>
+    <message>
+        <source>最近的设计</source>
+        <translation>Recent designs</translation>
+    </message>
+    <message>
+        <source>设备无应答：请检查端口是否正确、设备是否开机</source>
+        <translation>The device does not answer: check that the port is right and the device is switched on</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Download finished</translation>
+    </message>
+    <message>
+        <source>这不是设计文件</source>
+        <translation>This is not a design file</translation>
+    </message>
+    <message>
+        <source>%1 已存在，是否覆盖？</source>
+        <translation>%1 already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>设计已修改，是否保存？</source>
+        <translation>The design has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1：%2</source>
+        <translation>Cannot open port %1: %2</translation>
+    </message>
+    <message>
+        <source>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</source>
+        <translation>The device was disconnected before the download finished: the design on the device is incomplete. Connect again and download once more</translation>
+    </message>
+    <message>
+        <source>未连接设备：请先选择或输入端口，再点击“连接设备”</source>
+        <translation>No device connected: choose or type a port, then click “Connect”</translation>
+    </message>
+    <message>
+        <source>超出页面高度的内容不会打印：%1</source>
+        <translation>Content below the page height will not print: %1</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>
@@ -336,10 +376,6 @@ p, li { white-space: pre-wrap; }
         <translation>Open File...</translation>
     </message>
     <message>
-        <source>Image (*.bmp)</source>
-        <translation>Image (*.bmp)</translation>
-    </message>
-    <message>
         <source>插入图片</source>
         <translation>Insert picture</translation>
     </message>
@@ -348,6 +384,10 @@ p, li { white-space: pre-wrap; }
 %2</source>
         <translation>Cannot read the picture file %1:
 %2</translation>
+    </message>
+    <message>
+        <source>图片 (%1)</source>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 </TS>
