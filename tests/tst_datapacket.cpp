@@ -1,4 +1,5 @@
 #include "datapacket.h"
+#include "portdiscovery.h"
 #include "serialport.h"
 
 #include <QtTest>
@@ -141,24 +142,32 @@ void TestDataPacket::portNameFromEntry_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("opened"); // what Connect opens, typed entries included
     QTest::newRow("manufacturer and windows path")
-        << QStringLiteral("FTDI\\\\.\\COM3") << QStringLiteral("COM3");
-    QTest::newRow("windows path only") << QStringLiteral("\\\\.\\COM3") << QStringLiteral("COM3");
+        << QStringLiteral("FTDI\\\\.\\COM3") << QStringLiteral("COM3") << QStringLiteral("COM3");
+    QTest::newRow("windows path only")
+        << QStringLiteral("\\\\.\\COM3") << QStringLiteral("COM3") << QStringLiteral("COM3");
     QTest::newRow("manufacturer and device path")
-        << QStringLiteral("FTDI/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0");
+        << QStringLiteral("FTDI/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0")
+        << QStringLiteral("/dev/ttyUSB0");
     QTest::newRow("device path only")
-        << QStringLiteral("/dev/ttyS0") << QStringLiteral("/dev/ttyS0");
-    QTest::newRow("pseudo terminal")
-        << QStringLiteral("/dev/pts/7") << QStringLiteral("/dev/pts/7");
-    QTest::newRow("no separator") << QStringLiteral("COM3") << QString();
-    QTest::newRow("empty") << QString() << QString();
+        << QStringLiteral("/dev/ttyS0") << QStringLiteral("/dev/ttyS0")
+        << QStringLiteral("/dev/ttyS0");
+    QTest::newRow("pseudo terminal") << QStringLiteral("/dev/pts/7") << QStringLiteral("/dev/pts/7")
+                                     << QStringLiteral("/dev/pts/7");
+    QTest::newRow("typed name") << QStringLiteral(" COM3 ") << QString() << QStringLiteral("COM3");
+    QTest::newRow("typed relative name")
+        << QStringLiteral("ttyUSB1") << QString() << QStringLiteral("ttyUSB1");
+    QTest::newRow("empty") << QString() << QString() << QString();
 }
 
 void TestDataPacket::portNameFromEntry()
 {
     QFETCH(QString, entry);
     QFETCH(QString, name);
+    QFETCH(QString, opened);
     QCOMPARE(::portNameFromEntry(entry), name);
+    QCOMPARE(portNameToOpen(entry), opened);
 }
 
 QTEST_GUILESS_MAIN(TestDataPacket)

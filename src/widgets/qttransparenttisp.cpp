@@ -16,6 +16,9 @@ QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWid
     textLabel = new QLabel(this);
     textLabel->setStyleSheet(QStringLiteral("color : rgb(255, 255, 255)"));
     textLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    // Reasons and advice run longer than one line.
+    textLabel->setWordWrap(true);
+    textLabel->setMargin(8);
     textLabel->resize(360, 100);
 
     setWindowOpacity(0.98);
@@ -46,6 +49,12 @@ void QtTransparentTisp::showTip(const QString &text, QWidget *anchor, int millis
     textLabel->setText(text);
     show();
     hideTimer->start(milliseconds);
+}
+
+void QtTransparentTisp::mousePressEvent(QMouseEvent *)
+{
+    hideTimer->stop();
+    close();
 }
 
 QPoint QtTransparentTisp::screenTopLeft(QWidget *widget)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QMouseEvent;
 class QTimer;
 
 // Small frameless, always-on-top grey notice that hides itself after a while.
@@ -17,6 +18,10 @@ public:
 
     void showTip(const QString &text, QWidget *anchor, int milliseconds);
     static QPoint screenTopLeft(QWidget *widget);
+
+protected:
+    // A notice read before its time is up is dismissed with a click.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QLabel *textLabel;

@@ -32,7 +32,10 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 {
     const StationSettings settings = readSettingsFile();
     // The form below must be built after the catalogue is in place so it comes up translated.
-    installInterfaceLanguage(this, catalogueDir(), settings.language);
+    // Without a choice the interface is Chinese, and Qt's own dialogs must be Chinese too.
+    installInterfaceLanguage(this, catalogueDir(),
+                             settings.language.isEmpty() ? QString::fromLatin1(kCatalogueChinese)
+                                                         : settings.language);
     design = std::make_unique<Design>(settings.pageCount, settings.maxHeight);
 
     ui->setupUi(this);

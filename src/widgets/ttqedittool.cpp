@@ -45,6 +45,10 @@ const qint64 largestPicturePixels = 32 * 1024 * 1024;
 TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditTool)
 {
     ui->setupUi(this);
+    // A family is picked from the list, and shown from its first letter.
+    ui->cb_font->setEditable(false);
+    ui->cb_font->setMaximumWidth(130);
+    ui->cb_font->setMinimumWidth(130);
     connect(ui->btn_down, &QPushButton::clicked, this, &TtQEditTool::sgnDown);
     connect(ui->btnTest, &QPushButton::clicked, this, &TtQEditTool::sgnTestPrint);
     connect(ui->btnPreview, &QPushButton::clicked, this, &TtQEditTool::sgnPreview);
@@ -182,7 +186,7 @@ void TtQEditTool::setPictureChooser(PictureChooser chooser)
 {
     if (!chooser) {
         chooser = [this](const QImage &picture, PictureImport *choice) {
-            return PictureImportDialog::choose(picture, this, choice);
+            return PictureImportDialog::choose(picture, window(), choice);
         };
     }
     pictureChooser = std::move(chooser);
@@ -302,7 +306,8 @@ void TtQEditTool::on_btn_picture_clicked()
 {
     if (!currentEdit)
         return;
-    QFileDialog dialog(this, tr("Open File..."));
+    // Dialogs belong to the window, so they keep the platform look, not the bar's buttons.
+    QFileDialog dialog(window(), tr("Open File..."));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Every picture format Qt reads converts well for the printer, not only bitmaps.
@@ -318,7 +323,7 @@ void TtQEditTool::on_btn_picture_clicked()
     // An empty reason means the operator cancelled the conversion: nothing to report.
     if (!insertPicture(path, &error) && !error.isEmpty()) {
         QMessageBox::warning(
-            this, tr("插入图片"),
+            window(), tr("插入图片"),
             tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     }
 }
