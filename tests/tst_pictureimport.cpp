@@ -323,7 +323,7 @@ void TestPictureImport::cancellingTheQuestionShowsNoError()
             QApplication::activeModalWidget()->close();
             return true;
         }
-        if (auto *files = tool->findChild<QFileDialog *>(); files && files->isVisible()) {
+        if (auto *files = tool->window()->findChild<QFileDialog *>(); files && files->isVisible()) {
             files->selectFile(path);
             QMetaObject::invokeMethod(files, "accept");
             return false;
