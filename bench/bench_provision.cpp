@@ -7,6 +7,8 @@
 #include "devicestate.h"
 #include "emulatorsession.h"
 
+#include "monochrome.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -75,19 +77,6 @@ CliRun runCli(const QStringList &arguments)
     return run;
 }
 
-QImage ink(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QImage dots(rgb.size(), QImage::Format_Mono);
-    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    dots.fill(0);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (rgb.pixel(x, y) != 0xFFFFFFFF)
-                dots.setPixel(x, y, 1);
-    return dots;
-}
-
 // The pages a device keeps from the design's download, as the CLI writes its bytes.
 QList<QImage> expectedPages()
 {
@@ -102,7 +91,7 @@ QList<QImage> expectedPages()
             device.handleFrame(event.frame);
     QList<QImage> pages;
     for (const QImage &page : device.nvPages())
-        pages << ink(page);
+        pages << printedDots(page);
     return pages;
 }
 
@@ -133,7 +122,7 @@ Round provision(int ports, const QList<QImage> &expected)
         for (int k = 0; k < expected.size(); ++k) {
             const QImage stored(
                 QDir(dirs.at(size_t(i))->path()).filePath(QStringLiteral("nv_page_%1.png").arg(k)));
-            round.identicalPages += ink(stored) == expected.at(k);
+            round.identicalPages += printedDots(stored) == expected.at(k);
         }
     }
     return round;

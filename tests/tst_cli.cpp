@@ -5,6 +5,8 @@
 #include "emulatorsession.h"
 #include "ptypair.h"
 
+#include "monochrome.h"
+
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -60,27 +62,14 @@ QList<QImage> storedPages(const QByteArray &bytes)
     return device.nvPages();
 }
 
-// The dots an image prints: anything but pure white.
-QImage ink(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QImage dots(rgb.size(), QImage::Format_Mono);
-    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    dots.fill(0);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (rgb.pixel(x, y) != 0xFFFFFFFF)
-                dots.setPixel(x, y, 1);
-    return dots;
-}
-
 bool storesGoldenDefault(EmulatorSession &emulator, const QString &dir)
 {
     const QList<QImage> expected = storedPages(goldenBytes("default"));
     if (!emulator.waitForLog("nv_page_1.png", 10000) || expected.size() != 2)
         return false;
     for (int k = 0; k < expected.size(); ++k) {
-        if (ink(QImage(QStringLiteral("%1/nv_page_%2.png").arg(dir).arg(k))) != ink(expected.at(k)))
+        if (printedDots(QImage(QStringLiteral("%1/nv_page_%2.png").arg(dir).arg(k))) !=
+            printedDots(expected.at(k)))
             return false;
     }
     return true;
@@ -125,12 +114,12 @@ void TestCli::renderGivesStoredDotsAndTicket()
     const QList<QImage> stored = storedPages(goldenBytes("default"));
     QCOMPARE(stored.size(), 2);
     for (int n = 1; n <= stored.size(); ++n) {
-        QCOMPARE(ink(QImage(out.filePath(QStringLiteral("page-%1.png").arg(n)))),
-                 ink(stored.at(n - 1)));
+        QCOMPARE(printedDots(QImage(out.filePath(QStringLiteral("page-%1.png").arg(n)))),
+                 printedDots(stored.at(n - 1)));
         // The golden preview marks grey-only dots in colour; they are ink all the same.
         const QImage golden(QStringLiteral(TS_GOLDEN_DIR "/default/preview-%1.png").arg(n));
         const QImage ticket(out.filePath(QStringLiteral("ticket-%1.png").arg(n)));
-        QCOMPARE(ink(ticket) == ink(golden), goldenTicket);
+        QCOMPARE(printedDots(ticket) == printedDots(golden), goldenTicket);
     }
 }
 

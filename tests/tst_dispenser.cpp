@@ -3,6 +3,7 @@
 
 #include "devicecommands.h"
 #include "dispenser.h"
+#include "fasttiming.h"
 #include "pagedownload.h"
 
 #include <QCoreApplication>
@@ -17,16 +18,6 @@
 namespace {
 
 const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
-
-DispenserTiming quick()
-{
-    DispenserTiming timing;
-    timing.link.firstSendDelay = 0;
-    timing.link.sendGap = 1;
-    timing.versionQueryDelay = 10;
-    timing.answerTimeout = 1000;
-    return timing;
-}
 
 // A download of one 384 x 240 page: 2 + 12 frames.
 DesignDownload smallDownload()
@@ -71,7 +62,7 @@ void TestDispenser::init()
     QVERIFY(line->waitForConnected(1000));
     QVERIFY(server.waitForNewConnection(1000));
     device = server.nextPendingConnection();
-    dispenser = std::make_unique<Dispenser>(quick());
+    dispenser = std::make_unique<Dispenser>(fastTiming());
     QVERIFY(dispenser->openDevice(line));
 }
 
