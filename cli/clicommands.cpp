@@ -102,6 +102,9 @@ int bytes(const CliRequest &request, const DesignDownload &download)
 int devices(const CliRequest &request, PortOrder order)
 {
     order.timing.link.sendGap = request.sendGap;
+    // A silent device is given ten gaps to answer (three seconds at the device's pacing), and
+    // never less than a reply takes to cross the line.
+    order.timing.answerTimeout = qMax(10 * request.sendGap, 200);
     if (order.task != PortOrder::AskVersion)
         order.timing.versionQueryDelay = -1;
     std::unique_ptr<ProgressView> view;

@@ -66,7 +66,7 @@ const QMap<QString, CommandInfo> &commands()
           true,
           {"design", "port", "send-gap", "network", "clear-hour", "interval", "limits",
            "enable-limits", "disable-limits", "number-format"}}},
-        {"version", {Command::Version, false, false, true, {"port"}}},
+        {"version", {Command::Version, false, false, true, {"port", "send-gap"}}},
     };
     return map;
 }

@@ -253,7 +253,8 @@ void TestCli::unusableInputIsRefused_data()
         << QStringList{"version", "--port", "/dev/null", "--port", "/dev/null"} << QByteArray() << 2
         << "given twice";
     QTest::newRow("port nobody answers on")
-        << QStringList{"version", "--port", "PTY"} << QByteArray() << 1 << "no answer";
+        << QStringList{"version", "--port", "PTY", "--send-gap", "20"} << QByteArray() << 1
+        << "no answer";
 }
 
 void TestCli::unusableInputIsRefused()

@@ -59,13 +59,16 @@ QList<int> progressValues(const QSignalSpy &spy)
         values.append(args.at(0).toInt());
     return values;
 }
+// The link's intervals shortened, in the same proportions, so the tests need not sit through
+// the device's 300 ms pacing and the two-second port listing.
+const LinkTiming kTiming{10, 60, 30, 300};
 } // namespace
 
 void TestSerialPort::init()
 {
     pty = std::make_unique<PtyPair>();
     QVERIFY(pty->isValid());
-    link = std::make_unique<SerialPort>();
+    link = std::make_unique<SerialPort>(kTiming);
 }
 
 void TestSerialPort::cleanup()
@@ -130,7 +133,7 @@ void TestSerialPort::sendDatChunks()
     link->sendDat(PACKET_TICKET_SET, pattern(size));
 
     if (wire.isEmpty())
-        QCOMPARE(pty->readFor(800), QByteArray());
+        QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray());
     else
         QCOMPARE(pty->read(wire.size(), 3000), wire);
     QTRY_COMPARE(progressValues(progress), reports);
@@ -158,7 +161,7 @@ void TestSerialPort::framesArePaced()
     // The gap is the device's only flow control; the upper bound only catches a stalled queue.
     for (int i = 1; i < times.size(); ++i) {
         const qint64 gap = times.at(i) - times.at(i - 1);
-        QVERIFY2(gap >= 250 && gap < 2000, qPrintable(QString::number(gap)));
+        QVERIFY2(gap >= kTiming.sendGap * 5 / 6 && gap < 2000, qPrintable(QString::number(gap)));
     }
 }
 
@@ -166,11 +169,11 @@ void TestSerialPort::framesQueuedWhileClosedAreDropped()
 {
     QSignalSpy progress(link.get(), &SerialPort::sgnTransmissionProgress);
     link->queueDat(QByteArray("stale"));
-    QTest::qWait(400);
+    QTest::qWait(kTiming.sendGap * 2);
     QCOMPARE(progress.count(), 0);
 
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QCOMPARE(pty->readFor(800), QByteArray());
+    QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray());
     QCOMPARE(progress.count(), 0);
 
     link->queueDat(QByteArray("fresh"));
@@ -187,7 +190,7 @@ void TestSerialPort::closeEmptiesQueue()
     QVERIFY(link->closeSerialPort());
 
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QCOMPARE(pty->readFor(900), QByteArray("one"));
+    QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray("one"));
     QCOMPARE(progressValues(progress), QList<int>{33});
 }
 
@@ -262,7 +265,7 @@ void TestSerialPort::discoveryPausesWhileOpen()
 {
     QSignalSpy found(link.get(), &SerialPort::sgnFindNewSerialPort);
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QTest::qWait(2400);
+    QTest::qWait(kTiming.discovery * 2);
     QCOMPARE(found.count(), 0);
 
     QVERIFY(link->closeSerialPort());
@@ -283,7 +286,7 @@ void TestSerialPort::unpluggedDeviceClosesPort()
     QVERIFY(lost.wait(1000));
     QVERIFY(errors.count() > 0);
     QVERIFY(!link->isOpen());
-    QTest::qWait(800);
+    QTest::qWait(kTiming.sendGap * 3);
     QCOMPARE(progressValues(progress), QList<int>{33});
     QCOMPARE(lost.count(), 1);
 
