@@ -61,6 +61,7 @@ private:
     void loadDesign(const QString &path, bool reportFailures);
     // The settings tab shows the design's values, and gives them back.
     void showDesignSettings();
+    DesignSettings shownSettings() const;
     void takeDesignSettings();
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
@@ -74,7 +75,7 @@ private:
     // Tells which pages have content below their height, which does not print.
     void warnCutPages();
     // Whether pages or settings changed since the design was opened or saved.
-    bool isDesignModified();
+    bool isDesignModified() const;
     void markDesignSaved();
     // Offers to save unsaved edits; false when the operator cancels.
     bool confirmDiscard();

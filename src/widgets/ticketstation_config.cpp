@@ -44,9 +44,9 @@ void TicketStation::showDesignSettings()
     ui->ComGrouping->setEnabled(settings.enableLimit);
 }
 
-void TicketStation::takeDesignSettings()
+DesignSettings TicketStation::shownSettings() const
 {
-    DesignSettings &settings = design->settings;
+    DesignSettings settings;
     settings.netWork = ui->cmbNetWork->currentIndex();
     settings.clearNumberTime = ui->cmbClearNumberTime->currentIndex();
     settings.numberFormat = ui->cmbNumberFormat->currentIndex();
@@ -55,6 +55,12 @@ void TicketStation::takeDesignSettings()
     for (int i = 0; i < limits.size(); ++i)
         settings.numberLimits[size_t(i)] = limits.at(i)->value();
     settings.enableLimit = ui->cbEnableLimit->isChecked();
+    return settings;
+}
+
+void TicketStation::takeDesignSettings()
+{
+    design->settings = shownSettings();
 }
 
 void TicketStation::onSave(QString path)
@@ -131,23 +137,18 @@ void TicketStation::saveDesignAs()
     onSave(path);
 }
 
-bool TicketStation::isDesignModified()
+bool TicketStation::isDesignModified() const
 {
-    const DesignSettings shown = design->settings;
-    takeDesignSettings();
-    const bool settingsChanged = !(design->settings == savedSettings);
-    design->settings = shown;
     for (TicketPage *page : design->pages()) {
         if (page->document()->isModified())
             return true;
     }
-    return settingsChanged;
+    return !(shownSettings() == savedSettings);
 }
 
 void TicketStation::markDesignSaved()
 {
-    takeDesignSettings();
-    savedSettings = design->settings;
+    savedSettings = shownSettings();
     for (TicketPage *page : design->pages())
         page->document()->setModified(false);
 }
