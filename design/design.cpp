@@ -41,6 +41,9 @@ QJsonObject Design::toJson() const
     for (int i = 0; i < 6; ++i)
         root.insert(designkey::numberLimit(i), settings.numberLimits[size_t(i)]);
     root.insert(QLatin1String(designkey::enableLimit), settings.enableLimit);
+    // Written only when on, so a design without it is stored as it always was.
+    if (m_sharpText)
+        root.insert(QLatin1String(designkey::sharpText), true);
     for (const auto &page : m_pages)
         page->saveToJson(root);
     return root;
@@ -57,6 +60,14 @@ void Design::loadJson(const QJsonObject &root)
     settings.enableLimit = designBool(root, QLatin1String(designkey::enableLimit));
     for (const auto &page : m_pages)
         page->loadFromJson(root);
+    setSharpText(designBool(root, QLatin1String(designkey::sharpText)));
+}
+
+void Design::setSharpText(bool sharp)
+{
+    m_sharpText = sharp;
+    for (const auto &page : m_pages)
+        page->setSharpText(sharp);
 }
 
 bool isDesignObject(const QJsonObject &root)

@@ -44,6 +44,8 @@ constexpr const char *clearNumberTime = "cmbClearNumberTime";
 constexpr const char *numberFormat = "cmbNumberFormat";
 constexpr const char *ticketingInterval = "spbTicketingInterval";
 constexpr const char *enableLimit = "cbEnableLimit";
+// Not a device setting: how the pages are drawn for printing.
+constexpr const char *sharpText = "sharpPrintedText";
 // spbNumberLimit_1 … spbNumberLimit_6
 QString numberLimit(int i);
 } // namespace designkey
@@ -67,9 +69,15 @@ public:
     // this design's are ignored.
     void loadJson(const QJsonObject &root);
 
+    // Every page's text drawn without anti-aliasing (see TicketPage::setSharpText); off unless
+    // the design file says so, so designs print as they always have.
+    void setSharpText(bool sharp);
+    bool sharpText() const { return m_sharpText; }
+
     DesignSettings settings;
 
 private:
+    bool m_sharpText = false;
     std::vector<std::unique_ptr<TicketPage>> m_pages;
 };
 

@@ -66,6 +66,7 @@ class TestGolden : public QObject
 private slots:
     void designMatchesGoldenFiles_data();
     void designMatchesGoldenFiles();
+    void sharpTextLeavesNoGreyDots();
 };
 
 void TestGolden::designMatchesGoldenFiles_data()
@@ -123,6 +124,26 @@ void TestGolden::designMatchesGoldenFiles()
                  it.value().convertToFormat(QImage::Format_RGB888));
     QCOMPARE(QDir(dir).entryList({"*.bin", "*.png"}, QDir::Files).size(),
              bytes.size() + images.size());
+}
+
+// The default page's small text prints grey glyph edges as black dots; drawn sharp, it has none.
+void TestGolden::sharpTextLeavesNoGreyDots()
+{
+    const DesignReadResult read = readDesignFile(goldenDir("default") + "/design.json");
+    QVERIFY(read.ok);
+    int greyDots[2] = {};
+    for (bool sharp : {false, true}) {
+        QJsonObject root = read.root;
+        root.insert(designkey::sharpText, sharp);
+        Design model;
+        model.loadJson(root);
+        QList<QImage> pages;
+        QVERIFY(renderDesignPages(model.pages(), &pages));
+        for (const TicketPreview &preview : previewTickets(prepareDownload(pages), kPreviewTime))
+            greyDots[sharp] += preview.greyDots;
+    }
+    QVERIFY2(greyDots[false] > 500, qPrintable(QString::number(greyDots[false])));
+    QCOMPARE(greyDots[true], 0);
 }
 
 // No widget exists in this test: the pages must render without any.

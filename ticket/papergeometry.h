@@ -11,6 +11,9 @@ constexpr int kDotsPerMm = 8;
 // Width a page's text is laid out at: the editor's 384 dots less its one-dot frame on either
 // side and its 8-dot scroll bar, as a page taller than its editor has always been laid out.
 constexpr int kPageTextWidth = 374;
+// The page's margin inside that width, and what is left for its content.
+constexpr int kPageMargin = 4;
+constexpr int kPageContentWidth = kPageTextWidth - 2 * kPageMargin;
 
 // Page heights the device takes (it carries them in 16 bits), and the default.
 constexpr int kMaxPageHeight = 0xFFFF;

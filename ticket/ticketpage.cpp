@@ -7,7 +7,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QUrl>
+#include <QUuid>
 #include <QVariant>
 
 namespace {
@@ -61,6 +63,7 @@ TicketPage::TicketPage(int typeIndex, int maxHeight)
     : typeIndex(typeIndex), maxHeight(maxHeight), m_document(std::make_unique<QTextDocument>())
 {
     m_document->setDefaultFont(pageFont());
+    m_document->setDocumentMargin(kPageMargin);
     m_document->setTextWidth(kPageTextWidth);
 }
 
@@ -76,6 +79,41 @@ QImage TicketPage::picture(const QString &name) const
 {
     return qvariant_cast<QImage>(
         m_document->resource(QTextDocument::ImageResource, resourceUrl(name)));
+}
+
+void TicketPage::insertCode(QTextCursor &cursor, const TicketCode &code, const QImage &picture)
+{
+    // A fresh name even when a code is edited: undo brings the old picture back by its name.
+    const QString name = QUuid::createUuid().toString();
+    addImageResource(picture, name);
+    m_codes.insert(name, code);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(picture.width());
+    format.setHeight(picture.height());
+    cursor.beginEditBlock();
+    cursor.insertImage(format);
+    cursor.endEditBlock();
+}
+
+const TicketCode *TicketPage::code(const QString &name) const
+{
+    const auto found = m_codes.constFind(name);
+    return found == m_codes.constEnd() ? nullptr : &found.value();
+}
+
+void TicketPage::setSharpText(bool sharp)
+{
+    m_sharpText = sharp;
+    m_document->setDefaultFont(font());
+}
+
+QFont TicketPage::font() const
+{
+    QFont font = pageFont();
+    if (m_sharpText)
+        font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 void TicketPage::setHtml(const QString &html)
@@ -131,6 +169,18 @@ void TicketPage::saveToJson(QJsonObject &config) const
         imageArry.append(imageJson);
     }
     editJson.insert(QStringLiteral("imageArry"), imageArry);
+
+    QJsonArray codes;
+    for (auto it = m_codes.constBegin(); it != m_codes.constEnd(); ++it) {
+        if (!imageNames.contains(it.key()) || picture(it.key()).isNull())
+            continue;
+        QJsonObject codeJson = codeToJson(it.value());
+        codeJson.insert(QStringLiteral("uri"), it.key());
+        codes.append(codeJson);
+    }
+    // Only a page with codes has the key, so pages without are stored as they always were.
+    if (!codes.isEmpty())
+        editJson.insert(QStringLiteral("codes"), codes);
     config.insert(pageKey(typeIndex), editJson);
 }
 
@@ -139,6 +189,7 @@ void TicketPage::loadFromJson(const QJsonObject &config)
     // Clearing drops every resource, so names from before the load can no longer be saved.
     m_document->clear();
     imageNames.clear();
+    m_codes.clear();
 
     const QJsonObject editJson = config.value(pageKey(typeIndex)).toObject();
     const QJsonArray imageArry = editJson.value(QStringLiteral("imageArry")).toArray();
@@ -148,6 +199,14 @@ void TicketPage::loadFromJson(const QJsonObject &config)
             QByteArray::fromBase64(item.value(QStringLiteral("Image")).toString().toLatin1());
         // Unreadable data still registers the name, so the page shows a broken picture.
         addImageResource(readBmp(bytes), item.value(QStringLiteral("uri")).toString());
+    }
+    // A code whose picture is missing is only a picture; one of unknown settings stays a picture.
+    for (const QJsonValue &element : editJson.value(QStringLiteral("codes")).toArray()) {
+        const QJsonObject item = element.toObject();
+        const QString name = item.value(QStringLiteral("uri")).toString();
+        const std::optional<TicketCode> code = codeFromJson(item);
+        if (code && imageNames.contains(name))
+            m_codes.insert(name, *code);
     }
     // The pictures are registered first so the image references in the HTML resolve to them.
     setHtml(editJson.value(QStringLiteral("html")).toString());

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "papergeometry.h"
+#include "ticketcode.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QJsonObject>
 #include <QList>
@@ -10,6 +12,7 @@
 
 #include <memory>
 
+class QTextCursor;
 class QTextDocument;
 
 // One ticket page: the rich text with its pictures and placeholder blocks, the ticket type it
@@ -29,6 +32,19 @@ public:
     void addImageResource(const QImage &image, const QString &name);
     QImage picture(const QString &name) const;
 
+    // Puts `code`'s picture at `cursor` in place of its selection, in one undo step, and keeps
+    // the settings it was made from under the picture's name.
+    void insertCode(QTextCursor &cursor, const TicketCode &code, const QImage &picture);
+    // The settings of the code whose picture is `name`, or null for any other picture.
+    const TicketCode *code(const QString &name) const;
+
+    // Text drawn without anti-aliasing, so glyph edges fall on whole dots instead of grey
+    // pixels that the printer would make black.
+    void setSharpText(bool sharp);
+    bool sharpText() const { return m_sharpText; }
+    // The font of text that names none of its own, as this page draws it.
+    QFont font() const;
+
     // Replaces the content, as the editor's setHtml does, then gives every paragraph without a
     // line height of its own the default one.
     void setHtml(const QString &html);
@@ -37,7 +53,8 @@ public:
     // Whether laid-out content reaches below the page height, where nothing prints.
     bool isCut() const;
 
-    // The page under "type_<typeIndex>_html": its HTML and its pictures as base64 BMP.
+    // The page under "type_<typeIndex>_html": its HTML, its pictures as base64 BMP and the
+    // settings of the codes among them.
     void saveToJson(QJsonObject &config) const;
     // Takes the page from `config`; a page the object lacks is left empty.
     void loadFromJson(const QJsonObject &config);
@@ -48,6 +65,8 @@ public:
 
 private:
     std::unique_ptr<QTextDocument> m_document;
+    QHash<QString, TicketCode> m_codes;
+    bool m_sharpText = false;
 };
 
 // Line height a paragraph gets when it has none of its own, in dots between lines.

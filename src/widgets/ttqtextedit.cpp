@@ -34,7 +34,7 @@ void TtQTextEdit::changeEvent(QEvent *event)
     // The editor hands its own font to the document; what prints must not depend on the
     // window's style, so the page keeps its font.
     if (event->type() == QEvent::FontChange)
-        document()->setDefaultFont(pageFont());
+        document()->setDefaultFont(m_page->font());
 }
 
 void TtQTextEdit::paintEvent(QPaintEvent *event)
