@@ -114,6 +114,8 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);
+    connect(ui->TtQEditToolClass, &TtQEditTool::sgnSharpText, this,
+            [this](bool sharp) { design->setSharpText(sharp); });
 
     onLoad(startupDesignPath());
     markDesignSaved();

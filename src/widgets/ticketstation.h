@@ -95,4 +95,5 @@ private:
     QMenu *recentMenu = nullptr;
     // The settings as last opened or saved, to tell whether they changed.
     DesignSettings savedSettings;
+    bool savedSharpText = false;
 };

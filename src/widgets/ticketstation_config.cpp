@@ -102,6 +102,7 @@ void TicketStation::loadDesign(const QString &path, bool reportFailures)
     }
     design->loadJson(read.root);
     showDesignSettings();
+    ui->TtQEditToolClass->showSharpText(design->sharpText());
     markDesignSaved();
     if (reportFailures)
         rememberDesign(path);
@@ -143,12 +144,13 @@ bool TicketStation::isDesignModified() const
         if (page->document()->isModified())
             return true;
     }
-    return !(shownSettings() == savedSettings);
+    return !(shownSettings() == savedSettings) || design->sharpText() != savedSharpText;
 }
 
 void TicketStation::markDesignSaved()
 {
     savedSettings = shownSettings();
+    savedSharpText = design->sharpText();
     for (TicketPage *page : design->pages())
         page->document()->setModified(false);
 }

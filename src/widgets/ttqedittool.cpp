@@ -2,6 +2,7 @@
 
 #include "ticketpage.h"
 
+#include "codedialog.h"
 #include "pictureimportdialog.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
@@ -52,7 +53,9 @@ TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditT
     connect(ui->btn_down, &QPushButton::clicked, this, &TtQEditTool::sgnDown);
     connect(ui->btnTest, &QPushButton::clicked, this, &TtQEditTool::sgnTestPrint);
     connect(ui->btnPreview, &QPushButton::clicked, this, &TtQEditTool::sgnPreview);
+    connect(ui->cbSharpText, &QCheckBox::toggled, this, &TtQEditTool::sgnSharpText);
     setPictureChooser({});
+    setCodeEditor({});
 }
 
 TtQEditTool::~TtQEditTool()
@@ -66,6 +69,7 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
     if (!edit) {
         disconnect(cursorConnection);
         disconnect(formatConnection);
+        disconnect(codeConnection);
     }
     currentEdit = edit;
 
@@ -114,6 +118,10 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
                 [this](const QTextCharFormat &format) { fontChanged(format.font()); });
     cursorConnection = connect(currentEdit, &QTextEdit::cursorPositionChanged, this,
                                &TtQEditTool::showParagraphFormat);
+    disconnect(codeConnection);
+    if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit))
+        codeConnection =
+            connect(page, &TtQTextEdit::codeActivated, this, &TtQEditTool::editCode);
     fontChanged(currentEdit->currentCharFormat().font());
 
     // Paragraphs without a line height get the default; one the operator chose is kept.
@@ -190,6 +198,67 @@ void TtQEditTool::setPictureChooser(PictureChooser chooser)
         };
     }
     pictureChooser = std::move(chooser);
+}
+
+bool TtQEditTool::insertCode(const TicketCode &code, QString *errorString)
+{
+    auto *edit = qobject_cast<TtQTextEdit *>(currentEdit);
+    if (!edit) {
+        if (errorString)
+            *errorString = tr("没有可编辑的页面");
+        return false;
+    }
+    return placeCode(edit, edit->textCursor(), code, errorString);
+}
+
+bool TtQEditTool::placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketCode &code,
+                            QString *errorString)
+{
+    const CodePicture picture = makeCodePicture(code);
+    if (picture.image.isNull()) {
+        if (errorString)
+            *errorString = picture.error;
+        return false;
+    }
+    edit->page()->insertCode(cursor, code, picture.image);
+    lastCode = code;
+    return true;
+}
+
+void TtQEditTool::setCodeEditor(CodeEditor editor)
+{
+    if (!editor)
+        editor = [this](TicketCode *code) { return CodeDialog::edit(window(), code); };
+    codeEditor = std::move(editor);
+}
+
+void TtQEditTool::on_btn_code_clicked()
+{
+    TicketCode code = lastCode;
+    if (!codeEditor(&code))
+        return;
+    QString error;
+    if (!insertCode(code, &error))
+        QMessageBox::warning(window(), tr("插入二维码或条码"), error);
+}
+
+void TtQEditTool::editCode(const QTextCursor &selection)
+{
+    auto *edit = qobject_cast<TtQTextEdit *>(currentEdit);
+    const TicketCode *stored =
+        edit ? edit->page()->code(selection.charFormat().toImageFormat().name()) : nullptr;
+    if (!stored)
+        return;
+    TicketCode code = *stored;
+    // An unchanged code is left alone, so the page is not marked as edited.
+    if (codeEditor(&code) && !(code == *stored))
+        placeCode(edit, selection, code, nullptr);
+}
+
+void TtQEditTool::showSharpText(bool sharp)
+{
+    const QSignalBlocker quiet(ui->cbSharpText);
+    ui->cbSharpText->setChecked(sharp);
 }
 
 void TtQEditTool::on_btn_bold_clicked()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monochrome.h"
+#include "ticketcode.h"
 
 #include <QFont>
 #include <QString>
@@ -12,7 +13,9 @@ namespace Ui {
 class TtQEditTool;
 }
 class QTextCharFormat;
+class QTextCursor;
 class QTextEdit;
+class TtQTextEdit;
 
 // The two-row formatting bar above the pages; it acts on the page it is bound to.
 class TtQEditTool : public QWidget
@@ -36,12 +39,26 @@ public:
     // Replaces the dialog that asks the operator; an empty chooser restores it.
     void setPictureChooser(PictureChooser chooser);
 
+    // Puts the picture of `code` at the bound page's cursor. False, leaving the page untouched,
+    // when no page is bound or the settings make no code (errorString then tells why).
+    bool insertCode(const TicketCode &code, QString *errorString = nullptr);
+
+    // Lets the operator set up a code, starting from `code`; false cancels.
+    using CodeEditor = std::function<bool(TicketCode *code)>;
+    // Replaces the dialog that asks the operator; an empty editor restores it.
+    void setCodeEditor(CodeEditor editor);
+
+    // Shows whether the design draws its text sharp, without reporting it as a change.
+    void showSharpText(bool sharp);
+
 signals:
     void sgnDown();
     void sgnTestPrint();
     void sgnSetTime();
     // The operator asked to see the design as it would print.
     void sgnPreview();
+    // The operator turned the design's sharp printed text on or off.
+    void sgnSharpText(bool sharp);
 
 private slots:
     void on_btn_bold_clicked();
@@ -58,6 +75,9 @@ private slots:
     void fontChanged(QFont f);
     void alignmentChanged(Qt::Alignment a);
     void on_btn_picture_clicked();
+    void on_btn_code_clicked();
+    // Reopens the code `selection` holds in the code's dialog and puts the result in its place.
+    void editCode(const QTextCursor &selection);
     void on_btnTime_clicked();
     void on_btnType_clicked();
     void on_btnReNum_clicked();
@@ -68,10 +88,16 @@ private:
     void insertBlockHtml(const QString &html);
     // Shows the alignment and line height of the paragraph at the cursor.
     void showParagraphFormat();
+    bool placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketCode &code,
+                   QString *errorString);
 
     Ui::TtQEditTool *ui;
     QTextEdit *currentEdit = nullptr;
     PictureChooser pictureChooser;
+    CodeEditor codeEditor;
+    // A new code starts from the settings of the last one placed.
+    TicketCode lastCode;
     QMetaObject::Connection cursorConnection;
     QMetaObject::Connection formatConnection;
+    QMetaObject::Connection codeConnection;
 };

@@ -5,6 +5,7 @@
 #include "ticketpage.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -48,6 +49,35 @@ void TtQTextEdit::paintEvent(QPaintEvent *event)
                      QColor(255, 0, 0, 24));
     painter.setPen(QPen(QColor(220, 0, 0), 1, Qt::DashLine));
     painter.drawLine(0, limit, viewport()->width(), limit);
+}
+
+QTextCursor TtQTextEdit::codeAt(const QPoint &position) const
+{
+    // A click on a picture's left half lands before it, on its right half after it.
+    const int at = cursorForPosition(position).position();
+    for (int start : {at, at - 1}) {
+        if (start < 0)
+            continue;
+        QTextCursor cursor(document());
+        cursor.setPosition(start);
+        if (!cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor))
+            continue;
+        const QTextFormat format = cursor.charFormat();
+        if (format.isImageFormat() && m_page->code(format.toImageFormat().name()))
+            return cursor;
+    }
+    return {};
+}
+
+void TtQTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QTextCursor code = codeAt(event->pos());
+    if (code.isNull()) {
+        QTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    emit codeActivated(code);
 }
 
 void TtQTextEdit::addImageResource(QImage image, QString name)

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <memory>
@@ -39,7 +40,15 @@ public:
 
     QImage pageImage;
 
+    // A cursor selecting the code picture at `position` in the viewport; null when there is none.
+    QTextCursor codeAt(const QPoint &position) const;
+
+signals:
+    // The operator double-clicked the code picture `selection` holds, to edit it.
+    void codeActivated(const QTextCursor &selection);
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     // Marks the page height: what lies below it does not print.
     void paintEvent(QPaintEvent *event) override;
