@@ -1,6 +1,7 @@
 #include "blockflag.h"
 #include "modalanswer.h"
 #include "testmain.h"
+#include "ticketpage.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 
@@ -68,6 +69,7 @@ private slots:
     void placeholderTwiceGivesTwoBlocks();
 
     void pictureAtFullSize();
+    void codeReopensOnDoubleClick();
     void pictureThroughDialog();
     void pictureDialogCancelled();
     void unreadablePictureChangesNothing();
@@ -261,10 +263,10 @@ void TestTtQEditTool::formLayout()
     }
     QCOMPARE(rowNames(vertical->itemAt(0)->widget()),
              QStringList({"btn_bold", "btn_italic", "btn_underline", "groupBox", "cb_font",
-                          "cb_size", "lineHeightspinBox", "btn_picture", "spacer"}));
+                          "cb_size", "lineHeightspinBox", "btn_picture", "btn_code", "spacer"}));
     QCOMPARE(rowNames(vertical->itemAt(1)->widget()),
-             QStringList({"btnType", "btnReNum", "btnTime", "spacer", "btn_down", "btnPreview",
-                          "btnTest"}));
+             QStringList({"btnType", "btnReNum", "btnTime", "cbSharpText", "spacer", "btn_down",
+                          "btnPreview", "btnTest"}));
 
     auto *group = fresh.findChild<QGroupBox *>(QStringLiteral("groupBox"));
     QVERIFY(group);
@@ -296,7 +298,7 @@ void TestTtQEditTool::artwork_data()
     QTest::addColumn<QString>("name");
     for (const char *name :
          {"drop-down.png", "textbold.png", "textitalic.png", "textunder.png", "textleft.png",
-          "textcenter.png", "textright.png", "textjustify.png", "pic.png", "type.png",
+          "textcenter.png", "textright.png", "textjustify.png", "pic.png", "code.png", "type.png",
           "remaNumber.png", "timer.png", "fileprint_1.png", "fileprint.png", "preview.png"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
@@ -691,6 +693,41 @@ void TestTtQEditTool::placeholderTwiceGivesTwoBlocks()
     QCOMPARE(fragmentsWithBackground(blockColorMap().value(BLOCK_DATETIME)).size(), 2);
 }
 
+void TestTtQEditTool::codeReopensOnDoubleClick()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    edit->clear();
+    TicketCode code;
+    code.content = QStringLiteral("A042");
+    QVERIFY(tool->insertCode(code));
+    const QString first = formatOfCharAt(0).toImageFormat().name();
+    QCOMPARE(*edit->page()->code(first), code);
+
+    TicketCode asked;
+    bool accept = false;
+    tool->setCodeEditor([&](TicketCode *edited) {
+        asked = *edited;
+        edited->content = QStringLiteral("B7");
+        return accept;
+    });
+    const QPoint onPicture(kPageMargin + 20, kPageMargin + 20);
+    edit->document()->setModified(false);
+    QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, onPicture);
+    QCOMPARE(asked, code);
+    QVERIFY(!edit->document()->isModified());
+    QCOMPARE(formatOfCharAt(0).toImageFormat().name(), first);
+
+    accept = true;
+    QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, onPicture);
+    const TicketCode *replaced = edit->page()->code(formatOfCharAt(0).toImageFormat().name());
+    QVERIFY(replaced);
+    QCOMPARE(replaced->content, QStringLiteral("B7"));
+    QCOMPARE(edit->document()->characterCount(), 2); // the picture and the closing paragraph
+    edit->document()->undo();
+    QCOMPARE(formatOfCharAt(0).toImageFormat().name(), first);
+}
+
 void TestTtQEditTool::pictureAtFullSize()
 {
     const QString path = writeBmp(QStringLiteral("wide.bmp"), QSize(500, 40), Qt::red);
@@ -873,7 +910,9 @@ void TestTtQEditTool::unboundToolDoesNothing()
 {
     TtQEditTool fresh;
     for (QPushButton *button : fresh.findChildren<QPushButton *>()) {
-        if (button->objectName() != QLatin1String("btn_picture"))
+        // These two open their dialogs.
+        if (button->objectName() != QLatin1String("btn_picture") &&
+            button->objectName() != QLatin1String("btn_code"))
             button->click();
     }
     auto *size = fresh.findChild<QComboBox *>(QStringLiteral("cb_size"));
@@ -881,6 +920,9 @@ void TestTtQEditTool::unboundToolDoesNothing()
     fresh.findChild<QSpinBox *>(QStringLiteral("lineHeightspinBox"))->setValue(20);
     QString error;
     QVERIFY(!fresh.insertPicture(writeBmp("x.bmp", QSize(4, 4), Qt::black), &error));
+    QVERIFY(!error.isEmpty());
+    error.clear();
+    QVERIFY(!fresh.insertCode(TicketCode{CodeSymbology::Qr, "A042"}, &error));
     QVERIFY(!error.isEmpty());
 
     fresh.bindTextEdit(nullptr);

@@ -160,9 +160,12 @@ CodePicture makeCodePicture(const TicketCode &code)
 {
     CodePicture picture;
     const int smallest = minimumModuleDots(code.symbology);
-    if (code.moduleDots < smallest || code.moduleDots > kMaxModuleDots) {
-        picture.error =
-            tr("模块须为 %1 到 %2 点；更小的模块印出来扫不出").arg(smallest).arg(kMaxModuleDots);
+    if (code.moduleDots < smallest) {
+        picture.error = tr("模块至少 %1 点：更小的模块印在纸上扫不出").arg(smallest);
+        return picture;
+    }
+    if (code.moduleDots > kMaxModuleDots) {
+        picture.error = tr("模块最多 %1 点").arg(kMaxModuleDots);
         return picture;
     }
     if (code.content.isEmpty()) {

@@ -120,8 +120,7 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
                                &TtQEditTool::showParagraphFormat);
     disconnect(codeConnection);
     if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit))
-        codeConnection =
-            connect(page, &TtQTextEdit::codeActivated, this, &TtQEditTool::editCode);
+        codeConnection = connect(page, &TtQTextEdit::codeActivated, this, &TtQEditTool::editCode);
     fontChanged(currentEdit->currentCharFormat().font());
 
     // Paragraphs without a line height get the default; one the operator chose is kept.
@@ -228,7 +227,9 @@ bool TtQEditTool::placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketC
 void TtQEditTool::setCodeEditor(CodeEditor editor)
 {
     if (!editor)
-        editor = [this](TicketCode *code) { return CodeDialog::edit(window(), code); };
+        editor = [this](TicketCode *code) {
+            return CodeDialog::edit(window(), code);
+        };
     codeEditor = std::move(editor);
 }
 
