@@ -43,10 +43,11 @@ const SymbologyFacts &factsOf(CodeSymbology symbology)
     return kSymbologies.at(size_t(symbology));
 }
 
-QString tr(const char *text)
+// The reasons the operator reads, translated in a context of their own.
+struct CodeTexts
 {
-    return QCoreApplication::translate("TicketCode", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CodeTexts)
+};
 
 struct ZintSymbol
 {
@@ -59,16 +60,16 @@ QString zintFailure(int status, const zint_symbol &symbol)
     QString reason;
     switch (status) {
     case ZINT_ERROR_TOO_LONG:
-        reason = tr("内容过长，此码容纳不下");
+        reason = CodeTexts::tr("内容过长，此码容纳不下");
         break;
     case ZINT_ERROR_INVALID_DATA:
-        reason = tr("内容中有此码不能表示的字符");
+        reason = CodeTexts::tr("内容中有此码不能表示的字符");
         break;
     case ZINT_ERROR_INVALID_CHECK:
-        reason = tr("校验位不正确");
+        reason = CodeTexts::tr("校验位不正确");
         break;
     default:
-        reason = tr("无法生成此码");
+        reason = CodeTexts::tr("无法生成此码");
         break;
     }
     return reason + QLatin1Char('\n') + QString::fromUtf8(symbol.errtxt);
@@ -79,7 +80,7 @@ QImage encodeModules(const TicketCode &code, QString *error, QString *readable)
 {
     std::unique_ptr<zint_symbol, ZintSymbol> symbol(ZBarcode_Create());
     if (!symbol) {
-        *error = tr("无法生成此码");
+        *error = CodeTexts::tr("无法生成此码");
         return {};
     }
     symbol->symbology = factsOf(code.symbology).zintId;
@@ -103,7 +104,7 @@ QImage encodeModules(const TicketCode &code, QString *error, QString *readable)
     const int height = symbol->bitmap_height;
     QImage modules(width, height, QImage::Format_RGB32);
     if (!symbol->bitmap || modules.isNull()) {
-        *error = tr("无法生成此码");
+        *error = CodeTexts::tr("无法生成此码");
         return {};
     }
     for (int y = 0; y < height; ++y) {
@@ -161,21 +162,21 @@ CodePicture makeCodePicture(const TicketCode &code)
     CodePicture picture;
     const int smallest = minimumModuleDots(code.symbology);
     if (code.moduleDots < smallest) {
-        picture.error = tr("模块至少 %1 点：更小的模块印在纸上扫不出").arg(smallest);
+        picture.error = CodeTexts::tr("模块至少 %1 点：更小的模块印在纸上扫不出").arg(smallest);
         return picture;
     }
     if (code.moduleDots > kMaxModuleDots) {
-        picture.error = tr("模块最多 %1 点").arg(kMaxModuleDots);
+        picture.error = CodeTexts::tr("模块最多 %1 点").arg(kMaxModuleDots);
         return picture;
     }
     if (code.content.isEmpty()) {
-        picture.error = tr("请输入码的内容");
+        picture.error = CodeTexts::tr("请输入码的内容");
         return picture;
     }
     // zint would also take 1 to 7 digits here and make an EAN-8 or an add-on of them.
     static const QRegularExpression eanDigits(QStringLiteral("^\\d{12,13}$"));
     if (code.symbology == CodeSymbology::Ean13 && !eanDigits.match(code.content).hasMatch()) {
-        picture.error = tr("EAN-13 需要 12 位数字，或连同校验位 13 位");
+        picture.error = CodeTexts::tr("EAN-13 需要 12 位数字，或连同校验位 13 位");
         return picture;
     }
 
@@ -187,7 +188,7 @@ CodePicture makeCodePicture(const TicketCode &code)
     const QImage scaled = modules.scaled(modules.size() * code.moduleDots, Qt::IgnoreAspectRatio,
                                          Qt::FastTransformation);
     if (scaled.width() > kPageContentWidth) {
-        picture.error = tr("此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块")
+        picture.error = CodeTexts::tr("此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块")
                             .arg(scaled.width())
                             .arg(kPageContentWidth);
         return picture;

@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
 <context>
+    <name>CodeDialog</name>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>Wstaw kod QR lub kod kreskowy</translation>
+    </message>
+    <message>
+        <source>码制：</source>
+        <translation>Rodzaj kodu:</translation>
+    </message>
+    <message>
+        <source>内容：</source>
+        <translation>Treść:</translation>
+    </message>
+    <message>
+        <source>模块大小：</source>
+        <translation>Rozmiar modułu:</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> punktów</translation>
+    </message>
+    <message>
+        <source>纠错等级：</source>
+        <translation>Korekcja błędów:</translation>
+    </message>
+    <message>
+        <source>在码下方印出内容</source>
+        <translation>Drukuj treść pod kodem</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
+        <translation>%1 × %2 punktów (%3 × %4 mm), moduł %5 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CodeTexts</name>
+    <message>
+        <source>内容过长，此码容纳不下</source>
+        <translation>Treść jest za długa dla tego kodu</translation>
+    </message>
+    <message>
+        <source>内容中有此码不能表示的字符</source>
+        <translation>Treść zawiera znaki, których ten kod nie może zapisać</translation>
+    </message>
+    <message>
+        <source>校验位不正确</source>
+        <translation>Cyfra kontrolna jest błędna</translation>
+    </message>
+    <message>
+        <source>无法生成此码</source>
+        <translation>Nie można utworzyć tego kodu</translation>
+    </message>
+    <message>
+        <source>模块至少 %1 点：更小的模块印在纸上扫不出</source>
+        <translation>Moduł musi mieć co najmniej %1 punkty: mniejszych modułów nie da się zeskanować z papieru</translation>
+    </message>
+    <message>
+        <source>模块最多 %1 点</source>
+        <translation>Moduł może mieć najwyżej %1 punktów</translation>
+    </message>
+    <message>
+        <source>请输入码的内容</source>
+        <translation>Wpisz treść kodu</translation>
+    </message>
+    <message>
+        <source>EAN-13 需要 12 位数字，或连同校验位 13 位</source>
+        <translation>EAN-13 wymaga 12 cyfr albo 13 z cyfrą kontrolną</translation>
+    </message>
+    <message>
+        <source>此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块</source>
+        <translation>Ten kod ma szerokość %1 punktów, a na papierze jest miejsce na %2; skróć treść lub zmniejsz moduły</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -388,6 +462,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>图片 (%1)</source>
         <translation>Obrazy (%1)</translation>
+    </message>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>Wstaw kod QR lub kod kreskowy</translation>
+    </message>
+    <message>
+        <source>打印时文字不做抗锯齿：笔画边缘落在整点上，小字不会糊成一片。适用于整个设计。</source>
+        <translation>Drukuj tekst bez wygładzania: krawędzie znaków wypadają na całych punktach, więc drobny tekst się nie zlewa. Dotyczy całego projektu.</translation>
+    </message>
+    <message>
+        <source>清晰文字</source>
+        <translation>Ostry tekst</translation>
     </message>
 </context>
 </TS>

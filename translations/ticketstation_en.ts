@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CodeDialog</name>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>Insert QR code or barcode</translation>
+    </message>
+    <message>
+        <source>码制：</source>
+        <translation>Symbology:</translation>
+    </message>
+    <message>
+        <source>内容：</source>
+        <translation>Content:</translation>
+    </message>
+    <message>
+        <source>模块大小：</source>
+        <translation>Module size:</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> dots</translation>
+    </message>
+    <message>
+        <source>纠错等级：</source>
+        <translation>Error correction:</translation>
+    </message>
+    <message>
+        <source>在码下方印出内容</source>
+        <translation>Print the content under the code</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
+        <translation>%1 × %2 dots (%3 × %4 mm), module %5 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CodeTexts</name>
+    <message>
+        <source>内容过长，此码容纳不下</source>
+        <translation>The content is too long for this code</translation>
+    </message>
+    <message>
+        <source>内容中有此码不能表示的字符</source>
+        <translation>The content has characters this code cannot hold</translation>
+    </message>
+    <message>
+        <source>校验位不正确</source>
+        <translation>The check digit is wrong</translation>
+    </message>
+    <message>
+        <source>无法生成此码</source>
+        <translation>This code cannot be made</translation>
+    </message>
+    <message>
+        <source>模块至少 %1 点：更小的模块印在纸上扫不出</source>
+        <translation>A module needs at least %1 dots: smaller modules do not scan from paper</translation>
+    </message>
+    <message>
+        <source>模块最多 %1 点</source>
+        <translation>A module can be at most %1 dots</translation>
+    </message>
+    <message>
+        <source>请输入码的内容</source>
+        <translation>Enter the content of the code</translation>
+    </message>
+    <message>
+        <source>EAN-13 需要 12 位数字，或连同校验位 13 位</source>
+        <translation>EAN-13 takes 12 digits, or 13 with the check digit</translation>
+    </message>
+    <message>
+        <source>此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块</source>
+        <translation>This code is %1 dots wide, the paper has room for %2; shorten the content or use smaller modules</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -388,6 +462,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>图片 (%1)</source>
         <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>Insert QR code or barcode</translation>
+    </message>
+    <message>
+        <source>打印时文字不做抗锯齿：笔画边缘落在整点上，小字不会糊成一片。适用于整个设计。</source>
+        <translation>Print text without anti-aliasing: glyph edges fall on whole dots, so small text does not fill in. Applies to the whole design.</translation>
+    </message>
+    <message>
+        <source>清晰文字</source>
+        <translation>Sharp text</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>CodeDialog</name>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>插入二维码或条码</translation>
+    </message>
+    <message>
+        <source>码制：</source>
+        <translation>码制：</translation>
+    </message>
+    <message>
+        <source>内容：</source>
+        <translation>内容：</translation>
+    </message>
+    <message>
+        <source>模块大小：</source>
+        <translation>模块大小：</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> 点</translation>
+    </message>
+    <message>
+        <source>纠错等级：</source>
+        <translation>纠错等级：</translation>
+    </message>
+    <message>
+        <source>在码下方印出内容</source>
+        <translation>在码下方印出内容</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
+        <translation>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</translation>
+    </message>
+</context>
+<context>
+    <name>CodeTexts</name>
+    <message>
+        <source>内容过长，此码容纳不下</source>
+        <translation>内容过长，此码容纳不下</translation>
+    </message>
+    <message>
+        <source>内容中有此码不能表示的字符</source>
+        <translation>内容中有此码不能表示的字符</translation>
+    </message>
+    <message>
+        <source>校验位不正确</source>
+        <translation>校验位不正确</translation>
+    </message>
+    <message>
+        <source>无法生成此码</source>
+        <translation>无法生成此码</translation>
+    </message>
+    <message>
+        <source>模块至少 %1 点：更小的模块印在纸上扫不出</source>
+        <translation>模块至少 %1 点：更小的模块印在纸上扫不出</translation>
+    </message>
+    <message>
+        <source>模块最多 %1 点</source>
+        <translation>模块最多 %1 点</translation>
+    </message>
+    <message>
+        <source>请输入码的内容</source>
+        <translation>请输入码的内容</translation>
+    </message>
+    <message>
+        <source>EAN-13 需要 12 位数字，或连同校验位 13 位</source>
+        <translation>EAN-13 需要 12 位数字，或连同校验位 13 位</translation>
+    </message>
+    <message>
+        <source>此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块</source>
+        <translation>此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -388,6 +462,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>图片 (%1)</source>
         <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>插入二维码或条码</source>
+        <translation>插入二维码或条码</translation>
+    </message>
+    <message>
+        <source>打印时文字不做抗锯齿：笔画边缘落在整点上，小字不会糊成一片。适用于整个设计。</source>
+        <translation>打印时文字不做抗锯齿：笔画边缘落在整点上，小字不会糊成一片。适用于整个设计。</translation>
+    </message>
+    <message>
+        <source>清晰文字</source>
+        <translation>清晰文字</translation>
     </message>
 </context>
 </TS>
