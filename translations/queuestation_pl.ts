@@ -21,7 +21,7 @@
     </message>
     <message>
         <source> 点</source>
-        <translation> punktów</translation>
+        <translation> pkt</translation>
     </message>
     <message>
         <source>纠错等级：</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
-        <translation>%1 × %2 punktów (%3 × %4 mm), moduł %5 mm</translation>
+        <translation>%1 × %2 pkt (%3 × %4 mm), moduł %5 mm</translation>
     </message>
 </context>
 <context>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>模块至少 %1 点：更小的模块印在纸上扫不出</source>
-        <translation>Moduł musi mieć co najmniej %1 punkty: mniejszych modułów nie da się zeskanować z papieru</translation>
+        <translation>Moduł musi mieć co najmniej %1 pkt: mniejszych modułów nie da się zeskanować z papieru</translation>
     </message>
     <message>
         <source>模块最多 %1 点</source>
-        <translation>Moduł może mieć najwyżej %1 punktów</translation>
+        <translation>Moduł może mieć najwyżej %1 pkt</translation>
     </message>
     <message>
         <source>请输入码的内容</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>此码宽 %1 点，纸上只有 %2 点；请减少内容或缩小模块</source>
-        <translation>Ten kod ma szerokość %1 punktów, a na papierze jest miejsce na %2; skróć treść lub zmniejsz moduły</translation>
+        <translation>Ten kod ma szerokość %1 pkt, a na papierze jest miejsce na %2 pkt; skróć treść lub zmniejsz moduły</translation>
     </message>
 </context>
 <context>
