@@ -169,7 +169,7 @@ int main(int argc, char **argv)
     std::vector<double> times;
     std::vector<double> peaks;
     int identical = 0;
-    const char *name = mixed ? "four (two TCP, two terminals)" : "eight";
+    const char *name = mixed ? "four ports (two over TCP, two over terminals)" : "eight ports";
     for (int r = 1; r <= rounds; ++r) {
         const Round many = provision(ports, expected, tcpPorts);
         const QByteArray label =
@@ -182,12 +182,12 @@ int main(int argc, char **argv)
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
-    std::printf("%s ports (median of %d) / one port: %.1f s / %.1f s = %.3f\n", name, rounds,
-                median, one.cli.wallS, median / one.cli.wallS);
+    std::printf("%s (median of %d) / one port: %.1f s / %.1f s = %.3f\n", name, rounds, median,
+                one.cli.wallS, median / one.cli.wallS);
     std::printf("stored pages identical to the design: %d of %d\n", identical + one.identicalPages,
                 (rounds * ports + 1) * kPages);
     const auto [low, high] = std::minmax_element(peaks.begin(), peaks.end());
-    std::printf("CLI peak memory, %s ports, over %d rounds: %.1f .. %.1f MB (one port %.1f MB)\n",
-                name, rounds, *low, *high, one.cli.peakMb);
+    std::printf("CLI peak memory, %s, over %d rounds: %.1f .. %.1f MB (one port %.1f MB)\n", name,
+                rounds, *low, *high, one.cli.peakMb);
     return 0;
 }
