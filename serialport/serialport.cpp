@@ -4,6 +4,7 @@
 #include "tcpaddress.h"
 
 #include <QDebug>
+#include <QNetworkProxy>
 #include <QTcpSocket>
 
 #ifdef Q_OS_UNIX
@@ -88,6 +89,8 @@ bool SerialPort::openTcpPort(const QString &name)
     if (!parseTcpPortName(name, &address, &m_errorString))
         return false;
     auto *socket = new QTcpSocket(this);
+    // Straight to the device server: a proxy would put another host on the line.
+    socket->setProxy(QNetworkProxy::NoProxy);
     connect(socket, &QAbstractSocket::connected, this, [this, socket] {
         if (socket != m_device)
             return;
