@@ -3,6 +3,10 @@
 // each run, the ratio eight to one, whether every stored page is the design's, and the CLI's
 // peak memory in every round. Asserts nothing; a round takes about as long as the design's
 // frames times the pacing (some 40 s).
+//
+// `bench_provision ROUNDS --mixed` provisions four instead of eight: two emulators behind
+// loopback TCP ports (as behind serial device servers) and two on pseudo-terminals, against
+// one on a pseudo-terminal.
 
 #include "devicestate.h"
 #include "emulatorsession.h"
@@ -35,6 +39,7 @@ namespace {
 const QString kDesign = QStringLiteral(TS_GOLDEN_DIR "/six-full/design.json");
 constexpr int kPages = 6;
 constexpr int kPorts = 8;
+constexpr int kMixedPorts = 4;
 constexpr int kDefaultRounds = 10;
 
 struct CliRun
@@ -101,7 +106,8 @@ struct Round
     int identicalPages = 0;
 };
 
-Round provision(int ports, const QList<QImage> &expected)
+// `tcpPorts` of the `ports` emulators listen on TCP, the rest serve pseudo-terminals.
+Round provision(int ports, const QList<QImage> &expected, int tcpPorts = 0)
 {
     std::vector<std::unique_ptr<QTemporaryDir>> dirs;
     std::vector<std::unique_ptr<EmulatorSession>> emulators;
@@ -109,7 +115,11 @@ Round provision(int ports, const QList<QImage> &expected)
     for (int i = 0; i < ports; ++i) {
         dirs.push_back(std::make_unique<QTemporaryDir>());
         emulators.push_back(std::make_unique<EmulatorSession>());
-        if (!emulators.back()->start(EMULATOR_PATH, {"--out", dirs.back()->path()}))
+        QStringList options{"--out", dirs.back()->path()};
+        if (i < tcpPorts)
+            options << "--tcp"
+                    << "0";
+        if (!emulators.back()->start(EMULATOR_PATH, options))
             return {};
         arguments << "--port" << emulators.back()->portPath();
     }
@@ -143,6 +153,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules("*.debug=false");
     const int rounds = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : kDefaultRounds;
+    const bool mixed = argc > 2 && QByteArray(argv[2]) == "--mixed";
+    const int ports = mixed ? kMixedPorts : kPorts;
+    const int tcpPorts = mixed ? kMixedPorts / 2 : 0;
 
     const QList<QImage> expected = expectedPages();
     if (expected.size() != kPages) {
@@ -156,24 +169,25 @@ int main(int argc, char **argv)
     std::vector<double> times;
     std::vector<double> peaks;
     int identical = 0;
+    const char *name = mixed ? "four ports (two over TCP, two over terminals)" : "eight ports";
     for (int r = 1; r <= rounds; ++r) {
-        const Round eight = provision(kPorts, expected);
-        const QByteArray label = QStringLiteral("eight, round %1").arg(r).toLatin1();
-        print(label.constData(), eight, kPorts * kPages);
-        times.push_back(eight.cli.wallS);
-        peaks.push_back(eight.cli.peakMb);
-        identical += eight.identicalPages;
+        const Round many = provision(ports, expected, tcpPorts);
+        const QByteArray label =
+            QStringLiteral("%1, round %2").arg(mixed ? "four" : "eight").arg(r).toLatin1();
+        print(label.constData(), many, ports * kPages);
+        times.push_back(many.cli.wallS);
+        peaks.push_back(many.cli.peakMb);
+        identical += many.identicalPages;
     }
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
-    std::printf("eight ports (median of %d) / one port: %.1f s / %.1f s = %.3f\n", rounds, median,
+    std::printf("%s (median of %d) / one port: %.1f s / %.1f s = %.3f\n", name, rounds, median,
                 one.cli.wallS, median / one.cli.wallS);
     std::printf("stored pages identical to the design: %d of %d\n", identical + one.identicalPages,
-                (rounds * kPorts + 1) * kPages);
+                (rounds * ports + 1) * kPages);
     const auto [low, high] = std::minmax_element(peaks.begin(), peaks.end());
-    std::printf(
-        "CLI peak memory, eight ports, over %d rounds: %.1f .. %.1f MB (one port %.1f MB)\n",
-        rounds, *low, *high, one.cli.peakMb);
+    std::printf("CLI peak memory, %s, over %d rounds: %.1f .. %.1f MB (one port %.1f MB)\n", name,
+                rounds, *low, *high, one.cli.peakMb);
     return 0;
 }

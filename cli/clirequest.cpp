@@ -1,6 +1,7 @@
 #include "clirequest.h"
 
 #include "layouttable.h"
+#include "tcpaddress.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -78,7 +79,10 @@ QList<QCommandLineOption> allOptions()
     sendGap.setFlags(QCommandLineOption::HiddenFromHelp);
     return {
         {"out", "render: folder for the images; bytes: file for the bytes.", "PATH"},
-        {"port", "Serial port of a dispenser; repeat for several.", "PORT"},
+        {"port",
+         "Serial port of a dispenser, or tcp://HOST:PORT for one behind a serial device "
+         "server (HOST an IP address or localhost); repeat for several.",
+         "PORT"},
         {"design", "The design file (instead of the DESIGN argument).", "FILE"},
         {"pages", "Number of pages, 1 to 6 (default: as many as the design holds).", "N"},
         {"max-height", "Height a page may take, in dots, 8 to 65535 (default 480).", "DOTS"},
@@ -212,11 +216,22 @@ public:
     {
         QSet<QString> seen;
         for (const QString &port : m_parser.values("port")) {
-            // "ttyUSB0" and "/dev/ttyUSB0" are one port; two sessions on one port would mix
-            // their frames.
-            const QString location = port.contains(QLatin1Char('/')) ? port : "/dev/" + port;
-            const QString canonical = QFileInfo(location).canonicalFilePath();
-            const QString key = canonical.isEmpty() ? location : canonical;
+            // "ttyUSB0" and "/dev/ttyUSB0" are one port, and so are tcp://localhost:PORT and
+            // tcp://127.0.0.1:PORT; two sessions on one port would mix their frames.
+            QString key;
+            if (isTcpPortName(port)) {
+                TcpAddress address;
+                QString why;
+                if (!parseTcpPortName(port, &address, &why)) {
+                    error = QStringLiteral("port %1: %2").arg(port, why);
+                    return false;
+                }
+                key = QStringLiteral("tcp://%1:%2").arg(address.host.toString()).arg(address.port);
+            } else {
+                const QString location = port.contains(QLatin1Char('/')) ? port : "/dev/" + port;
+                const QString canonical = QFileInfo(location).canonicalFilePath();
+                key = canonical.isEmpty() ? location : canonical;
+            }
             if (port.isEmpty() || seen.contains(key)) {
                 error = port.isEmpty() ? QStringLiteral("--port needs a port name")
                                        : QStringLiteral("port %1 is given twice").arg(port);

@@ -110,6 +110,9 @@ QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, P
             break;
         }
 
+        QObject::connect(dispenser, &Dispenser::openFailed, [&, i](const QString &why) {
+            finish(i, false, QStringLiteral("cannot open: %1").arg(why));
+        });
         if (!dispenser->open(ports.at(i))) {
             finish(i, false, QStringLiteral("cannot open: %1").arg(dispenser->errorString()));
             continue;
@@ -118,7 +121,13 @@ QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, P
             dispenser->download(*order.download);
         else if (order.task == PortOrder::Send)
             order.send(*dispenser);
-        if (order.task != PortOrder::AskVersion)
+        if (order.task == PortOrder::AskVersion)
+            continue;
+        // A network port's frames wait for its connection, which has a timeout of its own.
+        if (dispenser->link().isConnecting())
+            QObject::connect(&dispenser->link(), &SerialPort::sgnConnected, &job.stall,
+                             qOverload<>(&QTimer::start));
+        else
             job.stall.start();
     }
     if (running > 0)

@@ -21,6 +21,11 @@ Dispenser::Dispenser(const DispenserTiming &timing, QObject *parent)
         m_downloading = false;
         emit finished();
     });
+    connect(&m_link, &SerialPort::sgnConnected, this, &Dispenser::startVersionQuery);
+    connect(&m_link, &SerialPort::sgnOpenFailed, this, [this](const QString &why) {
+        stopTimers();
+        emit openFailed(why);
+    });
     connect(&m_link, &SerialPort::sgnDeviceLost, this, [this] {
         const bool duringDownload = m_downloading;
         stopTimers();
@@ -34,8 +39,9 @@ bool Dispenser::open(const QString &portName)
 {
     if (!m_link.openSerialPort(portName))
         return false;
-    if (m_timing.versionQueryDelay >= 0)
-        m_versionTimer.start(m_timing.versionQueryDelay);
+    // A network port asks once it has connected.
+    if (!m_link.isConnecting())
+        startVersionQuery();
     return true;
 }
 
@@ -43,9 +49,14 @@ bool Dispenser::openDevice(QIODevice *device)
 {
     if (!m_link.openDevice(device))
         return false;
+    startVersionQuery();
+    return true;
+}
+
+void Dispenser::startVersionQuery()
+{
     if (m_timing.versionQueryDelay >= 0)
         m_versionTimer.start(m_timing.versionQueryDelay);
-    return true;
 }
 
 void Dispenser::close()

@@ -34,7 +34,8 @@ public:
     SerialPort &link() { return m_link; }
 
     // Opens the port and starts the version query; false, with errorString() telling why,
-    // when the port cannot be opened.
+    // when the port cannot be opened. A network port (tcp://HOST:PORT) is connected after
+    // this returns: the query waits for the connection, and openFailed() reports a failure.
     bool open(const QString &portName);
     // The same over an already open device, which the dispenser takes over.
     bool openDevice(QIODevice *device);
@@ -62,6 +63,8 @@ signals:
     void versionReceived(const QString &version);
     // The device has not answered the version query in time.
     void noAnswer();
+    // A network port could not be connected after all; the dispenser is closed again.
+    void openFailed(const QString &why);
     // The line went away; `duringDownload` when it cut a download short.
     void lost(bool duringDownload);
     // Percent of the running download written.
@@ -71,6 +74,7 @@ signals:
 
 private:
     void stopTimers();
+    void startVersionQuery();
 
     DispenserTiming m_timing;
     SerialPort m_link;

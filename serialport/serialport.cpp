@@ -1,8 +1,11 @@
 #include "serialport.h"
 
 #include "datapacket.h"
+#include "tcpaddress.h"
 
 #include <QDebug>
+#include <QNetworkProxy>
+#include <QTcpSocket>
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
@@ -18,6 +21,10 @@ SerialPort::SerialPort(const LinkTiming &timing) : m_timing(timing), m_discovery
     m_discovery.start();
     m_receiveTimer.setSingleShot(true);
     connect(&m_receiveTimer, &QTimer::timeout, this, &SerialPort::onReceiveDat);
+    m_connectTimer.setSingleShot(true);
+    connect(&m_connectTimer, &QTimer::timeout, this, [this] {
+        failConnecting(tr("%1 秒内未能连接").arg(m_timing.connectTimeout / 1000.0));
+    });
     connect(&m_sendTimer, &QTimer::timeout, this, &SerialPort::onSendDat);
     m_sendTimer.start(m_timing.firstSendDelay);
 }
@@ -31,6 +38,8 @@ bool SerialPort::openSerialPort(QString name)
 {
     if (isOpen())
         return false;
+    if (isTcpPortName(name))
+        return openTcpPort(name);
     auto *port = new QSerialPort(name, this);
     if (!port->open(QIODevice::ReadWrite)) {
         m_errorString = port->errorString();
@@ -74,6 +83,63 @@ bool SerialPort::openDevice(QIODevice *device)
     return true;
 }
 
+bool SerialPort::openTcpPort(const QString &name)
+{
+    TcpAddress address;
+    if (!parseTcpPortName(name, &address, &m_errorString))
+        return false;
+    auto *socket = new QTcpSocket(this);
+    // Straight to the device server: a proxy would put another host on the line.
+    socket->setProxy(QNetworkProxy::NoProxy);
+    connect(socket, &QAbstractSocket::connected, this, [this, socket] {
+        if (socket != m_device)
+            return;
+        m_connecting = false;
+        m_connectTimer.stop();
+        // Every frame is written whole; it should leave at once, not wait for the next one.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        emit sgnConnected();
+    });
+    connect(socket, &QAbstractSocket::errorOccurred, this, [this, socket] {
+        if (socket != m_device)
+            return;
+        emit sgnSerialPortError();
+        // Once connected, any socket error (reset, closed by the far side) ends the connection.
+        if (m_connecting)
+            failConnecting(socket->errorString());
+        else
+            closeLostDevice();
+    });
+    connect(socket, &QIODevice::readChannelFinished, this, [this, socket] {
+        if (socket == m_device && !m_connecting)
+            closeLostDevice();
+    });
+    attach(socket);
+    m_connecting = true;
+    m_connectTimer.start(m_timing.connectTimeout);
+    socket->connectToHost(address.host, address.port);
+    return true;
+}
+
+void SerialPort::failConnecting(const QString &why)
+{
+    m_connectTimer.stop();
+    m_errorString = why;
+    // The socket may report the failure from inside connectToHost(), before the caller has
+    // even learnt that the port is being opened.
+    const int session = m_openCount;
+    QMetaObject::invokeMethod(
+        this,
+        [this, session, why] {
+            if (session != m_openCount || !m_connecting)
+                return;
+            closeSerialPort();
+            m_errorString = why;
+            emit sgnOpenFailed(why);
+        },
+        Qt::QueuedConnection);
+}
+
 void SerialPort::attach(QIODevice *device)
 {
     m_device = device;
@@ -101,8 +167,10 @@ void SerialPort::attach(QIODevice *device)
 bool SerialPort::closeSerialPort()
 {
     m_receiveTimer.stop();
+    m_connectTimer.stop();
     m_sendList.clear();
     m_awaitingDrain = false;
+    m_connecting = false;
     if (QIODevice *device = m_device) {
         m_device = nullptr;
         device->close();
@@ -155,7 +223,7 @@ void SerialPort::onReceiveDat()
 
 void SerialPort::onSendDat()
 {
-    if (m_sendList.isEmpty() || !isOpen())
+    if (m_sendList.isEmpty() || !isOpen() || m_connecting)
         return;
     m_sendTimer.stop();
     m_device->write(m_sendList.takeFirst());

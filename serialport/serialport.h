@@ -14,15 +14,17 @@
 // benchmarks may shorten it.
 struct LinkTiming
 {
-    int firstSendDelay = 50; // before the first frame
-    int sendGap = 300;       // between frames
-    int receiveSilence = 30; // quiet time that closes a received burst
-    int discovery = 2000;    // port list refresh while no port is open
+    int firstSendDelay = 50;   // before the first frame
+    int sendGap = 300;         // between frames
+    int receiveSilence = 30;   // quiet time that closes a received burst
+    int discovery = 2000;      // port list refresh while no port is open
+    int connectTimeout = 5000; // a network port not connected by then is unreachable
 };
 
-// The line to the dispenser: opens a serial port (or takes any open QIODevice), writes queued
-// frames one at a time at the device's pace, and reports received bursts, progress and a
-// device that went away by signals.
+// The line to the dispenser: opens a serial port, or a TCP connection for a port written
+// tcp://HOST:PORT (see tcpaddress.h), or takes any open QIODevice; writes queued frames one at
+// a time at the device's pace, and reports received bursts, progress and a device that went
+// away by signals.
 class SerialPort : public QObject
 {
     Q_OBJECT
@@ -30,11 +32,16 @@ public:
     explicit SerialPort(const LinkTiming &timing = LinkTiming());
     ~SerialPort() override;
 
+    // False, with errorString() telling why, when the port cannot be opened. A network port is
+    // connected afterwards: sgnConnected or sgnOpenFailed tells how that went, and frames
+    // queued meanwhile wait for it.
     bool openSerialPort(QString name);
     // Uses an already open device as the line; the link takes ownership of it.
     bool openDevice(QIODevice *device);
     bool closeSerialPort();
     bool isOpen() const;
+    // A network port is still being connected.
+    bool isConnecting() const { return m_connecting; }
     // Why the last open failed.
     QString errorString() const { return m_errorString; }
 
@@ -53,6 +60,11 @@ signals:
     void sgnDeviceLost();
     // The last queued frame has been written and the port has handed all of it to the driver.
     void sgnQueueEmpty();
+    // A network port has connected.
+    void sgnConnected();
+    // A network port could not be connected (refused, unreachable, timed out); the link has
+    // closed it again.
+    void sgnOpenFailed(const QString &why);
 
 private slots:
     void onFindNewSerialPort(const QStringList &portlist);
@@ -61,6 +73,8 @@ private slots:
 
 private:
     void attach(QIODevice *device);
+    bool openTcpPort(const QString &name);
+    void failConnecting(const QString &why);
     bool deviceGone(QSerialPort::SerialPortError error) const;
     void closeLostDevice();
     void reportQueueEmptyOnceWritten();
@@ -68,6 +82,7 @@ private:
     LinkTiming m_timing;
     QTimer m_sendTimer;
     QTimer m_receiveTimer;
+    QTimer m_connectTimer;
     PortDiscovery m_discovery;
     FrameQueue m_sendList;
     QPointer<QIODevice> m_device;
@@ -76,4 +91,5 @@ private:
     int m_openCount = 0;
     // The queue is empty but the port still holds bytes of the last frames.
     bool m_awaitingDrain = false;
+    bool m_connecting = false;
 };

@@ -28,7 +28,7 @@ bool EmulatorSession::start(const QString &program, const QStringList &arguments
     if (!first.startsWith("PORT "))
         return false;
     m_portPath = first.mid(5).trimmed();
-    return QFile::exists(m_portPath);
+    return m_portPath.startsWith("tcp://") || QFile::exists(m_portPath);
 }
 
 void EmulatorSession::stop()

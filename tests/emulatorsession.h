@@ -8,8 +8,9 @@
 
 class TicketStation;
 
-// The emulated dispenser run as a child process: it serves a pseudo-terminal, names it in its
-// first output line "PORT <path>" and logs what it receives on standard output.
+// The emulated dispenser run as a child process: it serves a pseudo-terminal (or, with --tcp, a
+// loopback TCP port), names it in its first output line "PORT <path>" and logs what it
+// receives on standard output.
 class EmulatorSession
 {
 public:

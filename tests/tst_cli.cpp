@@ -1,5 +1,5 @@
 // The command-line program as it is run: the real binary, real files, emulated dispensers on
-// pseudo-terminals.
+// pseudo-terminals and on loopback TCP ports.
 
 #include "devicestate.h"
 #include "emulatorsession.h"
@@ -9,6 +9,7 @@
 
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,8 +87,8 @@ private slots:
     void renderGivesStoredDotsAndTicket();
     void bytesAreTheDownload_data();
     void bytesAreTheDownload();
-    void downloadToTwoPorts_data();
-    void downloadToTwoPorts();
+    void downloadToSeveralPorts_data();
+    void downloadToSeveralPorts();
     void deviceCommands_data();
     void deviceCommands();
     void unusableInputIsRefused_data();
@@ -152,49 +153,73 @@ void TestCli::bytesAreTheDownload()
     QVERIFY((toFile ? written.readAll() : run.out) == goldenBytes(design));
 }
 
-void TestCli::downloadToTwoPorts_data()
+void TestCli::downloadToSeveralPorts_data()
 {
-    QTest::addColumn<QString>("second");
+    // Each port after the first, which is an emulator on a pseudo-terminal.
+    QTest::addColumn<QStringList>("others");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("why");
-    QTest::newRow("two emulators") << "emulator" << 0 << QString();
+    QTest::newRow("two emulators") << QStringList{"pty"} << 0 << QString();
+    QTest::newRow("two over TCP, two over terminals")
+        << QStringList{"tcp", "tcp", "pty"} << 0 << QString();
     QTest::newRow("port that does not exist")
-        << "/dev/ticketstation-no-such-port" << 1 << "cannot open";
-    QTest::newRow("emulator gone mid-download") << "hangup" << 1 << "incomplete design";
+        << QStringList{"/dev/ticketstation-no-such-port"} << 1 << "cannot open";
+    QTest::newRow("TCP port refused")
+        << QStringList{"refused"} << 1 << "cannot open: Connection refused";
+    QTest::newRow("emulator gone mid-download")
+        << QStringList{"pty hangup"} << 1 << "incomplete design";
+    QTest::newRow("TCP emulator gone mid-download")
+        << QStringList{"tcp hangup"} << 1 << "incomplete design";
 }
 
-void TestCli::downloadToTwoPorts()
+void TestCli::downloadToSeveralPorts()
 {
-    QFETCH(QString, second);
+    QFETCH(QStringList, others);
     QFETCH(int, exitCode);
     QFETCH(QString, why);
-    QTemporaryDir firstDir;
-    QTemporaryDir secondDir;
-    EmulatorSession first;
-    EmulatorSession other;
-    QVERIFY(first.start(EMULATOR_PATH, {"--out", firstDir.path()}));
-    QString secondPort = second;
-    if (second != QLatin1String("/dev/ticketstation-no-such-port")) {
-        QStringList arguments{"--out", secondDir.path()};
-        if (second == QLatin1String("hangup"))
-            arguments << "--hangup-after"
-                      << "10";
-        QVERIFY(other.start(EMULATOR_PATH, arguments));
-        secondPort = other.portPath();
+    std::vector<std::unique_ptr<QTemporaryDir>> dirs;
+    std::vector<std::unique_ptr<EmulatorSession>> emulators;
+    QStringList arguments{"download", kDefaultDesign, "--send-gap", kSendGap};
+    QString failing;
+    for (const QString &other : QStringList{"pty"} + others) {
+        if (other.startsWith("/dev/") || other == QLatin1String("refused")) {
+            QTcpServer closed;
+            QVERIFY(closed.listen(QHostAddress::LocalHost));
+            failing = other == QLatin1String("refused")
+                          ? QStringLiteral("tcp://127.0.0.1:%1").arg(closed.serverPort())
+                          : other;
+            arguments << "--port" << failing;
+            continue;
+        }
+        dirs.push_back(std::make_unique<QTemporaryDir>());
+        emulators.push_back(std::make_unique<EmulatorSession>());
+        QStringList options{"--out", dirs.back()->path()};
+        if (other.startsWith("tcp"))
+            options << "--tcp"
+                    << "0";
+        if (other.endsWith("hangup"))
+            options << "--hangup-after"
+                    << "10";
+        QVERIFY(emulators.back()->start(EMULATOR_PATH, options));
+        arguments << "--port" << emulators.back()->portPath();
+        if (other.endsWith("hangup"))
+            failing = emulators.back()->portPath();
     }
 
-    const CliRun run = runCli({"download", kDefaultDesign, "--port", first.portPath(), "--port",
-                               secondPort, "--send-gap", kSendGap});
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY(storesGoldenDefault(first, firstDir.path()));
+    // Every emulator that stayed stores the design; one port failing leaves the others alone.
+    for (size_t i = 0; i < emulators.size(); ++i) {
+        if (emulators.at(i)->portPath() != failing)
+            QVERIFY(storesGoldenDefault(*emulators.at(i), dirs.at(i)->path()));
+    }
     if (exitCode == 0) {
         QVERIFY(run.err.isEmpty());
-        QVERIFY(storesGoldenDefault(other, secondDir.path()));
         return;
     }
     // One line, naming the port that failed and why; the other port is not mentioned.
     QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains(secondPort) && run.err.contains(why), qPrintable(run.err));
+    QVERIFY2(run.err.contains(failing) && run.err.contains(why), qPrintable(run.err));
 }
 
 void TestCli::deviceCommands_data()
@@ -255,6 +280,16 @@ void TestCli::unusableInputIsRefused_data()
     QTest::newRow("port nobody answers on")
         << QStringList{"version", "--port", "PTY", "--send-gap", "20"} << QByteArray() << 1
         << "no answer";
+    QTest::newRow("TCP peer that never answers")
+        << QStringList{"version", "--port", "TCP", "--send-gap", "20"} << QByteArray() << 1
+        << "no answer";
+    QTest::newRow("TCP port out of range")
+        << QStringList{"version", "--port", "tcp://127.0.0.1:65536"} << QByteArray() << 2
+        << "1 to 65535";
+    QTest::newRow("TCP port given twice")
+        << QStringList{"version", "--port", "tcp://localhost:4001", "--port",
+                       "tcp://127.0.0.1:4001"}
+        << QByteArray() << 2 << "given twice";
 }
 
 void TestCli::unusableInputIsRefused()
@@ -271,6 +306,11 @@ void TestCli::unusableInputIsRefused()
     arguments.replaceInStrings(QRegularExpression("^OUT$"), dir.filePath("out"));
     const PtyPair silent;
     arguments.replaceInStrings(QRegularExpression("^PTY$"), silent.slavePath());
+    // Accepted by the system and never read: a peer that stays silent.
+    QTcpServer silentPeer;
+    QVERIFY(silentPeer.listen(QHostAddress::LocalHost));
+    arguments.replaceInStrings(QRegularExpression("^TCP$"),
+                               QStringLiteral("tcp://127.0.0.1:%1").arg(silentPeer.serverPort()));
 
     const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);

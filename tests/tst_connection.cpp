@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -154,23 +155,38 @@ void TestConnection::connectAndDisconnectTexts()
 void TestConnection::entriesThatOpenNothing_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::newRow("empty list") << QString();
-    QTest::newRow("no port in the entry") << QStringLiteral("COM3");
-    QTest::newRow("missing device") << QStringLiteral("/dev/ticketstation-no-such-port");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("empty list") << QString() << QString();
+    QTest::newRow("no port in the entry") << "COM3"
+                                          << "无法打开端口 ENTRY";
+    QTest::newRow("missing device") << "/dev/ticketstation-no-such-port"
+                                    << "无法打开端口 ENTRY";
+    QTest::newRow("malformed tcp port") << "tcp://127.0.0.1:0"
+                                        << "无法打开端口 ENTRY：端口号应为 1 到 65535";
+    QTest::newRow("refused tcp port") << "tcp://127.0.0.1:CLOSED"
+                                      << "无法打开端口 ENTRY";
 }
 
 void TestConnection::entriesThatOpenNothing()
 {
     QFETCH(QString, entry);
+    QFETCH(QString, tip);
     auto *ports = child<QComboBox>("cmbSerialPort");
     ports->clear();
+    if (entry.endsWith("CLOSED")) {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        entry.replace("CLOSED", QString::number(closed.serverPort()));
+    }
     if (!entry.isEmpty())
         ports->addItem(entry);
 
     child<QPushButton>("btnConnect")->click();
 
-    QCOMPARE(child<QPushButton>("btnConnect")->text(), QStringLiteral("连接设备"));
+    // A network port is refused after the click has returned.
+    QTRY_COMPARE(child<QPushButton>("btnConnect")->text(), QStringLiteral("连接设备"));
     QVERIFY(ports->isEnabled());
+    QVERIFY2(tipText().contains(tip.replace("ENTRY", entry)), qPrintable(tipText()));
 }
 
 void TestConnection::versionQueryAfterConnect()

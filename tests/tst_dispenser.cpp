@@ -1,5 +1,6 @@
 // One dispenser connection over a real local socket standing in for the line: the version
-// query and its answer, silence, progress of downloads, and a line that goes away.
+// query and its answer, silence, progress of downloads, and a line that goes away; and the
+// same over TCP on the loopback address, with connections that never come about.
 
 #include "devicecommands.h"
 #include "dispenser.h"
@@ -11,9 +12,17 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -26,6 +35,39 @@ DesignDownload smallDownload()
     page.fill(Qt::white);
     return prepareDownload({page});
 }
+
+#ifdef Q_OS_UNIX
+// A loopback port whose queue of connections waiting to be accepted is full, once `filler`
+// has taken the one place: the kernel drops further connection requests, so a connection
+// there neither comes about nor is refused.
+struct FullBacklog
+{
+    FullBacklog()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        fd = socket(AF_INET, SOCK_STREAM, 0);
+        if (fd < 0 || bind(fd, reinterpret_cast<sockaddr *>(&address), size) != 0 ||
+            listen(fd, 0) != 0 ||
+            getsockname(fd, reinterpret_cast<sockaddr *>(&address), &size) != 0)
+            return;
+        port = ntohs(address.sin_port);
+        filler.connectToHost(QHostAddress::LocalHost, port);
+        if (!filler.waitForConnected(2000))
+            port = 0;
+    }
+    ~FullBacklog()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    int fd = -1;
+    quint16 port = 0;
+    QTcpSocket filler;
+};
+#endif
 
 } // namespace
 
@@ -42,6 +84,8 @@ private slots:
     void progressIsForDownloadsOnly();
     void lineLostDuringDownload();
     void nothingIsQueuedWithoutALine();
+    void networkPort_data();
+    void networkPort();
 
 private:
     // Reads from the device side until `count` bytes have come or the wait gives up.
@@ -160,6 +204,68 @@ void TestDispenser::nothingIsQueuedWithoutALine()
     QVERIFY(!dispenser->sendSettings({}));
     QVERIFY(!dispenser->queryVersion());
     QCOMPARE(dispenser->link().pendingFrames(), 0);
+}
+
+void TestDispenser::networkPort_data()
+{
+    QTest::addColumn<QString>("peer");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("answers") << "answering"
+                             << "version NET-1";
+    QTest::newRow("refused") << "nobody listening"
+                             << "cannot open: Connection refused";
+#ifdef Q_OS_UNIX
+    QTest::newRow("never connects") << "full backlog"
+                                    << "cannot open: 0.3 秒内未能连接";
+#endif
+    QTest::newRow("silent") << "silent"
+                            << "no answer";
+    QTest::newRow("gone mid-download") << "gone"
+                                       << "lost during download";
+}
+
+void TestDispenser::networkPort()
+{
+    QFETCH(QString, peer);
+    QFETCH(QString, outcome);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    quint16 port = server.serverPort();
+    if (peer == "nobody listening")
+        server.close();
+#ifdef Q_OS_UNIX
+    FullBacklog full;
+    if (peer == "full backlog")
+        QVERIFY((port = full.port));
+#endif
+    DispenserTiming timing = fastTiming();
+    timing.link.connectTimeout = 300;
+    Dispenser network(timing);
+    QString seen;
+    connect(&network, &Dispenser::versionReceived,
+            [&](const QString &v) { seen = "version " + v; });
+    connect(&network, &Dispenser::noAnswer, [&] { seen = "no answer"; });
+    connect(&network, &Dispenser::openFailed,
+            [&](const QString &why) { seen = "cannot open: " + why; });
+    connect(&network, &Dispenser::lost,
+            [&](bool during) { seen = during ? "lost during download" : "lost"; });
+
+    QVERIFY(network.open(QStringLiteral("tcp://127.0.0.1:%1").arg(port)));
+    if (server.isListening() && peer != "full backlog") {
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket *far = server.nextPendingConnection();
+        QTRY_COMPARE(far->peek(8), kVersionQuery);
+        far->read(8);
+        if (peer == "answering")
+            far->write("#VERSION:NET-1");
+        if (peer == "gone") {
+            QVERIFY(network.download(smallDownload()));
+            QTRY_VERIFY(far->bytesAvailable() > 200);
+            far->abort();
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(seen, outcome, 5000);
+    QCOMPARE(network.isOpen(), peer == "answering" || peer == "silent");
 }
 
 QTEST_GUILESS_MAIN(TestDispenser)

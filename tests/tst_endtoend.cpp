@@ -40,6 +40,7 @@ private slots:
     void cleanup();
 
     void designReachesTheDevice();
+    void defaultDesignSameOverTcp();
     void hangupAfterFrames();
 
 private:
@@ -122,6 +123,32 @@ void TestEndToEnd::designReachesTheDevice()
     const QImage print(outDir.filePath("print_1.png"));
     QVERIFY(!print.isNull());
     QVERIFY(sameDotsInRows(print, stored.at(current), stored.at(current).height(), texts));
+}
+
+void TestEndToEnd::defaultDesignSameOverTcp()
+{
+    QTemporaryDir tcpDir;
+    EmulatorSession overTcp;
+    QVERIFY(startEmulator());
+    QVERIFY(overTcp.start(EMULATOR_PATH, {"--out", tcpDir.path(), "--tcp", "0"}));
+    QVERIFY(writeSettingsIni("maxTabWidget=2\neditTextMaxHeight=480\n"));
+    window = std::make_unique<TicketStation>(nullptr, fastTiming());
+    window->show();
+    auto *version = window->findChild<QLabel *>("labVersion");
+    auto *connect = window->findChild<QPushButton *>("btnConnect");
+    for (EmulatorSession *device : {&emulator, &overTcp}) {
+        connectWindowTo(window.get(), device->portPath());
+        QTRY_COMPARE_WITH_TIMEOUT(version->text(), QStringLiteral("版本号:EMU-1.0"), 5000);
+        window->findChild<QPushButton *>("btn_down")->click();
+        QVERIFY2(device->waitForLog("nv_page_1.png", 20000), qPrintable(device->log()));
+        connect->click();
+    }
+    for (int k = 0; k < 2; ++k) {
+        const QString page = QStringLiteral("nv_page_%1.png").arg(k);
+        const QImage serial(outDir.filePath(page));
+        QVERIFY(!serial.isNull());
+        QCOMPARE(QImage(tcpDir.filePath(page)), serial);
+    }
 }
 
 void TestEndToEnd::hangupAfterFrames()

@@ -3,6 +3,8 @@
 #include "serialport.h"
 
 #include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
@@ -16,10 +18,12 @@ private slots:
     void cleanup();
 
     void opensAndClosesPseudoTerminal();
+    void openFailsForMissingPort_data();
     void openFailsForMissingPort();
     void singleFrameReportsFullProgress();
     void sendDatChunks_data();
     void sendDatChunks();
+    void framesArePaced_data();
     void framesArePaced();
     void framesQueuedWhileClosedAreDropped();
     void closeEmptiesQueue();
@@ -86,10 +90,31 @@ void TestSerialPort::opensAndClosesPseudoTerminal()
     QVERIFY(!link->isOpen());
 }
 
+void TestSerialPort::openFailsForMissingPort_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no such device") << "/dev/ticketstation-no-such-port"
+                                    << "No such file";
+    QTest::newRow("tcp without port") << "tcp://127.0.0.1"
+                                      << "tcp://地址:端口号";
+    QTest::newRow("tcp port 0") << "tcp://127.0.0.1:0"
+                                << "1 到 65535";
+    QTest::newRow("tcp port too high") << "tcp://127.0.0.1:65536"
+                                       << "1 到 65535";
+    QTest::newRow("tcp host name") << "tcp://dispenser.example:4001"
+                                   << "IP 地址";
+    QTest::newRow("tcp IPv6 without brackets") << "tcp://::1:4001"
+                                               << "IP 地址";
+}
+
 void TestSerialPort::openFailsForMissingPort()
 {
-    QVERIFY(!link->openSerialPort(QStringLiteral("/dev/ticketstation-no-such-port")));
+    QFETCH(QString, port);
+    QFETCH(QString, why);
+    QVERIFY(!link->openSerialPort(port));
     QVERIFY(!link->isOpen());
+    QVERIFY2(link->errorString().contains(why), qPrintable(link->errorString()));
 }
 
 void TestSerialPort::singleFrameReportsFullProgress()
@@ -139,9 +164,23 @@ void TestSerialPort::sendDatChunks()
     QTRY_COMPARE(progressValues(progress), reports);
 }
 
+void TestSerialPort::framesArePaced_data()
+{
+    QTest::addColumn<bool>("overTcp");
+    QTest::newRow("serial") << false;
+    QTest::newRow("tcp") << true;
+}
+
 void TestSerialPort::framesArePaced()
 {
-    QVERIFY(link->openSerialPort(pty->slavePath()));
+    QFETCH(bool, overTcp);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QVERIFY(link->openSerialPort(overTcp
+                                     ? QStringLiteral("tcp://localhost:%1").arg(server.serverPort())
+                                     : pty->slavePath()));
+    QTRY_VERIFY(!overTcp || server.hasPendingConnections());
+    QTcpSocket *peer = server.nextPendingConnection();
     QList<int> reports;
     QList<qint64> times;
     QElapsedTimer clock;
@@ -156,7 +195,10 @@ void TestSerialPort::framesArePaced()
     for (const QByteArray &frame : frames)
         link->queueDat(frame);
 
-    QCOMPARE(pty->read(19, 5000), frames.at(0) + frames.at(1) + frames.at(2));
+    if (overTcp)
+        QTRY_COMPARE(peer->peek(19), frames.at(0) + frames.at(1) + frames.at(2));
+    else
+        QCOMPARE(pty->read(19, 5000), frames.at(0) + frames.at(1) + frames.at(2));
     QTRY_COMPARE(reports, (QList<int>{33, 66, 100}));
     // The gap is the device's only flow control; the upper bound only catches a stalled queue.
     for (int i = 1; i < times.size(); ++i) {

@@ -275,6 +275,25 @@
         <source>超出页面高度的内容不会打印：%1</source>
         <translation>Content below the page height will not print: %1</translation>
     </message>
+    <message>
+        <source>网络端口应写成 tcp://地址:端口号</source>
+        <translation>write a network port as tcp://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>端口号应为 1 到 65535 之间的数字</source>
+        <translation>the port number must be a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>地址应为 IP 地址（IPv6 地址加方括号）或 localhost</source>
+        <translation>the host must be an IP address (IPv6 in brackets) or localhost</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>%1 秒内未能连接</source>
+        <translation>no connection within %1 s</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>

@@ -275,6 +275,25 @@
         <source>超出页面高度的内容不会打印：%1</source>
         <translation>超出页面高度的内容不会打印：%1</translation>
     </message>
+    <message>
+        <source>网络端口应写成 tcp://地址:端口号</source>
+        <translation>网络端口应写成 tcp://地址:端口号</translation>
+    </message>
+    <message>
+        <source>端口号应为 1 到 65535 之间的数字</source>
+        <translation>端口号应为 1 到 65535 之间的数字</translation>
+    </message>
+    <message>
+        <source>地址应为 IP 地址（IPv6 地址加方括号）或 localhost</source>
+        <translation>地址应为 IP 地址（IPv6 地址加方括号）或 localhost</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>%1 秒内未能连接</source>
+        <translation>%1 秒内未能连接</translation>
+    </message>
 </context>
 <context>
     <name>TicketStationClass</name>

@@ -101,6 +101,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
     // Without this an unplugged device would go unnoticed until the operator pressed the button.
     connect(&dispenser, &Dispenser::lost, this, &TicketStation::onDeviceLost);
+    connect(&dispenser, &Dispenser::openFailed, this, &TicketStation::onOpenFailed);
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
     for (int j = 0; j < 100; ++j)

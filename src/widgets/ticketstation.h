@@ -67,6 +67,8 @@ private:
     void showProgress(int percentage);
     void showVersion(const QString &version);
     void onDeviceLost(bool duringDownload);
+    // A network port that did not connect after all.
+    void onOpenFailed(const QString &why);
     void showAbout();
     // A notice in the tip; errors stay up longer (a click dismisses either).
     void showNotice(const QString &text, bool error = false);

@@ -104,6 +104,14 @@ void TicketStation::onDeviceLost(bool duringDownload)
         true);
 }
 
+void TicketStation::onOpenFailed(const QString &why)
+{
+    // The port box stays disabled while the port is open, so it still names this port.
+    const QString portName = portNameToOpen(ui->cmbSerialPort->currentText());
+    showDisconnected(ui);
+    showNotice(QObject::tr("无法打开端口 %1：%2").arg(portName, why), true);
+}
+
 void TicketStation::showNotice(const QString &text, bool error)
 {
     tip->showTip(text, this, error ? kErrorTipTime : kNoticeTipTime);

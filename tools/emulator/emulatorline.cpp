@@ -1,6 +1,8 @@
 #include "emulatorline.h"
 
 #include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <cerrno>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 EmulatorLine::EmulatorLine(QObject *parent) : QObject(parent) {}
 
@@ -65,8 +68,51 @@ bool EmulatorLine::openDevice(const QString &path)
     return true;
 }
 
+bool EmulatorLine::listenTcp(quint16 port)
+{
+    close();
+    m_server = new QTcpServer(this);
+    if (!m_server->listen(QHostAddress::LocalHost, port)) {
+        m_error = m_server->errorString();
+        close();
+        return false;
+    }
+    m_path = QStringLiteral("tcp://127.0.0.1:%1").arg(m_server->serverPort());
+    connect(m_server, &QTcpServer::newConnection, this, &EmulatorLine::onTcpClient);
+    return true;
+}
+
+void EmulatorLine::onTcpClient()
+{
+    while (QTcpSocket *client = m_server->nextPendingConnection()) {
+        // The line serves one client at a time, and the newest takes it over: the one before
+        // has most likely gone already, with its farewell still unread.
+        if (QTcpSocket *previous = std::exchange(m_client, client)) {
+            previous->abort();
+            previous->deleteLater();
+        }
+        connect(client, &QTcpSocket::readyRead, this,
+                [this, client] { emit received(client->readAll()); });
+        connect(client, &QTcpSocket::disconnected, this, [this, client] {
+            if (client == m_client)
+                m_client = nullptr;
+            client->deleteLater();
+        });
+    }
+}
+
 void EmulatorLine::close()
 {
+    if (m_client) {
+        // Written replies still go out before the connection ends.
+        m_client->disconnectFromHost();
+        m_client = nullptr;
+    }
+    if (m_server) {
+        m_server->close();
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
     // close() may run inside the notifier's own signal, so it is released later.
     if (m_notifier) {
         m_notifier->setEnabled(false);
@@ -89,6 +135,8 @@ void EmulatorLine::watch()
 
 void EmulatorLine::write(const QByteArray &bytes)
 {
+    if (m_client)
+        m_client->write(bytes);
     if (m_fd < 0)
         return;
     qint64 done = 0;

@@ -5,9 +5,12 @@
 #include <QString>
 
 class QSocketNotifier;
+class QTcpServer;
+class QTcpSocket;
 
 // The emulator's end of the serial line: the master side of a fresh pseudo-terminal, or a
-// serial device, in raw 115200 8N1.
+// serial device, in raw 115200 8N1; or, like a serial device server in raw TCP mode, a
+// listening TCP port on the loopback address.
 class EmulatorLine : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,9 @@ public:
     // Opens a pseudo-terminal; path() is then the name a program connects to.
     bool openPty();
     bool openDevice(const QString &path);
+    // Listens on 127.0.0.1:`port` (0: any free port); path() is then tcp://127.0.0.1:PORT. One
+    // client is served at a time, the newest; a client leaving is not the line going away.
+    bool listenTcp(quint16 port);
     void close();
 
     QString path() const { return m_path; }
@@ -34,10 +40,13 @@ private:
     bool configureRaw(int fd);
     void watch();
     void onReadable();
+    void onTcpClient();
 
     int m_fd = -1;
     int m_slaveFd = -1; // held so the pseudo-terminal survives the program closing its port
     QString m_path;
     QString m_error;
     QSocketNotifier *m_notifier = nullptr;
+    QTcpServer *m_server = nullptr;
+    QTcpSocket *m_client = nullptr;
 };

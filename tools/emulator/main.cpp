@@ -43,7 +43,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Ticket dispenser emulator. Prints \"PORT <path>\" with the line to connect "
-                       "to, logs every frame on standard output and writes nv_page_<k>.png for "
+                       "to (a pseudo-terminal, or tcp://127.0.0.1:<port> with --tcp), logs every "
+                       "frame on standard output and writes nv_page_<k>.png for "
                        "every stored NV page (k from 0), preview_<k>.png for the ticket that page "
                        "gives with sample values, and print_<n>.png for every printed ticket "
                        "(n from 1)."));
@@ -62,7 +63,12 @@ int main(int argc, char **argv)
         QStringLiteral("hangup-after"),
         QStringLiteral("Close the line after N frames and exit (fault injection)."),
         QStringLiteral("N"));
-    parser.addOptions({outOption, deviceOption, versionOption, hangupOption});
+    const QCommandLineOption tcpOption(
+        QStringLiteral("tcp"),
+        QStringLiteral("Listen on this TCP port of 127.0.0.1 (0: any free one), as a serial "
+                       "device server does, instead of a new pseudo-terminal."),
+        QStringLiteral("PORT"));
+    parser.addOptions({outOption, deviceOption, versionOption, hangupOption, tcpOption});
     parser.process(app);
 
     const QDir outDir(parser.value(outOption));
@@ -80,9 +86,20 @@ int main(int argc, char **argv)
         }
     }
 
+    int tcpPort = -1;
+    if (parser.isSet(tcpOption)) {
+        bool ok = false;
+        tcpPort = parser.value(tcpOption).toInt(&ok);
+        if (!ok || tcpPort < 0 || tcpPort > 65535 || parser.isSet(deviceOption)) {
+            logLine(QStringLiteral("--tcp needs a port number from 0 to 65535, and no --device"));
+            return 2;
+        }
+    }
+
     EmulatorLine line;
-    const bool opened =
-        parser.isSet(deviceOption) ? line.openDevice(parser.value(deviceOption)) : line.openPty();
+    const bool opened = tcpPort >= 0                 ? line.listenTcp(quint16(tcpPort))
+                        : parser.isSet(deviceOption) ? line.openDevice(parser.value(deviceOption))
+                                                     : line.openPty();
     if (!opened) {
         logLine(QStringLiteral("cannot open the line: %1").arg(line.errorString()));
         return 1;
