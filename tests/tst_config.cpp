@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -89,6 +90,7 @@ private slots:
     void keysMayRepeatOnlyInSeparateObjects();
     void openShowsLastPage();
     void openCancelledChangesNothing();
+    void sharpTextIsPartOfTheDesign();
     void saveAsWritesConfigJsonIntoChosenFolder();
     void saveAsCancelledWritesNothing();
     void saveCreatesMissingConfigFolder();
@@ -138,6 +140,8 @@ void TestConfig::init()
 
 void TestConfig::cleanup()
 {
+    // An answer whose question never came must not answer the next test's.
+    qDeleteAll(findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly));
     delete window;
     window = nullptr;
     delete dir;
@@ -530,6 +534,37 @@ void TestConfig::openCancelledChangesNothing()
     QCOMPARE(readings(), before);
     QCOMPARE(window->pageEditor(0)->toHtml(), html);
     QVERIFY(!tipVisible());
+}
+
+void TestConfig::sharpTextIsPartOfTheDesign()
+{
+    const auto pagesSharp = [this] {
+        int sharp = 0;
+        for (int i = 0; i < kPages; ++i)
+            sharp += bool(window->pageEditor(i)->document()->defaultFont().styleStrategy() &
+                          QFont::NoAntialias);
+        return sharp;
+    };
+    QCOMPARE(pagesSharp(), 0);
+    widget<QCheckBox>("cbSharpText")->click();
+    QCOMPARE(pagesSharp(), kPages);
+    // A change like any other: closing asks first.
+    answerNextMessageBox(this, QMessageBox::Cancel);
+    QVERIFY(!window->close());
+
+    const QString path = dir->filePath("sharp.json");
+    window->onSave(path);
+    QVERIFY(QJsonDocument::fromJson(readAll(path)).object().value("sharpPrintedText").toBool());
+    delete window;
+    window = new TicketStation;
+    window->show();
+    loadAndWait(path);
+    QVERIFY(widget<QCheckBox>("cbSharpText")->isChecked());
+    QCOMPARE(pagesSharp(), kPages);
+    // Unchanged since it was opened: a question would be cancelled, and this one goes with it.
+    QObject question;
+    answerNextMessageBox(&question, QMessageBox::Cancel);
+    QVERIFY(window->close());
 }
 
 void TestConfig::saveAsWritesConfigJsonIntoChosenFolder()
