@@ -1,10 +1,13 @@
 // Codes as pictures on a page: what each symbology refuses, and a page keeping its codes'
 // settings through its design file.
 
+#include "pagerender.h"
 #include "ticketcode.h"
 #include "ticketpage.h"
 
+#include <QGuiApplication>
 #include <QJsonArray>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtTest>
@@ -20,6 +23,7 @@ private slots:
     void refusals();
     void modulesAreWholeDots_data();
     void modulesAreWholeDots();
+    void centredCodePrintsWithoutGrey();
     void pageKeepsItsCodes();
 };
 
@@ -83,6 +87,35 @@ void TestTicketCode::modulesAreWholeDots()
     }
 }
 
+// An odd-width code centred on the page starts half a dot in; it must still land on whole dots.
+void TestTicketCode::centredCodePrintsWithoutGrey()
+{
+    TicketPage page(1);
+    QTextCursor cursor(page.document());
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    const TicketCode code{CodeSymbology::Qr, "A042", 3};
+    const QImage picture = makeCodePicture(code).image;
+    QCOMPARE(picture.width() % 2, 1);
+    page.insertCode(cursor, code, picture);
+
+    // Every dot pure black or white, and as many black as the code has.
+    const auto blackDots = [](const QImage &image) {
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb dot = image.pixel(x, y);
+                if (dot != qRgb(0, 0, 0) && dot != qRgb(255, 255, 255))
+                    return -1;
+                black += dot == qRgb(0, 0, 0);
+            }
+        }
+        return black;
+    };
+    QCOMPARE(blackDots(renderPage(page)), blackDots(picture));
+}
+
 void TestTicketCode::pageKeepsItsCodes()
 {
     TicketPage page(1);
@@ -119,5 +152,11 @@ void TestTicketCode::pageKeepsItsCodes()
     QVERIFY(!plain.value(pageKey(2)).toObject().contains("codes"));
 }
 
-QTEST_MAIN(TestTicketCode)
+// Pages are laid out as the program lays them out, without QTEST_MAIN's fixed 96 dpi.
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    TestTicketCode test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_ticketcode.moc"
