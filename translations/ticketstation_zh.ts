@@ -287,6 +287,10 @@
         <source>地址应为 IP 地址（IPv6 地址加方括号）或 localhost</source>
         <translation>地址应为 IP 地址（IPv6 地址加方括号）或 localhost</translation>
     </message>
+    <message>
+        <source>连接状态:正在连接…</source>
+        <translation>连接状态:正在连接…</translation>
+    </message>
 </context>
 <context>
     <name>SerialPort</name>

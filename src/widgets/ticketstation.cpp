@@ -102,6 +102,8 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     // Without this an unplugged device would go unnoticed until the operator pressed the button.
     connect(&dispenser, &Dispenser::lost, this, &TicketStation::onDeviceLost);
     connect(&dispenser, &Dispenser::openFailed, this, &TicketStation::onOpenFailed);
+    connect(&serialPort, &SerialPort::sgnConnected, this,
+            [this] { ui->labState->setText(QObject::tr("连接状态:--")); });
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
     for (int j = 0; j < 100; ++j)

@@ -43,6 +43,9 @@ void TicketStation::onConnectSerialPort()
     }
     ui->btnConnect->setText(QObject::tr("断开连接"));
     ui->cmbSerialPort->setEnabled(false);
+    // A device server may take seconds to answer; until then the operator sees it is trying.
+    if (dispenser.link().isConnecting())
+        ui->labState->setText(QObject::tr("连接状态:正在连接…"));
 }
 
 void TicketStation::onBtnSetTime()
