@@ -1,4 +1,5 @@
 #include "blockflag.h"
+#include "codedialog.h"
 #include "modalanswer.h"
 #include "testmain.h"
 #include "ticketpage.h"
@@ -6,6 +7,7 @@
 #include "ttqtextedit.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -13,6 +15,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -70,6 +74,7 @@ private slots:
 
     void pictureAtFullSize();
     void codeReopensOnDoubleClick();
+    void codeDialogRefusesWhatWouldNotScan();
     void pictureThroughDialog();
     void pictureDialogCancelled();
     void unreadablePictureChangesNothing();
@@ -726,6 +731,32 @@ void TestTtQEditTool::codeReopensOnDoubleClick()
     QCOMPARE(edit->document()->characterCount(), 2); // the picture and the closing paragraph
     edit->document()->undo();
     QCOMPARE(formatOfCharAt(0).toImageFormat().name(), first);
+}
+
+void TestTtQEditTool::codeDialogRefusesWhatWouldNotScan()
+{
+    CodeDialog dialog(TicketCode{});
+    auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    auto *symbology = dialog.findChild<QComboBox *>("cmbSymbology");
+    auto *content = dialog.findChild<QLineEdit *>("editContent");
+    auto *module = dialog.findChild<QSpinBox *>("spbModule");
+    auto *result = dialog.findChild<QLabel *>("labResult");
+    QVERIFY(!ok->isEnabled());
+    content->setText("5901234123457");
+    for (int i = 0; i < kCodeSymbologyCount; ++i) {
+        symbology->setCurrentIndex(i);
+        const int smallest = minimumModuleDots(CodeSymbology(i));
+        module->setValue(smallest - 1);
+        QCOMPARE(module->value(), smallest);
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.code().moduleDots, smallest);
+        QCOMPARE(dialog.picture(), makeCodePicture(dialog.code()).image);
+    }
+    symbology->setCurrentIndex(int(CodeSymbology::Ean13));
+    content->setText("A042");
+    QVERIFY(!ok->isEnabled());
+    QVERIFY(dialog.picture().isNull());
+    QCOMPARE(result->text(), makeCodePicture(dialog.code()).error);
 }
 
 void TestTtQEditTool::pictureAtFullSize()
