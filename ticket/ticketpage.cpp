@@ -14,11 +14,6 @@
 
 namespace {
 
-// Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
-constexpr int kMaxPictureSide = 16384;
-// Within that, a run-length file of a few bytes can still unpack to a gigabyte.
-constexpr qint64 kMaxPicturePixels = 32 * 1024 * 1024;
-
 QUrl resourceUrl(const QString &name)
 {
     return QUrl(name, QUrl::TolerantMode);
@@ -39,14 +34,23 @@ QImage readBmp(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
-        qint64(size.width()) * size.height() > kMaxPicturePixels)
+    if (!isAcceptablePictureSize(reader.size()))
         return QImage();
     return reader.read();
 }
 
 } // namespace
+
+bool isAcceptablePictureSize(const QSize &size)
+{
+    // Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
+    constexpr int maxSide = 16384;
+    // Within that, a run-length file of a few bytes can still unpack to a gigabyte; a large
+    // photo stays well below this.
+    constexpr qint64 maxPixels = 32 * 1024 * 1024;
+    return size.width() <= maxSide && size.height() <= maxSide &&
+           qint64(size.width()) * size.height() <= maxPixels;
+}
 
 QFont pageFont()
 {

@@ -79,5 +79,8 @@ void applyDefaultLineHeight(QTextDocument *document);
 // The font of page text that names none of its own.
 QFont pageFont();
 
+// Whether a picture whose header gives `size` may be read into a page at all.
+bool isAcceptablePictureSize(const QSize &size);
+
 // The JSON key a page is stored under.
 QString pageKey(int typeIndex);

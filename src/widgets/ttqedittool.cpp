@@ -35,11 +35,6 @@ const char *const dateTimeBlockHtml =
     R"(<span style=" font-size:14pt; background-color:#fadbc0;">&nbsp;02-02-2022 22:22:22&nbsp;</span>&nbsp;<span> </span>)";
 
 const int largestOfferedPointSize = 36;
-// Far beyond any ticket picture; a damaged or forged header could otherwise demand gigabytes.
-const int largestPictureSide = 16384;
-// Within that, a run-length file of a few bytes can still unpack to a gigabyte; a large photo
-// stays well below this.
-const qint64 largestPicturePixels = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -150,8 +145,7 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
     }
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.width() > largestPictureSide || size.height() > largestPictureSide ||
-        qint64(size.width()) * size.height() > largestPicturePixels) {
+    if (!isAcceptablePictureSize(size)) {
         if (errorString)
             *errorString = tr("图片尺寸 %1×%2 过大").arg(size.width()).arg(size.height());
         return false;
