@@ -41,6 +41,15 @@ QImage readBmp(const QByteArray &bytes)
 
 } // namespace
 
+void insertPictureAt(QTextCursor &cursor, const QString &name, const QSize &size)
+{
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
+    cursor.insertImage(format);
+}
+
 bool isAcceptablePictureSize(const QSize &size)
 {
     // Larger pictures are not from this tool; a forged header could otherwise demand gigabytes.
@@ -85,19 +94,18 @@ QImage TicketPage::picture(const QString &name) const
         m_document->resource(QTextDocument::ImageResource, resourceUrl(name)));
 }
 
-void TicketPage::insertCode(QTextCursor &cursor, const TicketCode &code, const QImage &picture)
+QString TicketPage::insertPicture(QTextCursor &cursor, const QImage &picture)
 {
-    // A fresh name even when a code is edited: undo brings the old picture back by its name.
+    // A fresh name every time: undo brings an earlier picture back by its own name.
     const QString name = QUuid::createUuid().toString();
     addImageResource(picture, name);
-    m_codes.insert(name, code);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(picture.width());
-    format.setHeight(picture.height());
-    cursor.beginEditBlock();
-    cursor.insertImage(format);
-    cursor.endEditBlock();
+    insertPictureAt(cursor, name, picture.size());
+    return name;
+}
+
+void TicketPage::insertCode(QTextCursor &cursor, const TicketCode &code, const QImage &picture)
+{
+    m_codes.insert(insertPicture(cursor, picture), code);
 }
 
 const TicketCode *TicketPage::code(const QString &name) const

@@ -32,8 +32,10 @@ public:
     void addImageResource(const QImage &image, const QString &name);
     QImage picture(const QString &name) const;
 
-    // Puts `code`'s picture at `cursor` in place of its selection, in one undo step, and keeps
-    // the settings it was made from under the picture's name.
+    // Registers `picture` under a fresh name and puts it at `cursor` in place of its selection,
+    // at its own size; returns the name.
+    QString insertPicture(QTextCursor &cursor, const QImage &picture);
+    // The same for `code`'s picture, keeping the settings it was made from under its name.
     void insertCode(QTextCursor &cursor, const TicketCode &code, const QImage &picture);
     // The settings of the code whose picture is `name`, or null for any other picture.
     const TicketCode *code(const QString &name) const;
@@ -78,6 +80,9 @@ void applyDefaultLineHeight(QTextDocument *document);
 
 // The font of page text that names none of its own.
 QFont pageFont();
+
+// Puts the picture the document knows as `name` at `cursor` in place of its selection.
+void insertPictureAt(QTextCursor &cursor, const QString &name, const QSize &size);
 
 // Whether a picture whose header gives `size` may be read into a page at all.
 bool isAcceptablePictureSize(const QSize &size);

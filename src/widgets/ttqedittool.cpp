@@ -19,7 +19,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTextImageFormat>
 #include <QUrl>
 #include <QUuid>
 
@@ -167,19 +166,16 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
         image = convertForPaper(image, choice.mode, choice.scaleToPaper);
     }
 
-    const QString name = QUuid::createUuid().toString();
-    if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit)) {
-        page->addImageResource(image, name);
-    } else {
-        currentEdit->document()->addResource(QTextDocument::ImageResource,
-                                             QUrl(name, QUrl::TolerantMode), image);
+    QTextCursor cursor = currentEdit->textCursor();
+    if (auto *edit = qobject_cast<TtQTextEdit *>(currentEdit)) {
+        edit->page()->insertPicture(cursor, image);
+        return true;
     }
-
-    QTextImageFormat imageFormat;
-    imageFormat.setWidth(image.width());
-    imageFormat.setHeight(image.height());
-    imageFormat.setName(name);
-    currentEdit->textCursor().insertImage(imageFormat);
+    // An editor without a page keeps the picture in its document alone.
+    const QString name = QUuid::createUuid().toString();
+    currentEdit->document()->addResource(QTextDocument::ImageResource,
+                                         QUrl(name, QUrl::TolerantMode), image);
+    insertPictureAt(cursor, name, image.size());
     return true;
 }
 
