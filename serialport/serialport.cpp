@@ -127,17 +127,13 @@ void SerialPort::failConnecting(const QString &why)
     m_errorString = why;
     // The socket may report the failure from inside connectToHost(), before the caller has
     // even learnt that the port is being opened.
-    const int session = m_openCount;
-    QMetaObject::invokeMethod(
-        this,
-        [this, session, why] {
-            if (session != m_openCount || !m_connecting)
-                return;
-            closeSerialPort();
-            m_errorString = why;
-            emit sgnOpenFailed(why);
-        },
-        Qt::QueuedConnection);
+    laterInSession([this, why] {
+        if (!m_connecting)
+            return;
+        closeSerialPort();
+        m_errorString = why;
+        emit sgnOpenFailed(why);
+    });
 }
 
 void SerialPort::attach(QIODevice *device)
@@ -269,15 +265,24 @@ bool SerialPort::deviceGone(QSerialPort::SerialPortError error) const
 void SerialPort::closeLostDevice()
 {
     // The port reports the error from inside its own notification handler, so it is closed
-    // once that has returned, and only if it is still the session that failed.
+    // once that has returned.
+    laterInSession([this] {
+        if (!isOpen())
+            return;
+        closeSerialPort();
+        emit sgnDeviceLost();
+    });
+}
+
+void SerialPort::laterInSession(const std::function<void()> &work)
+{
     const int session = m_openCount;
     QMetaObject::invokeMethod(
         this,
-        [this, session] {
-            if (session != m_openCount || !isOpen())
-                return;
-            closeSerialPort();
-            emit sgnDeviceLost();
+        [this, session, work] {
+            // A port opened anew meanwhile is another line; this was about the old one.
+            if (session == m_openCount)
+                work();
         },
         Qt::QueuedConnection);
 }

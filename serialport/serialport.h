@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // Intervals of the link, in milliseconds; the device needs the default pacing, tests and
 // benchmarks may shorten it.
 struct LinkTiming
@@ -77,6 +79,8 @@ private:
     void failConnecting(const QString &why);
     bool deviceGone(QSerialPort::SerialPortError error) const;
     void closeLostDevice();
+    // Runs `work` once the current notification has returned, if the line is still this one.
+    void laterInSession(const std::function<void()> &work);
     void reportQueueEmptyOnceWritten();
 
     LinkTiming m_timing;
