@@ -4,74 +4,39 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
-void answerWhenShown(QObject *owner, std::function<bool()> handler)
-{
-    auto *timer = new QTimer(owner);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, handler] {
-        if (handler()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
+#include <memory>
 
-void answerNextFileDialog(QObject *owner, std::function<void(QFileDialog *)> answer)
+void pickInNextFileDialog(QObject *owner, const QString &path, bool *answered, int deadlineMs)
 {
+    *answered = false;
     auto *poll = new QTimer(owner);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        // Stopped before answering: the answer may run an event loop of its own.
-        poll->stop();
-        poll->deleteLater();
-        answer(dialog);
-    });
-    poll->start(20);
-}
-
-void answerNextMessageBox(QObject *owner, int button)
-{
-    auto *poll = new QTimer(owner);
-    auto *clock = new QElapsedTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    QObject::connect(poll, &QTimer::destroyed, [clock] { delete clock; });
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, button] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        // A box that does not come is no box: the poll must not answer a later one.
-        if (clock->elapsed() > 5000) {
-            poll->stop();
+    // `answered` is written only while the dialog is up, when its caller is still waiting.
+    auto accepted = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog && *accepted) {
             poll->deleteLater();
             return;
         }
-        QAbstractButton *answer =
-            box && box->isVisible() ? box->button(QMessageBox::StandardButton(button)) : nullptr;
-        // A box without this button is another question, for another answer.
-        if (!answer)
+        if (clock->elapsed() > deadlineMs) {
+            poll->deleteLater();
+            if (dialog)
+                dialog->reject();
             return;
-        poll->stop();
-        poll->deleteLater();
-        answer->click();
+        }
+        if (!dialog || !dialog->isVisible() || *accepted)
+            return;
+        if (auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+            nameField->setText(path);
+            *accepted = true;
+            *answered = true;
+            // A dialog that refuses the name stays up and is rejected at the deadline.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
     });
     poll->start(20);
-}
-
-void pickInNextFileDialog(QObject *owner, const QString &path)
-{
-    answerNextFileDialog(owner, [path](QFileDialog *dialog) {
-        auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit");
-        if (!nameField) {
-            dialog->reject();
-            QFAIL("the file dialog has no name field");
-        }
-        nameField->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
 }

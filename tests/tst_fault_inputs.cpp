@@ -4,7 +4,7 @@
 // program or take unbounded memory, and where the operator acted they are told why.
 
 #include "faulttools.h"
-#include "modalanswer.h"
+#include "operatordialogs.h"
 #include "testmain.h"
 #include "ticketstation.h"
 #include "ttqedittool.h"
@@ -125,6 +125,7 @@ void TestFaultInputs::init()
 
 void TestFaultInputs::cleanup()
 {
+    Asker::clearAnswers();
     window.reset();
     dir.reset();
     removeSettingsIni();
@@ -139,8 +140,8 @@ void TestFaultInputs::createWindow()
 
 void TestFaultInputs::openThroughMenu(const QString &path)
 {
-    pickInNextFileDialog(this, path);
-    answerNextMessageBox(this, QMessageBox::Discard);
+    FileChooser::setNextFileName(path);
+    Asker::setNextAnswer(QMessageBox::Discard);
     window->findChild<QAction *>("Open")->trigger();
 }
 
@@ -306,7 +307,8 @@ void TestFaultInputs::longReply()
     // The most a babbling device gets into one burst, all of it after the marker.
     const QSize before = window->size();
     window->onReceiveDatFromSerialPort("#VERSION:" + QByteArray(64 * 1024, 'A'));
-    QTest::qWait(50);
+    // The label's new size reaches the layout through posted events.
+    QCoreApplication::processEvents();
     auto *version = window->findChild<QLabel *>("labVersion");
     QVERIFY(version->text().startsWith(QObject::tr("版本号:%1").arg("AAAA")));
     QVERIFY2(window->width() <= before.width() && window->minimumSizeHint().width() <= 2000,

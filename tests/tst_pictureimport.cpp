@@ -1,5 +1,5 @@
-#include "modalanswer.h"
 #include "monochrome.h"
+#include "operatordialogs.h"
 #include "pictureimportdialog.h"
 #include "testmain.h"
 #include "testpages.h"
@@ -7,7 +7,6 @@
 #include "ttqtextedit.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QJsonObject>
 #include <QLabel>
 #include <QMessageBox>
@@ -297,13 +296,12 @@ void TestPictureImport::theOperatorIsAskedByTheDialog()
 {
     const QImage photo = greyPhoto({500, 100});
     bool answered = false;
-    answerWhenShown(window.get(), [&] {
-        auto *dialog = qobject_cast<PictureImportDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return false;
-        dialog->findChild<QRadioButton *>("rbThreshold")->click();
-        dialog->findChild<QCheckBox *>("cbScale")->setChecked(false);
-        dialog->accept();
+    // The dialog itself, answered as the operator would, without running it modally.
+    tool->setPictureChooser([&](const QImage &picture, PictureImport *choice) {
+        PictureImportDialog dialog(picture, window.get());
+        dialog.findChild<QRadioButton *>("rbThreshold")->click();
+        dialog.findChild<QCheckBox *>("cbScale")->setChecked(false);
+        *choice = dialog.choice();
         answered = true;
         return true;
     });
@@ -315,31 +313,19 @@ void TestPictureImport::theOperatorIsAskedByTheDialog()
 void TestPictureImport::cancellingTheQuestionShowsNoError()
 {
     const QString path = writeBmp("photo.bmp", greyPhoto({300, 60}));
-    bool cancelled = false;
-    bool warned = false;
-    answerWhenShown(window.get(), [&] {
-        if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            warned = true;
-            QApplication::activeModalWidget()->close();
-            return true;
-        }
-        if (auto *files = tool->window()->findChild<QFileDialog *>(); files && files->isVisible()) {
-            files->selectFile(path);
-            QMetaObject::invokeMethod(files, "accept");
-            return false;
-        }
-        if (auto *dialog = qobject_cast<PictureImportDialog *>(QApplication::activeModalWidget())) {
-            dialog->reject();
-            cancelled = true;
-        }
-        // Keep watching a little for a message box that must not come.
+    bool asked = false;
+    tool->setPictureChooser([&](const QImage &, PictureImport *) {
+        asked = true;
         return false;
     });
+    FileChooser::setNextFileName(path);
+    // A warning would take this answer.
+    Asker::setNextAnswer(QMessageBox::Ok);
     const QString before = edit->toHtml();
     tool->findChild<QPushButton *>("btn_picture")->click();
-    QTest::qWait(100);
-    QVERIFY(cancelled);
-    QVERIFY(!warned);
+    QVERIFY(asked);
+    QCOMPARE(Asker::pendingAnswers(), 1);
+    Asker::clearAnswers();
     QCOMPARE(edit->toHtml(), before);
     QVERIFY(edit->imageNames.isEmpty());
 }

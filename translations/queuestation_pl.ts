@@ -252,10 +252,6 @@
         <translation>To nie jest plik projektu</translation>
     </message>
     <message>
-        <source>%1 已存在，是否覆盖？</source>
-        <translation>%1 już istnieje. Czy go zastąpić?</translation>
-    </message>
-    <message>
         <source>设计已修改，是否保存？</source>
         <translation>Projekt został zmieniony. Czy go zapisać?</translation>
     </message>

@@ -252,10 +252,6 @@
         <translation>This is not a design file</translation>
     </message>
     <message>
-        <source>%1 已存在，是否覆盖？</source>
-        <translation>%1 already exists. Overwrite it?</translation>
-    </message>
-    <message>
         <source>设计已修改，是否保存？</source>
         <translation>The design has been changed. Save it?</translation>
     </message>

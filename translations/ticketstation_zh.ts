@@ -252,10 +252,6 @@
         <translation>这不是设计文件</translation>
     </message>
     <message>
-        <source>%1 已存在，是否覆盖？</source>
-        <translation>%1 已存在，是否覆盖？</translation>
-    </message>
-    <message>
         <source>设计已修改，是否保存？</source>
         <translation>设计已修改，是否保存？</translation>
     </message>

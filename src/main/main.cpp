@@ -1,10 +1,10 @@
 #include "stationpaths.h"
 #include "ticketstation.h"
 
+#include "operatordialogs.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QMessageBox>
 
 namespace {
 
@@ -47,6 +47,6 @@ int main(int argc, char **argv)
     window.show();
     // Shown once the window has installed the chosen catalogue, so it reads in that language.
     if (!seeded.ok())
-        QMessageBox::warning(&window, QCoreApplication::applicationName(), seeded.message());
+        Asker::warning(&window, QCoreApplication::applicationName(), seeded.message());
     return app.exec();
 }

@@ -66,7 +66,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
         page->setHtml(ui->textEdit->toHtml());
         auto *layout = new QHBoxLayout;
         auto *container = new QWidget;
-        auto *editor = new TtQTextEdit(page);
+        auto *editor = new TtQTextEdit(*page);
         container->setLayout(layout);
         layout->addWidget(editor);
         editor->setSizePolicy(ui->textEdit->sizePolicy());

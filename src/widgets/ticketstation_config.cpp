@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "designfile.h"
+#include "operatordialogs.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
@@ -9,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -115,8 +115,8 @@ void TicketStation::openDesign()
 {
     if (!confirmDiscard())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QObject::tr("打开配置文件"),
-                                                      lastFolder(), QStringLiteral("*.json"));
+    const QString path = FileChooser::openFileName(this, QObject::tr("打开配置文件"), lastFolder(),
+                                                   QStringLiteral("*.json"));
     if (path.isEmpty())
         return;
     loadDesign(path, true);
@@ -124,17 +124,14 @@ void TicketStation::openDesign()
 
 void TicketStation::saveDesignAs()
 {
-    const QString dir = QFileDialog::getExistingDirectory(this, QObject::tr("保存配置文件"),
-                                                          lastFolder(), QFileDialog::ShowDirsOnly);
-    if (dir.isEmpty())
+    QString path = FileChooser::saveFileName(this, QObject::tr("保存配置文件"),
+                                             lastFolder() + QStringLiteral("/Config.json"),
+                                             QStringLiteral("*.json"));
+    if (path.isEmpty())
         return;
-    const QString path = dir + QStringLiteral("/Config.json");
-    if (QFileInfo::exists(path) &&
-        QMessageBox::question(
-            this, QObject::tr("保存配置文件"),
-            QObject::tr("%1 已存在，是否覆盖？").arg(QDir::toNativeSeparators(path)),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-        return;
+    // A name typed without the extension is still a design file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
     onSave(path);
 }
 
@@ -159,7 +156,7 @@ bool TicketStation::confirmDiscard()
 {
     if (!isDesignModified())
         return true;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
+    const QMessageBox::StandardButton answer = Asker::question(
         this, QStringLiteral("TicketStation"), QObject::tr("设计已修改，是否保存？"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)

@@ -1,4 +1,5 @@
 #include "design.h"
+#include "operatordialogs.h"
 #include "pagedownload.h"
 #include "printpreviewdialog.h"
 #include "ticketpreview.h"
@@ -7,7 +8,6 @@
 
 #include <QDateTime>
 #include <QDebug>
-#include <QMessageBox>
 
 void TicketStation::onPreview()
 {
@@ -19,8 +19,8 @@ void TicketStation::onPreview()
     QString fault;
     if (!renderDesignPages(design->pages(), &pages, &fault)) {
         qWarning() << Q_FUNC_INFO << __FILE__ << fault;
-        QMessageBox::warning(this, QObject::tr("打印预览"),
-                             QObject::tr("无法生成预览：有页面无法渲染。"));
+        Asker::warning(this, QObject::tr("打印预览"),
+                       QObject::tr("无法生成预览：有页面无法渲染。"));
         return;
     }
     const QList<TicketPreview> previews =

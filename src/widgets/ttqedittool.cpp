@@ -3,6 +3,7 @@
 #include "ticketpage.h"
 
 #include "codedialog.h"
+#include "operatordialogs.h"
 #include "pictureimportdialog.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
@@ -10,11 +11,9 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
-#include <QMessageBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -230,7 +229,7 @@ void TtQEditTool::on_btn_code_clicked()
         return;
     QString error;
     if (!insertCode(code, &error))
-        QMessageBox::warning(window(), tr("插入二维码或条码"), error);
+        Asker::warning(window(), tr("插入二维码或条码"), error);
 }
 
 void TtQEditTool::editCode(const QTextCursor &selection)
@@ -366,25 +365,21 @@ void TtQEditTool::on_btn_picture_clicked()
 {
     if (!currentEdit)
         return;
-    // Dialogs belong to the window, so they keep the platform look, not the bar's buttons.
-    QFileDialog dialog(window(), tr("Open File..."));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
     // Every picture format Qt reads converts well for the printer, not only bitmaps.
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    dialog.setNameFilter(tr("图片 (%1)").arg(patterns.join(QLatin1Char(' '))));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // Dialogs belong to the window, so they keep the platform look, not the bar's buttons.
+    const QString path =
+        FileChooser::openFileName(window(), tr("Open File..."), QString(),
+                                  tr("图片 (%1)").arg(patterns.join(QLatin1Char(' '))));
+    if (path.isEmpty())
         return;
-
-    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     // An empty reason means the operator cancelled the conversion: nothing to report.
     if (!insertPicture(path, &error) && !error.isEmpty()) {
-        QMessageBox::warning(
-            window(), tr("插入图片"),
-            tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+        Asker::warning(window(), tr("插入图片"),
+                       tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     }
 }
 

@@ -10,12 +10,15 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-TtQTextEdit::TtQTextEdit(QWidget *parent) : TtQTextEdit(nullptr, parent) {}
+TtQTextEdit::TtQTextEdit(QWidget *parent)
+    : TtQTextEdit(std::make_unique<TicketPage>(), nullptr, parent)
+{}
 
-TtQTextEdit::TtQTextEdit(TicketPage *page, QWidget *parent)
-    : QTextEdit(parent), m_ownPage(page ? nullptr : std::make_unique<TicketPage>()),
-      m_page(page ? page : m_ownPage.get()), maxHeight(m_page->maxHeight),
-      typeIndex(m_page->typeIndex), imageNames(m_page->imageNames)
+TtQTextEdit::TtQTextEdit(TicketPage &page, QWidget *parent) : TtQTextEdit(nullptr, &page, parent) {}
+
+TtQTextEdit::TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, QWidget *parent)
+    : QTextEdit(parent), m_ownPage(std::move(ownPage)), m_page(page ? page : m_ownPage.get()),
+      maxHeight(m_page->maxHeight), typeIndex(m_page->typeIndex), imageNames(m_page->imageNames)
 {
     // Shown at the width it is laid out at, whether or not the scroll bar is showing; set
     // before the page is taken, since the editor lays its document out at once.

@@ -24,7 +24,7 @@ public:
     // An editor with a page of its own.
     explicit TtQTextEdit(QWidget *parent = nullptr);
     // An editor showing `page`, which must outlive it.
-    explicit TtQTextEdit(TicketPage *page, QWidget *parent = nullptr);
+    explicit TtQTextEdit(TicketPage &page, QWidget *parent = nullptr);
     ~TtQTextEdit() override;
 
     TicketPage *page() const { return m_page; }
@@ -54,6 +54,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, QWidget *parent);
+
     std::unique_ptr<TicketPage> m_ownPage;
     TicketPage *m_page;
 
