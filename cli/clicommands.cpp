@@ -208,7 +208,7 @@ int runCommand(const CliRequest &request)
         return devices(request, order);
     }
     case Command::Settings: {
-        DesignSettings settings = design ? design->settings : DesignSettings();
+        DesignSettings settings = design ? design->settings() : DesignSettings();
         request.settings.applyTo(settings);
         const SystemConfigValues values = systemConfigValues(settings);
         order.task = PortOrder::Send;

@@ -2,25 +2,7 @@
 
 #include "designfile.h"
 #include "layouttable.h"
-
-#include <QRegularExpression>
-
-int designPageCount(const QJsonObject &root)
-{
-    // The highest page rather than the number of pages: a design missing a middle page still
-    // has its later pages downloaded where the device expects them, the gap left empty.
-    static const QRegularExpression pageKey(QStringLiteral("^type_([1-9][0-9]*)_html$"));
-    int pages = 0;
-    for (auto it = root.begin(); it != root.end(); ++it) {
-        const QRegularExpressionMatch match = pageKey.match(it.key());
-        if (!match.hasMatch())
-            continue;
-        const int page = match.captured(1).toInt();
-        if (page <= kLayoutTableEntries)
-            pages = qMax(pages, page);
-    }
-    return pages > 0 ? pages : Design().pageCount();
-}
+#include "stationsettings.h"
 
 DesignInput readDesign(const QString &path, int pages, int maxHeight)
 {
@@ -35,9 +17,8 @@ DesignInput readDesign(const QString &path, int pages, int maxHeight)
         input.error = QStringLiteral("%1: not a ticket design").arg(path);
         return input;
     }
-    input.design =
-        std::make_unique<Design>(pages > 0 ? pages : designPageCount(read.root), maxHeight);
-    input.design->loadJson(read.root);
+    input.design = std::make_unique<Design>(StationSettings().pageCount, maxHeight);
+    input.design->loadJson(read.root, pages);
     return input;
 }
 

@@ -3,17 +3,37 @@
 #include "designfile.h"
 #include "ticketpage.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTextDocument>
+
+namespace {
+
+// The highest N of the object's type_N_html keys, 0 when it has none.
+int highestPageKey(const QJsonObject &root)
+{
+    static const QRegularExpression pageKey(QStringLiteral("^type_([1-9][0-9]{0,5})_html$"));
+    int highest = 0;
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        const QRegularExpressionMatch match = pageKey.match(it.key());
+        if (match.hasMatch())
+            highest = qMax(highest, match.captured(1).toInt());
+    }
+    return highest;
+}
+
+} // namespace
 
 QString designkey::numberLimit(int i)
 {
     return QStringLiteral("spbNumberLimit_%1").arg(i + 1);
 }
 
-Design::Design(int pageCount, int maxHeight)
+Design::Design(int pageCount, int maxHeight, QObject *parent)
+    : QObject(parent), m_maxHeight(maxHeight)
 {
-    for (int i = 1; i <= pageCount; ++i)
-        m_pages.push_back(std::make_unique<TicketPage>(i, maxHeight));
+    setPageCount(qBound(1, pageCount, kMaxDesignPages), QString());
+    setUnmodified();
 }
 
 Design::~Design() = default;
@@ -31,16 +51,75 @@ QList<TicketPage *> Design::pages() const
     return list;
 }
 
+void Design::setPageCount(int count, const QString &html)
+{
+    while (pageCount() > count)
+        m_pages.pop_back();
+    while (pageCount() < count) {
+        m_pages.push_back(std::make_unique<TicketPage>(pageCount() + 1, m_maxHeight));
+        TicketPage *page = m_pages.back().get();
+        page->setSharpText(m_sharpText);
+        if (!html.isEmpty())
+            page->setHtml(html);
+        watchPage(page);
+    }
+}
+
+void Design::watchPage(TicketPage *page)
+{
+    connect(page->document(), &QTextDocument::modificationChanged, this, &Design::updateModified);
+}
+
+void Design::startNew(int pageCount, const QString &html)
+{
+    // The old pages live until their views have gone with pagesChanged().
+    const auto old = std::move(m_pages);
+    m_pages.clear();
+    m_settings = DesignSettings();
+    // Small text prints as it looks: grey edges would print as black dots.
+    m_sharpText = true;
+    setPageCount(qBound(1, pageCount, kMaxDesignPages), html);
+    m_droppedPages = 0;
+    setFilePath(QString());
+    setUnmodified();
+    emit pagesChanged();
+}
+
+bool Design::addPage(const QString &html)
+{
+    if (pageCount() >= kMaxDesignPages)
+        return false;
+    setPageCount(pageCount() + 1, html);
+    m_pagesChangedSinceSave = true;
+    updateModified();
+    emit pagesChanged();
+    return true;
+}
+
+bool Design::removePage(int index)
+{
+    if (pageCount() <= 1 || !page(index))
+        return false;
+    const std::unique_ptr<TicketPage> removed = std::move(m_pages.at(size_t(index)));
+    m_pages.erase(m_pages.begin() + index);
+    for (int i = 0; i < pageCount(); ++i)
+        m_pages.at(size_t(i))->typeIndex = i + 1;
+    m_pagesChangedSinceSave = true;
+    updateModified();
+    emit pagesChanged();
+    return true;
+}
+
 QJsonObject Design::toJson() const
 {
     QJsonObject root;
-    root.insert(QLatin1String(designkey::netWork), settings.netWork);
-    root.insert(QLatin1String(designkey::clearNumberTime), settings.clearNumberTime);
-    root.insert(QLatin1String(designkey::numberFormat), settings.numberFormat);
-    root.insert(QLatin1String(designkey::ticketingInterval), settings.ticketingInterval);
+    root.insert(QLatin1String(designkey::netWork), m_settings.netWork);
+    root.insert(QLatin1String(designkey::clearNumberTime), m_settings.clearNumberTime);
+    root.insert(QLatin1String(designkey::numberFormat), m_settings.numberFormat);
+    root.insert(QLatin1String(designkey::ticketingInterval), m_settings.ticketingInterval);
     for (int i = 0; i < 6; ++i)
-        root.insert(designkey::numberLimit(i), settings.numberLimits[size_t(i)]);
-    root.insert(QLatin1String(designkey::enableLimit), settings.enableLimit);
+        root.insert(designkey::numberLimit(i), m_settings.numberLimits[size_t(i)]);
+    root.insert(QLatin1String(designkey::enableLimit), m_settings.enableLimit);
     // Written only when on, so a design without it is stored as it always was.
     if (m_sharpText)
         root.insert(QLatin1String(designkey::sharpText), true);
@@ -49,8 +128,9 @@ QJsonObject Design::toJson() const
     return root;
 }
 
-void Design::loadJson(const QJsonObject &root)
+void Design::loadJson(const QJsonObject &root, int pageCount)
 {
+    DesignSettings settings;
     settings.netWork = designInt(root, QLatin1String(designkey::netWork));
     settings.clearNumberTime = designInt(root, QLatin1String(designkey::clearNumberTime));
     settings.numberFormat = designInt(root, QLatin1String(designkey::numberFormat));
@@ -58,9 +138,59 @@ void Design::loadJson(const QJsonObject &root)
     for (int i = 0; i < 6; ++i)
         settings.numberLimits[size_t(i)] = designInt(root, designkey::numberLimit(i));
     settings.enableLimit = designBool(root, QLatin1String(designkey::enableLimit));
+    m_settings = settings;
+
+    const int held = highestPageKey(root);
+    int count = pageCount > 0 ? pageCount : held > 0 ? held : this->pageCount();
+    count = qBound(1, count, kMaxDesignPages);
+    m_droppedPages = qMax(0, held - count);
+    // Pages are made afresh; the old ones live until their views have gone with pagesChanged().
+    const auto old = std::move(m_pages);
+    m_pages.clear();
+    setPageCount(count, QString());
     for (const auto &page : m_pages)
         page->loadFromJson(root);
     setSharpText(designBool(root, QLatin1String(designkey::sharpText)));
+    emit pagesChanged();
+    updateModified();
+}
+
+QString Design::open(const QString &path)
+{
+    const DesignReadResult read = readDesignFile(path);
+    // Anything that is not a design would blank every page: it is refused and nothing changes.
+    if (!read.ok)
+        return read.error;
+    if (!isDesignObject(read.root))
+        return QCoreApplication::translate("QObject", "这不是设计文件");
+    loadJson(read.root);
+    setFilePath(path);
+    setUnmodified();
+    return QString();
+}
+
+QString Design::saveAs(const QString &path)
+{
+    const QString error = writeDesignFile(path, toJson());
+    if (!error.isEmpty())
+        return error;
+    setFilePath(path);
+    setUnmodified();
+    return QString();
+}
+
+void Design::setFilePath(const QString &path)
+{
+    if (path == m_filePath)
+        return;
+    m_filePath = path;
+    emit filePathChanged(path);
+}
+
+void Design::setSettings(const DesignSettings &settings)
+{
+    m_settings = settings;
+    updateModified();
 }
 
 void Design::setSharpText(bool sharp)
@@ -68,6 +198,29 @@ void Design::setSharpText(bool sharp)
     m_sharpText = sharp;
     for (const auto &page : m_pages)
         page->setSharpText(sharp);
+    updateModified();
+}
+
+void Design::setUnmodified()
+{
+    m_savedSettings = m_settings;
+    m_savedSharpText = m_sharpText;
+    m_pagesChangedSinceSave = false;
+    for (const auto &page : m_pages)
+        page->document()->setModified(false);
+    updateModified();
+}
+
+void Design::updateModified()
+{
+    bool modified =
+        m_pagesChangedSinceSave || m_settings != m_savedSettings || m_sharpText != m_savedSharpText;
+    for (const auto &page : m_pages)
+        modified = modified || page->document()->isModified();
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modificationChanged(modified);
 }
 
 bool isDesignObject(const QJsonObject &root)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -18,7 +20,8 @@ struct _ticketContext
 static_assert(sizeof(_ticketContext) == 6, "block record must be six bytes");
 
 constexpr int kBlockRecordSize = 6;
-constexpr int kLayoutTableEntries = 6;
+// One entry per ticket type a design can hold.
+constexpr int kLayoutTableEntries = kMaxDesignPages;
 constexpr int kLayoutEntrySize = 1 + 3 * kBlockRecordSize + 2;
 constexpr int kLayoutTableSize = kLayoutTableEntries * kLayoutEntrySize;
 // First byte of an entry that describes a page.

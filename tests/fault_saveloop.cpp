@@ -33,7 +33,9 @@ QJsonObject makeDesign(quint32 seed, bool limits)
     QTextImageFormat format;
     format.setName(name);
     QTextCursor(page->document()).insertImage(format);
-    design.settings.enableLimit = limits;
+    DesignSettings settings;
+    settings.enableLimit = limits;
+    design.setSettings(settings);
     return design.toJson();
 }
 

@@ -5,6 +5,7 @@
 #include "qttransparenttisp.h"
 #include "testmain.h"
 #include "testpages.h"
+#include "ticketpage.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
@@ -75,8 +76,7 @@ private slots:
 
     void saveWritesSettingsAndEveryPage();
     void saveThenLoadRestoresWidgetsAndPictures();
-    void loadIgnoresPagesBeyondTheTool();
-    void loadEmptiesPagesTheFileLacks();
+    void pagesFollowTheOpenedDesign();
     void notADesignChangesNothing_data();
     void notADesignChangesNothing();
     void syntaxErrorChangesNothing();
@@ -92,10 +92,11 @@ private slots:
     void sharpTextIsPartOfTheDesign();
     void saveAsWritesTheNamedFile();
     void saveAsCancelledWritesNothing();
-    void saveCreatesMissingConfigFolder();
+    void startupDesignIsWrittenOnlyWhenAsked();
+    void saveWritesTheOpenedFile();
+    void ticketTypesAreAddedAndRemoved();
     void unwritableTargetIsReportedAndKept();
     void interruptedSaveKeepsPreviousFile();
-    void saveWhilePagesLoadWritesTheOpenedDesign();
 
 private:
     template <typename T> T *widget(const QString &name) const
@@ -196,7 +197,7 @@ void TestConfig::loadAndWait(const QString &path)
     auto *tabs = widget<QTabWidget>("tabWidget");
     tabs->setCurrentIndex(0);
     window->onLoad(path);
-    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), kPages - 1, 5000);
+    QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
 }
 
 QString TestConfig::tipText() const
@@ -226,7 +227,9 @@ void TestConfig::saveWritesSettingsAndEveryPage()
 
     const QJsonObject root = document.object();
     QStringList expectedKeys = kComboNames + kSpinNames;
+    // A new design prints its text sharp.
     expectedKeys << "cbEnableLimit"
+                 << "sharpPrintedText"
                  << "type_1_html"
                  << "type_2_html"
                  << "type_3_html";
@@ -289,32 +292,33 @@ void TestConfig::saveThenLoadRestoresWidgetsAndPictures()
     QCOMPARE(restored.value<QImage>().convertToFormat(QImage::Format_RGB32), picture);
 }
 
-void TestConfig::loadIgnoresPagesBeyondTheTool()
+void TestConfig::pagesFollowTheOpenedDesign()
 {
+    // Six pages opened in a window that starts new designs with three: all six are kept.
     QJsonObject root = validRoot();
     for (int i = kPages + 1; i <= 6; ++i)
-        root.insert(QString("type_%1_html").arg(i), pageEntry(QString("extra %1").arg(i)));
-    const QString path = dir->filePath("more.json");
+        root.insert(QString("type_%1_html").arg(i), pageEntry(QString("file page %1").arg(i)));
+    const QString path = dir->filePath("six.json");
     QVERIFY(writeAll(path, QJsonDocument(root).toJson()));
-
     loadAndWait(path);
-    for (int i = 0; i < kPages; ++i)
-        QTRY_COMPARE(window->pageEditor(i)->toPlainText(), QString("file page %1").arg(i + 1));
-    QCOMPARE(widget<QTabWidget>("tabWidget")->count(), kPages);
-}
+    QCOMPARE(widget<QTabWidget>("tabWidget")->count(), 6);
+    window->findChild<QAction *>("Save")->trigger();
+    const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+    for (int i = 1; i <= 6; ++i) {
+        QTextDocument page;
+        page.setHtml(saved[QString("type_%1_html").arg(i)].toObject()["html"].toString());
+        QCOMPARE(page.toPlainText(), QString("file page %1").arg(i));
+    }
 
-void TestConfig::loadEmptiesPagesTheFileLacks()
-{
-    QJsonObject root = validRoot();
+    // A page missing in the middle stays an empty page, so the later ones keep their types.
+    root = validRoot();
     root.remove("type_2_html");
-    root.remove("type_3_html");
-    const QString path = dir->filePath("fewer.json");
-    QVERIFY(writeAll(path, QJsonDocument(root).toJson()));
-
-    loadAndWait(path);
-    QCOMPARE(window->pageEditor(0)->toPlainText(), QString("file page 1"));
+    const QString gap = dir->filePath("gap.json");
+    QVERIFY(writeAll(gap, QJsonDocument(root).toJson()));
+    loadAndWait(gap);
+    QCOMPARE(widget<QTabWidget>("tabWidget")->count(), kPages);
     QCOMPARE(window->pageEditor(1)->toPlainText(), QString());
-    QCOMPARE(window->pageEditor(2)->toPlainText(), QString());
+    QCOMPARE(window->pageEditor(2)->toPlainText(), QString("file page 3"));
 }
 
 void TestConfig::notADesignChangesNothing_data()
@@ -538,26 +542,26 @@ void TestConfig::sharpTextIsPartOfTheDesign()
     const auto pagesSharp = [this] {
         int sharp = 0;
         for (int i = 0; i < kPages; ++i)
-            sharp += bool(window->pageEditor(i)->document()->defaultFont().styleStrategy() &
-                          QFont::NoAntialias);
+            sharp += window->pageEditor(i)->page()->sharpText();
         return sharp;
     };
-    QCOMPARE(pagesSharp(), 0);
-    widget<QCheckBox>("cbSharpText")->click();
+    // A new design starts sharp; turning it off is a change like any other: closing asks.
     QCOMPARE(pagesSharp(), kPages);
-    // A change like any other: closing asks first.
+    widget<QCheckBox>("cbSharpText")->click();
+    QCOMPARE(pagesSharp(), 0);
     Asker::setNextAnswer(QMessageBox::Cancel);
     QVERIFY(!window->close());
 
-    const QString path = dir->filePath("sharp.json");
+    // A file without the key opens anti-aliased, as every older design.
+    const QString path = dir->filePath("soft.json");
     window->onSave(path);
-    QVERIFY(QJsonDocument::fromJson(readAll(path)).object().value("sharpPrintedText").toBool());
+    QVERIFY(!QJsonDocument::fromJson(readAll(path)).object().contains("sharpPrintedText"));
     delete window;
     window = new TicketStation;
     window->show();
     loadAndWait(path);
-    QVERIFY(widget<QCheckBox>("cbSharpText")->isChecked());
-    QCOMPARE(pagesSharp(), kPages);
+    QVERIFY(!widget<QCheckBox>("cbSharpText")->isChecked());
+    QCOMPARE(pagesSharp(), 0);
     // Unchanged since it was opened: nothing is asked.
     Asker::setNextAnswer(QMessageBox::Cancel);
     QVERIFY(window->close());
@@ -590,20 +594,70 @@ void TestConfig::saveAsCancelledWritesNothing()
     QVERIFY(!tipVisible());
 }
 
-void TestConfig::saveCreatesMissingConfigFolder()
+void TestConfig::startupDesignIsWrittenOnlyWhenAsked()
 {
     QVERIFY(QDir(languageDir() + "/Config").removeRecursively());
     setDistinctValues();
+    // A new design has no file: Save asks for one, and cancelling writes nothing.
+    FileChooser::setNextFileName(QString());
     window->findChild<QAction *>("Save")->trigger();
-    const QJsonDocument document = QJsonDocument::fromJson(readAll(startupDesignPath()));
-    QVERIFY(document.isObject());
-    QCOMPARE(document.object()["cmbNetWork"].toInt(), 42);
+    QVERIFY(!QFileInfo::exists(startupDesignPath()));
+    QVERIFY(window->isWindowModified());
 
-    // The next start picks the design up.
+    window->findChild<QAction *>("actUseAsStartup")->trigger();
+    QCOMPARE(QJsonDocument::fromJson(readAll(startupDesignPath())).object()["cmbNetWork"].toInt(),
+             42);
+    // The design is still the unsaved new one; the start-up design is a copy.
+    QVERIFY(window->isWindowModified());
+    Asker::setNextAnswer(QMessageBox::Discard);
+
+    // The next start opens it, as its own file.
     delete window;
     window = new TicketStation;
-    QTRY_COMPARE(reading("cmbNetWork"), 42);
+    QCOMPARE(reading("cmbNetWork"), 42);
+    QVERIFY(window->windowTitle().startsWith("template.json[*]"));
     QFile::remove(startupDesignPath());
+}
+
+void TestConfig::saveWritesTheOpenedFile()
+{
+    const QString opened = dir->filePath("branch12.json");
+    QVERIFY(writeAll(opened, QJsonDocument(validRoot()).toJson()));
+    FileChooser::setNextFileName(opened);
+    window->findChild<QAction *>("Open")->trigger();
+    QVERIFY(window->windowTitle().startsWith("branch12.json[*]"));
+    QVERIFY(!window->isWindowModified());
+
+    widget<QComboBox>("cmbNetWork")->setCurrentIndex(77);
+    QVERIFY(window->isWindowModified());
+    window->findChild<QAction *>("Save")->trigger();
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(QJsonDocument::fromJson(readAll(opened)).object()["cmbNetWork"].toInt(), 77);
+    QVERIFY(!QFileInfo::exists(startupDesignPath()));
+}
+
+void TestConfig::ticketTypesAreAddedAndRemoved()
+{
+    auto *tabs = widget<QTabWidget>("tabWidget");
+    window->findChild<QAction *>("actAddPage")->trigger();
+    QCOMPARE(tabs->count(), kPages + 1);
+    QCOMPARE(tabs->currentIndex(), kPages);
+    QCOMPARE(tabs->tabText(kPages), QObject::tr("类型") + QString::number(kPages + 1));
+
+    // Removing a page with content asks first; No keeps it.
+    window->pageEditor(1)->setPlainText("second");
+    window->pageEditor(2)->setPlainText("third");
+    tabs->setCurrentIndex(1);
+    Asker::setNextAnswer(QMessageBox::No);
+    window->findChild<QAction *>("actRemovePage")->trigger();
+    QCOMPARE(tabs->count(), kPages + 1);
+    Asker::setNextAnswer(QMessageBox::Yes);
+    window->findChild<QAction *>("actRemovePage")->trigger();
+    QCOMPARE(Asker::pendingAnswers(), 0);
+    QCOMPARE(tabs->count(), kPages);
+    QCOMPARE(window->pageEditor(1)->toPlainText(), QString("third"));
+    QCOMPARE(tabs->tabText(1), QObject::tr("类型") + "2");
+    QVERIFY(window->isWindowModified());
 }
 
 void TestConfig::unwritableTargetIsReportedAndKept()
@@ -650,24 +704,6 @@ void TestConfig::interruptedSaveKeepsPreviousFile()
     QVERIFY(tipText().startsWith(QObject::tr("保存失败：%1").arg("Config.json")));
     QCOMPARE(readAll(path), previous);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"Config.json"});
-}
-
-void TestConfig::saveWhilePagesLoadWritesTheOpenedDesign()
-{
-    const QString opened = dir->filePath("opened.json");
-    QVERIFY(writeAll(opened, QJsonDocument(validRoot()).toJson()));
-    window->onLoad(opened);
-    const QString saved = dir->filePath("saved.json");
-    window->onSave(saved);
-
-    const QJsonObject root = QJsonDocument::fromJson(readAll(saved)).object();
-    for (int i = 1; i <= kPages; ++i) {
-        const QString html = root[QString("type_%1_html").arg(i)].toObject()["html"].toString();
-        QTextDocument page;
-        page.setHtml(html);
-        QCOMPARE(page.toPlainText(), QString("file page %1").arg(i));
-    }
-    QCOMPARE(widget<QTabWidget>("tabWidget")->currentIndex(), kPages - 1);
 }
 
 TS_TEST_MAIN(TestConfig)

@@ -28,12 +28,17 @@ private slots:
     void settingsAsTheTabReadsThem_data();
     void settingsAsTheTabReadsThem();
     void previewsAreWrittenAndSuperseded();
+    void undoBackToTheSavedStateIsUnmodified();
+    void addingAndRemovingPagesRenumbersThem();
+    void pagesAsTheFileHoldsThem_data();
+    void pagesAsTheFileHoldsThem();
+    void fileFollowsOpenAndSave();
 };
 
 void TestDesign::roundTripKeepsSettingsAndPages()
 {
     Design design(3, 200);
-    design.settings = {7, 23, 1, 4, {1, 2, 3, 4, 5, 9999}, false};
+    design.setSettings({7, 23, 1, 4, {1, 2, 3, 4, 5, 9999}, false});
     TicketPage *page = design.page(2);
     page->setHtml("<p>third</p>");
     QImage picture(8, 4, QImage::Format_RGB32);
@@ -45,9 +50,9 @@ void TestDesign::roundTripKeepsSettingsAndPages()
 
     Design loaded(3, 200);
     loaded.loadJson(design.toJson());
-    QCOMPARE(loaded.settings.numberLimits, design.settings.numberLimits);
-    QCOMPARE(loaded.settings.clearNumberTime, 23);
-    QCOMPARE(loaded.settings.enableLimit, false);
+    QCOMPARE(loaded.settings().numberLimits, design.settings().numberLimits);
+    QCOMPARE(loaded.settings().clearNumberTime, 23);
+    QCOMPARE(loaded.settings().enableLimit, false);
     QCOMPARE(loaded.page(2)->document()->toPlainText(), page->document()->toPlainText());
     QCOMPARE(loaded.page(2)->picture("pic").convertToFormat(QImage::Format_RGB32), picture);
     // Once loaded, a design saves as it was read.
@@ -108,6 +113,154 @@ void TestDesign::previewsAreWrittenAndSuperseded()
     } // the writer finishes before it goes
     QVERIFY(!QImage(folder + "newImage_0.bmp").isNull());
     QVERIFY(!QImage(folder + "originImage_0.bmp").isNull());
+}
+
+namespace {
+
+QString pageText(const Design &design, int index)
+{
+    return design.page(index)->document()->toPlainText();
+}
+
+QJsonObject pagesObject(const QList<int> &types)
+{
+    QJsonObject root{{"cmbNetWork", 3}};
+    for (int type : types)
+        root.insert(QString("type_%1_html").arg(type),
+                    QJsonObject{{"html", QString("<p>page %1</p>").arg(type)}});
+    return root;
+}
+
+} // namespace
+
+void TestDesign::undoBackToTheSavedStateIsUnmodified()
+{
+    Design design(2);
+    QSignalSpy changes(&design, &Design::modificationChanged);
+    QVERIFY(!design.isModified());
+
+    QTextCursor(design.page(1)->document()).insertText("typed");
+    QVERIFY(design.isModified());
+    design.page(1)->document()->undo();
+    QVERIFY(!design.isModified());
+    QCOMPARE(changes.count(), 2);
+
+    DesignSettings settings = design.settings();
+    settings.netWork = 9;
+    design.setSettings(settings);
+    QVERIFY(design.isModified());
+    settings.netWork = 0;
+    design.setSettings(settings);
+    QVERIFY(!design.isModified());
+
+    design.setSharpText(!design.sharpText());
+    QVERIFY(design.isModified());
+    design.setUnmodified();
+    QVERIFY(!design.isModified());
+    // Undoing back to a later saved state is unmodified too.
+    QTextCursor(design.page(0)->document()).insertText("x");
+    design.setUnmodified();
+    QTextCursor(design.page(0)->document()).insertText("y");
+    QVERIFY(design.isModified());
+    design.page(0)->document()->undo();
+    QVERIFY(!design.isModified());
+}
+
+void TestDesign::addingAndRemovingPagesRenumbersThem()
+{
+    Design design(3);
+    for (int i = 0; i < 3; ++i)
+        design.page(i)->setHtml(QString("<p>page %1</p>").arg(i + 1));
+    design.setUnmodified();
+    QSignalSpy rebuilt(&design, &Design::pagesChanged);
+
+    QVERIFY(design.removePage(0));
+    QVERIFY(design.isModified());
+    QCOMPARE(design.pageCount(), 2);
+    const QJsonObject root = design.toJson();
+    QVERIFY(!root.contains("type_3_html"));
+    QTextDocument stored;
+    stored.setHtml(root["type_1_html"].toObject()["html"].toString());
+    QCOMPARE(stored.toPlainText(), QString("page 2"));
+    QCOMPARE(design.page(1)->typeIndex, 2);
+
+    QVERIFY(design.addPage("<p>new</p>"));
+    QCOMPARE(pageText(design, 2), QString("new"));
+    QCOMPARE(design.page(2)->typeIndex, 3);
+    while (design.addPage(QString()))
+        ;
+    QCOMPARE(design.pageCount(), kMaxDesignPages);
+    while (design.removePage(0))
+        ;
+    QCOMPARE(design.pageCount(), 1);
+    QVERIFY(!design.removePage(5));
+    QCOMPARE(rebuilt.count(), 1 + 1 + (kMaxDesignPages - 3) + (kMaxDesignPages - 1));
+}
+
+void TestDesign::pagesAsTheFileHoldsThem_data()
+{
+    QTest::addColumn<QList<int>>("types");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("dropped");
+    QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << 0 << 6 << 0;
+    QTest::newRow("gap") << QList<int>{1, 3} << 0 << 3 << 0;
+    QTest::newRow("none: as many as before") << QList<int>{} << 0 << 4 << 0;
+    QTest::newRow("beyond the device") << QList<int>{1, 2, 9} << 0 << 6 << 3;
+    QTest::newRow("count asked for") << QList<int>{1, 2, 3} << 2 << 2 << 1;
+}
+
+void TestDesign::pagesAsTheFileHoldsThem()
+{
+    QFETCH(QList<int>, types);
+    QFETCH(int, asked);
+    QFETCH(int, pages);
+    QFETCH(int, dropped);
+    Design design(4);
+    QJsonObject root = pagesObject(types);
+    // A number too long for a page is no page.
+    root.insert("type_99999999999_html", QJsonObject());
+    design.loadJson(root, asked);
+    QCOMPARE(design.pageCount(), pages);
+    QCOMPARE(design.droppedPages(), dropped);
+    for (int i = 0; i < pages; ++i) {
+        QCOMPARE(design.page(i)->typeIndex, i + 1);
+        QCOMPARE(pageText(design, i), types.contains(i + 1) ? QString("page %1").arg(i + 1) : "");
+    }
+}
+
+void TestDesign::fileFollowsOpenAndSave()
+{
+    QTemporaryDir dir;
+    Design design(2);
+    QSignalSpy named(&design, &Design::filePathChanged);
+    design.page(0)->setHtml("<p>kept</p>");
+    QFile blocker(dir.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!design.saveAs(dir.filePath("blocker/a.json")).isEmpty());
+    QVERIFY(design.filePath().isEmpty());
+
+    const QString path = dir.filePath("a.json");
+    QCOMPARE(design.saveAs(path), QString());
+    QCOMPARE(design.filePath(), path);
+    QVERIFY(!design.isModified());
+
+    QFile other(dir.filePath("other.json"));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("[1, 2]");
+    other.close();
+    // Not a design: refused, and the design stays as it was.
+    QVERIFY(!design.open(other.fileName()).isEmpty());
+    QCOMPARE(design.filePath(), path);
+    QCOMPARE(pageText(design, 0), QString("kept"));
+
+    Design opened;
+    QCOMPARE(opened.open(path), QString());
+    QCOMPARE(opened.filePath(), path);
+    QCOMPARE(pageText(opened, 0), QString("kept"));
+    QVERIFY(!opened.isModified());
+    QCOMPARE(named.count(), 1);
 }
 
 int main(int argc, char **argv)

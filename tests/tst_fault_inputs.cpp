@@ -150,7 +150,7 @@ void TestFaultInputs::loadAndWait(const QString &path)
     auto *tabs = window->findChild<QTabWidget *>("tabWidget");
     tabs->setCurrentIndex(0);
     window->onLoad(path);
-    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 1, 5000);
+    QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
 }
 
 void TestFaultInputs::hugePictureInDesign_data()
@@ -212,7 +212,9 @@ void TestFaultInputs::designWithManyPageKeys()
     const qint64 before = residentKiB();
     loadAndWait(path);
     QCOMPARE(window->pageEditor(0)->toPlainText(), QStringLiteral("page 1"));
-    QCOMPARE(window->pageEditor(1)->toPlainText(), QStringLiteral("page 2"));
+    QCOMPARE(window->pageEditor(5)->toPlainText(), QStringLiteral("page 6"));
+    // No more pages than the device has ticket types.
+    QCOMPARE(window->findChild<QTabWidget *>("tabWidget")->count(), 6);
     QCOMPARE(window->findChild<QSpinBox *>("spbTicketingInterval")->value(), 3);
     const qint64 grown = peakResidentKiB() - before;
     QVERIFY2(grown < memoryBoundKiB(256 * 1024), qPrintable(QString("%1 KiB").arg(grown)));

@@ -251,7 +251,10 @@ void TestLanguages::menuEntryStoresLanguage()
     QCOMPARE(ini.value("Language").toString(), catalogue);
     QCOMPARE(ini.value("maxTabWidget").toInt(), 2);
     QVERIFY(findTip()->isVisible());
-    QCOMPARE(tipText(), kRestartNotice);
+    // Said in the language chosen, the one the operator reads from the next start.
+    QTranslator chosen;
+    QVERIFY(chosen.load(QString(TS_CATALOGUE_DIR) + "/" + catalogue));
+    QCOMPARE(tipText(), chosen.translate("QObject", "重启后生效"));
     // Nothing switches before the next start.
     QCOMPARE(connect->text(), before);
 }
@@ -318,8 +321,9 @@ void TestLanguages::startsInStoredLanguage()
     const QString connectText = window->findChild<QAbstractButton *>("btnConnect")->text();
     if (translated) {
         QVERIFY(connectText != QStringLiteral("连接设备"));
+        // The language menu names each language in its own name, Chinese included.
         for (const QString &text : visibleTexts(window))
-            QVERIFY2(!hasChinese(text), qPrintable(text));
+            QVERIFY2(!hasChinese(text) || text == QStringLiteral("中文"), qPrintable(text));
     } else {
         QCOMPARE(connectText, QStringLiteral("连接设备"));
         QVERIFY(window->pageEditor(0)->toPlainText().contains(QStringLiteral("小票8打印测试")));

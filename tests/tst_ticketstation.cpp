@@ -1,4 +1,5 @@
 #include "design.h"
+#include "faulttools.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
 #include "ticketstation.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +19,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextList>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -86,6 +91,9 @@ private slots:
     void toolbarFollowsCurrentPage();
     void tipIsOwnWindowAndReleased();
     void aboutBoxNamesVersions();
+    void shortcutsAreLiveAndUnique();
+    void noticeLeavesTheKeyboardOnThePage();
+    void tabLeavesThePageOutsideALists();
 
 private:
     void writeSettings(const QByteArray &lines);
@@ -316,7 +324,8 @@ void TestTicketStation::windowGeometry()
 {
     createWindow();
     QCOMPARE(window->objectName(), QStringLiteral("TicketStationClass"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("TicketStation"));
+    // A new design has no file yet.
+    QCOMPARE(window->windowTitle(), QObject::tr("未命名") + QStringLiteral("[*] — TicketStation"));
     QCOMPARE(window->minimumWidth(), 500);
     QCOMPARE(window->maximumWidth(), 500);
     QCOMPARE(window->minimumHeight(), 720);
@@ -510,6 +519,66 @@ void TestTicketStation::aboutBoxNamesVersions()
     for (auto it = version.globalMatch(text); it.hasNext(); it.next())
         ++versions;
     QVERIFY2(versions >= 2, qPrintable(text));
+}
+
+void TestTicketStation::shortcutsAreLiveAndUnique()
+{
+    createWindow();
+    QHash<QString, QString> owners;
+    for (QAction *action : window->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            const QString text = key.toString();
+            // Two actions on one key make Qt fire neither.
+            QVERIFY2(!owners.contains(text), qPrintable(text + ": " + owners.value(text)));
+            owners.insert(text, action->text());
+            // A shortcut of an action in no widget never fires.
+            QVERIFY2(!action->associatedWidgets().isEmpty(), qPrintable(action->text()));
+        }
+    }
+    for (const char *key :
+         {"Ctrl+B", "Ctrl+I", "Ctrl+U", "Ctrl+L", "Ctrl+E", "Ctrl+R", "Ctrl+J", "Ctrl+Z", "Ctrl+Y",
+          "Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Q"})
+        QVERIFY2(owners.contains(key), key);
+    for (QAction *menu : window->menuBar()->actions())
+        QVERIFY2(menu->text().contains('&'), qPrintable(menu->text()));
+}
+
+void TestTicketStation::noticeLeavesTheKeyboardOnThePage()
+{
+    createWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QWindow *active = QGuiApplication::focusWindow();
+    QTemporaryDir dir;
+    window->onSave(dir.filePath("shown.json"));
+    QtTransparentTisp *tip = findTip();
+    QVERIFY(tip && tip->isVisible());
+    // Keys typed while "saved" shows still go where they went.
+    QCOMPARE(QGuiApplication::focusWindow(), active);
+    // Nor does it cover a dialog: one coming up closes it.
+    QDialog dialog(window.get());
+    dialog.show();
+    QVERIFY(!tip->isVisible());
+}
+
+void TestTicketStation::tabLeavesThePageOutsideALists()
+{
+    createWindow();
+    window->show();
+    TtQTextEdit *page = window->pageEditor(-1);
+    page->setPlainText("line");
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Tab);
+    QCOMPARE(page->toPlainText(), QString("line"));
+    QVERIFY(window->focusWidget() != page);
+
+    // In a list, Tab is the list's: it indents the item.
+    QTextCursor cursor(page->document());
+    cursor.createList(QTextListFormat::ListDisc);
+    page->setTextCursor(cursor);
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), page);
 }
 
 TS_TEST_MAIN(TestTicketStation)

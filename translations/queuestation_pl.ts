@@ -236,10 +236,6 @@
         <translation>Klucz powtarza się w pliku: %1</translation>
     </message>
     <message>
-        <source>最近的设计</source>
-        <translation>Ostatnie projekty</translation>
-    </message>
-    <message>
         <source>设备无应答：请检查端口是否正确、设备是否开机</source>
         <translation>Urządzenie nie odpowiada: sprawdź, czy port jest właściwy i czy urządzenie jest włączone</translation>
     </message>
@@ -286,6 +282,38 @@
     <message>
         <source>连接状态:正在连接…</source>
         <translation>Stan:łączenie…</translation>
+    </message>
+    <message>
+        <source>最近的设计(&amp;R)</source>
+        <translation>&amp;Ostatnie projekty</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Bez nazwy</translation>
+    </message>
+    <message>
+        <source>用作启动设计</source>
+        <translation>Użyj jako projektu startowego</translation>
+    </message>
+    <message>
+        <source>替换现有的启动设计？程序启动时将打开当前设计。</source>
+        <translation>Zastąpić projekt startowy? Program po uruchomieniu otworzy bieżący projekt.</translation>
+    </message>
+    <message>
+        <source>已设为启动设计</source>
+        <translation>Ustawiono jako projekt startowy</translation>
+    </message>
+    <message>
+        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
+        <translation>Projekt zawiera %1 stron ponad %2 rodzajów biletów; nie zostały otwarte i nie zostaną zapisane</translation>
+    </message>
+    <message>
+        <source>删除类型</source>
+        <translation>Usuń rodzaj biletu</translation>
+    </message>
+    <message>
+        <source>删除%1及其内容？后面的类型将依次前移。</source>
+        <translation>Usunąć %1 wraz z zawartością? Kolejne rodzaje przesuną się o jeden.</translation>
     </message>
 </context>
 <context>
@@ -382,44 +410,136 @@ p, li { white-space: pre-wrap; }
         <translation>Stan:-- </translation>
     </message>
     <message>
-        <source>文件</source>
-        <translation>Plik</translation>
+        <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>
+        <translation>Port szeregowy automatu biletowego albo adres serwera portów tcp://HOST:PORT</translation>
     </message>
     <message>
-        <source>语言</source>
-        <translation>Język</translation>
+        <source>打开或断开与管理机的连接</source>
+        <translation>Połącz z automatem biletowym lub rozłącz</translation>
     </message>
     <message>
-        <source>帮助</source>
-        <translation>Pomoc</translation>
+        <source>管理机的网络号（0–99），随系统设置一起发送</source>
+        <translation>Numer sieciowy automatu (0–99), wysyłany z ustawieniami systemu</translation>
     </message>
     <message>
-        <source>打开</source>
-        <translation>Otwórz</translation>
+        <source>把网络号、每日清号时间、号码格式、取票间隔和取号限制发送到管理机</source>
+        <translation>Wyślij do automatu numer sieciowy, godzinę zerowania numerów, format numeru, odstęp i limity biletów</translation>
     </message>
     <message>
-        <source>保存</source>
-        <translation>Zapisz</translation>
+        <source>每日清号时间：管理机每天在这个整点把票号重新从头开始（不是时钟）</source>
+        <translation>Codzienne zerowanie numerów: godzina, o której automat co dzień zaczyna numerację od nowa (nie zegar)</translation>
     </message>
     <message>
-        <source>另存</source>
-        <translation>Zapisz jako</translation>
+        <source>把这台电脑的当前日期和时间设为管理机的时钟</source>
+        <translation>Ustaw zegar automatu na datę i godzinę tego komputera</translation>
     </message>
     <message>
-        <source>中文</source>
-        <translation>Chiński</translation>
+        <source>票号的打印格式：补零（0001）或不补零（1）</source>
+        <translation>Format drukowanego numeru: z zerami (0001) lub bez (1)</translation>
     </message>
     <message>
-        <source>英语</source>
-        <translation>Angielski</translation>
+        <source>两次取票之间管理机至少等待的间隔（0–5）</source>
+        <translation>Najmniejszy odstęp, jaki automat zachowuje między dwoma biletami (0–5)</translation>
     </message>
     <message>
-        <source>波兰语</source>
-        <translation>Polski</translation>
+        <source>类型1每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 1 dziennie (0–9999)</translation>
     </message>
     <message>
-        <source>关于</source>
-        <translation>O programie</translation>
+        <source>类型2每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 2 dziennie (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型3每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 3 dziennie (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型6每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 6 dziennie (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型5每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 5 dziennie (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型4每天最多可取的票数（0–9999）</source>
+        <translation>Najwięcej biletów rodzaju 4 dziennie (0–9999)</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
+        <translation>Zaznaczone: automat ogranicza każdy rodzaj do liczb obok</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>格式(&amp;O)</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>插入(&amp;I)</source>
+        <translation>&amp;Wstaw</translation>
+    </message>
+    <message>
+        <source>页面(&amp;P)</source>
+        <translation>S&amp;trona</translation>
+    </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>&amp;Urządzenie</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>&amp;Nowy</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)…</source>
+        <translation>&amp;Otwórz…</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>另存(&amp;A)…</source>
+        <translation>Zapisz &amp;jako…</translation>
+    </message>
+    <message>
+        <source>用作启动设计(&amp;T)</source>
+        <translation>Użyj jako projektu s&amp;tartowego</translation>
+    </message>
+    <message>
+        <source>程序启动时打开这个设计</source>
+        <translation>Otwieraj ten projekt przy uruchomieniu programu</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>添加类型(&amp;A)</source>
+        <translation>&amp;Dodaj rodzaj biletu</translation>
+    </message>
+    <message>
+        <source>删除当前类型(&amp;R)…</source>
+        <translation>&amp;Usuń rodzaj biletu…</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>&amp;O programie</translation>
     </message>
 </context>
 <context>
@@ -493,6 +613,74 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>清晰文字</source>
         <translation>Ostry tekst</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>粗体(&amp;B)</source>
+        <translation>Pogru&amp;bienie</translation>
+    </message>
+    <message>
+        <source>斜体(&amp;I)</source>
+        <translation>Kurs&amp;ywa</translation>
+    </message>
+    <message>
+        <source>下划线(&amp;U)</source>
+        <translation>Po&amp;dkreślenie</translation>
+    </message>
+    <message>
+        <source>左对齐(&amp;L)</source>
+        <translation>Do &amp;lewej</translation>
+    </message>
+    <message>
+        <source>居中(&amp;E)</source>
+        <translation>Do ś&amp;rodka</translation>
+    </message>
+    <message>
+        <source>右对齐(&amp;R)</source>
+        <translation>Do p&amp;rawej</translation>
+    </message>
+    <message>
+        <source>两端对齐(&amp;J)</source>
+        <translation>Wy&amp;justuj</translation>
+    </message>
+    <message>
+        <source>图片(&amp;P)…</source>
+        <translation>&amp;Obraz…</translation>
+    </message>
+    <message>
+        <source>二维码或条码(&amp;C)…</source>
+        <translation>&amp;Kod QR lub kreskowy…</translation>
+    </message>
+    <message>
+        <source>票号(&amp;N)</source>
+        <translation>&amp;Numer biletu</translation>
+    </message>
+    <message>
+        <source>排队人数(&amp;Q)</source>
+        <translation>Liczba &amp;oczekujących</translation>
+    </message>
+    <message>
+        <source>日期时间(&amp;T)</source>
+        <translation>&amp;Data i godzina</translation>
+    </message>
+    <message>
+        <source>下载至管理机(&amp;D)</source>
+        <translation>&amp;Wyślij do automatu</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>&amp;Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>打印测试(&amp;T)</source>
+        <translation>Wydruk &amp;testowy</translation>
     </message>
 </context>
 </TS>

@@ -236,10 +236,6 @@
         <translation>The file repeats the key: %1</translation>
     </message>
     <message>
-        <source>最近的设计</source>
-        <translation>Recent designs</translation>
-    </message>
-    <message>
         <source>设备无应答：请检查端口是否正确、设备是否开机</source>
         <translation>The device does not answer: check that the port is right and the device is switched on</translation>
     </message>
@@ -286,6 +282,38 @@
     <message>
         <source>连接状态:正在连接…</source>
         <translation>Status:connecting…</translation>
+    </message>
+    <message>
+        <source>最近的设计(&amp;R)</source>
+        <translation>&amp;Recent designs</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>用作启动设计</source>
+        <translation>Use as start-up design</translation>
+    </message>
+    <message>
+        <source>替换现有的启动设计？程序启动时将打开当前设计。</source>
+        <translation>Replace the start-up design? The program will open the current design when it starts.</translation>
+    </message>
+    <message>
+        <source>已设为启动设计</source>
+        <translation>Set as the start-up design</translation>
+    </message>
+    <message>
+        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
+        <translation>The design holds %1 pages beyond the %2 ticket types; they were not opened and will not be saved</translation>
+    </message>
+    <message>
+        <source>删除类型</source>
+        <translation>Remove ticket type</translation>
+    </message>
+    <message>
+        <source>删除%1及其内容？后面的类型将依次前移。</source>
+        <translation>Remove %1 and its content? The types after it move up by one.</translation>
     </message>
 </context>
 <context>
@@ -382,44 +410,136 @@ p, li { white-space: pre-wrap; }
         <translation>Status:-- </translation>
     </message>
     <message>
-        <source>文件</source>
-        <translation>File</translation>
+        <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>
+        <translation>The serial port the ticket machine is on, or a device server&apos;s address tcp://HOST:PORT</translation>
     </message>
     <message>
-        <source>语言</source>
-        <translation>Language</translation>
+        <source>打开或断开与管理机的连接</source>
+        <translation>Connect to or disconnect from the ticket machine</translation>
     </message>
     <message>
-        <source>帮助</source>
-        <translation>Help</translation>
+        <source>管理机的网络号（0–99），随系统设置一起发送</source>
+        <translation>The ticket machine&apos;s network number (0–99), sent with the system settings</translation>
     </message>
     <message>
-        <source>打开</source>
-        <translation>Open</translation>
+        <source>把网络号、每日清号时间、号码格式、取票间隔和取号限制发送到管理机</source>
+        <translation>Send the network number, daily number reset, number format, ticket interval and number limits to the ticket machine</translation>
     </message>
     <message>
-        <source>保存</source>
-        <translation>Save</translation>
+        <source>每日清号时间：管理机每天在这个整点把票号重新从头开始（不是时钟）</source>
+        <translation>Daily number reset: the hour at which the ticket machine starts the numbers again each day (not the clock)</translation>
     </message>
     <message>
-        <source>另存</source>
-        <translation>Save as</translation>
+        <source>把这台电脑的当前日期和时间设为管理机的时钟</source>
+        <translation>Set the ticket machine&apos;s clock to this computer&apos;s date and time</translation>
     </message>
     <message>
-        <source>中文</source>
-        <translation>Chinese</translation>
+        <source>票号的打印格式：补零（0001）或不补零（1）</source>
+        <translation>How ticket numbers print: with leading zeros (0001) or without (1)</translation>
     </message>
     <message>
-        <source>英语</source>
-        <translation>English</translation>
+        <source>两次取票之间管理机至少等待的间隔（0–5）</source>
+        <translation>The least interval the ticket machine keeps between two tickets (0–5)</translation>
     </message>
     <message>
-        <source>波兰语</source>
-        <translation>Polish</translation>
+        <source>类型1每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 1 a day (0–9999)</translation>
     </message>
     <message>
-        <source>关于</source>
-        <translation>About</translation>
+        <source>类型2每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 2 a day (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型3每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 3 a day (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型6每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 6 a day (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型5每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 5 a day (0–9999)</translation>
+    </message>
+    <message>
+        <source>类型4每天最多可取的票数（0–9999）</source>
+        <translation>Most tickets of type 4 a day (0–9999)</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
+        <translation>When ticked, the ticket machine limits each type to the numbers beside</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>格式(&amp;O)</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>插入(&amp;I)</source>
+        <translation>&amp;Insert</translation>
+    </message>
+    <message>
+        <source>页面(&amp;P)</source>
+        <translation>&amp;Page</translation>
+    </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>&amp;Device</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>另存(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>用作启动设计(&amp;T)</source>
+        <translation>Use as s&amp;tart-up design</translation>
+    </message>
+    <message>
+        <source>程序启动时打开这个设计</source>
+        <translation>Open this design when the program starts</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>添加类型(&amp;A)</source>
+        <translation>&amp;Add ticket type</translation>
+    </message>
+    <message>
+        <source>删除当前类型(&amp;R)…</source>
+        <translation>&amp;Remove ticket type…</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>&amp;About</translation>
     </message>
 </context>
 <context>
@@ -493,6 +613,74 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>清晰文字</source>
         <translation>Sharp text</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>粗体(&amp;B)</source>
+        <translation>&amp;Bold</translation>
+    </message>
+    <message>
+        <source>斜体(&amp;I)</source>
+        <translation>&amp;Italic</translation>
+    </message>
+    <message>
+        <source>下划线(&amp;U)</source>
+        <translation>&amp;Underline</translation>
+    </message>
+    <message>
+        <source>左对齐(&amp;L)</source>
+        <translation>Align &amp;Left</translation>
+    </message>
+    <message>
+        <source>居中(&amp;E)</source>
+        <translation>C&amp;enter</translation>
+    </message>
+    <message>
+        <source>右对齐(&amp;R)</source>
+        <translation>Align &amp;Right</translation>
+    </message>
+    <message>
+        <source>两端对齐(&amp;J)</source>
+        <translation>&amp;Justify</translation>
+    </message>
+    <message>
+        <source>图片(&amp;P)…</source>
+        <translation>&amp;Picture…</translation>
+    </message>
+    <message>
+        <source>二维码或条码(&amp;C)…</source>
+        <translation>QR &amp;code or barcode…</translation>
+    </message>
+    <message>
+        <source>票号(&amp;N)</source>
+        <translation>Ticket &amp;number</translation>
+    </message>
+    <message>
+        <source>排队人数(&amp;Q)</source>
+        <translation>People &amp;waiting</translation>
+    </message>
+    <message>
+        <source>日期时间(&amp;T)</source>
+        <translation>Date and &amp;time</translation>
+    </message>
+    <message>
+        <source>下载至管理机(&amp;D)</source>
+        <translation>&amp;Download to the ticket machine</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>打印测试(&amp;T)</source>
+        <translation>&amp;Test print</translation>
     </message>
 </context>
 </TS>

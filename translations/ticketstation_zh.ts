@@ -236,10 +236,6 @@
         <translation>文件中的键重复出现：%1</translation>
     </message>
     <message>
-        <source>最近的设计</source>
-        <translation>最近的设计</translation>
-    </message>
-    <message>
         <source>设备无应答：请检查端口是否正确、设备是否开机</source>
         <translation>设备无应答：请检查端口是否正确、设备是否开机</translation>
     </message>
@@ -286,6 +282,38 @@
     <message>
         <source>连接状态:正在连接…</source>
         <translation>连接状态:正在连接…</translation>
+    </message>
+    <message>
+        <source>最近的设计(&amp;R)</source>
+        <translation>最近的设计(&amp;R)</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>用作启动设计</source>
+        <translation>用作启动设计</translation>
+    </message>
+    <message>
+        <source>替换现有的启动设计？程序启动时将打开当前设计。</source>
+        <translation>替换现有的启动设计？程序启动时将打开当前设计。</translation>
+    </message>
+    <message>
+        <source>已设为启动设计</source>
+        <translation>已设为启动设计</translation>
+    </message>
+    <message>
+        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
+        <translation>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</translation>
+    </message>
+    <message>
+        <source>删除类型</source>
+        <translation>删除类型</translation>
+    </message>
+    <message>
+        <source>删除%1及其内容？后面的类型将依次前移。</source>
+        <translation>删除%1及其内容？后面的类型将依次前移。</translation>
     </message>
 </context>
 <context>
@@ -382,44 +410,136 @@ p, li { white-space: pre-wrap; }
         <translation>连接状态:-- </translation>
     </message>
     <message>
-        <source>文件</source>
-        <translation>文件</translation>
+        <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>
+        <translation>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</translation>
     </message>
     <message>
-        <source>语言</source>
-        <translation>语言</translation>
+        <source>打开或断开与管理机的连接</source>
+        <translation>打开或断开与管理机的连接</translation>
     </message>
     <message>
-        <source>帮助</source>
-        <translation>帮助</translation>
+        <source>管理机的网络号（0–99），随系统设置一起发送</source>
+        <translation>管理机的网络号（0–99），随系统设置一起发送</translation>
     </message>
     <message>
-        <source>打开</source>
-        <translation>打开</translation>
+        <source>把网络号、每日清号时间、号码格式、取票间隔和取号限制发送到管理机</source>
+        <translation>把网络号、每日清号时间、号码格式、取票间隔和取号限制发送到管理机</translation>
     </message>
     <message>
-        <source>保存</source>
-        <translation>保存</translation>
+        <source>每日清号时间：管理机每天在这个整点把票号重新从头开始（不是时钟）</source>
+        <translation>每日清号时间：管理机每天在这个整点把票号重新从头开始（不是时钟）</translation>
     </message>
     <message>
-        <source>另存</source>
-        <translation>另存</translation>
+        <source>把这台电脑的当前日期和时间设为管理机的时钟</source>
+        <translation>把这台电脑的当前日期和时间设为管理机的时钟</translation>
     </message>
     <message>
-        <source>中文</source>
-        <translation>中文</translation>
+        <source>票号的打印格式：补零（0001）或不补零（1）</source>
+        <translation>票号的打印格式：补零（0001）或不补零（1）</translation>
     </message>
     <message>
-        <source>英语</source>
-        <translation>英语</translation>
+        <source>两次取票之间管理机至少等待的间隔（0–5）</source>
+        <translation>两次取票之间管理机至少等待的间隔（0–5）</translation>
     </message>
     <message>
-        <source>波兰语</source>
-        <translation>波兰语</translation>
+        <source>类型1每天最多可取的票数（0–9999）</source>
+        <translation>类型1每天最多可取的票数（0–9999）</translation>
     </message>
     <message>
-        <source>关于</source>
-        <translation>关于</translation>
+        <source>类型2每天最多可取的票数（0–9999）</source>
+        <translation>类型2每天最多可取的票数（0–9999）</translation>
+    </message>
+    <message>
+        <source>类型3每天最多可取的票数（0–9999）</source>
+        <translation>类型3每天最多可取的票数（0–9999）</translation>
+    </message>
+    <message>
+        <source>类型6每天最多可取的票数（0–9999）</source>
+        <translation>类型6每天最多可取的票数（0–9999）</translation>
+    </message>
+    <message>
+        <source>类型5每天最多可取的票数（0–9999）</source>
+        <translation>类型5每天最多可取的票数（0–9999）</translation>
+    </message>
+    <message>
+        <source>类型4每天最多可取的票数（0–9999）</source>
+        <translation>类型4每天最多可取的票数（0–9999）</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
+        <translation>勾选时管理机按右侧的上限限制每种类型的取票数</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>格式(&amp;O)</source>
+        <translation>格式(&amp;O)</translation>
+    </message>
+    <message>
+        <source>插入(&amp;I)</source>
+        <translation>插入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>页面(&amp;P)</source>
+        <translation>页面(&amp;P)</translation>
+    </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>设备(&amp;D)</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)…</source>
+        <translation>打开(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>另存(&amp;A)…</source>
+        <translation>另存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>用作启动设计(&amp;T)</source>
+        <translation>用作启动设计(&amp;T)</translation>
+    </message>
+    <message>
+        <source>程序启动时打开这个设计</source>
+        <translation>程序启动时打开这个设计</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>添加类型(&amp;A)</source>
+        <translation>添加类型(&amp;A)</translation>
+    </message>
+    <message>
+        <source>删除当前类型(&amp;R)…</source>
+        <translation>删除当前类型(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>关于(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +613,74 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>清晰文字</source>
         <translation>清晰文字</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>粗体(&amp;B)</source>
+        <translation>粗体(&amp;B)</translation>
+    </message>
+    <message>
+        <source>斜体(&amp;I)</source>
+        <translation>斜体(&amp;I)</translation>
+    </message>
+    <message>
+        <source>下划线(&amp;U)</source>
+        <translation>下划线(&amp;U)</translation>
+    </message>
+    <message>
+        <source>左对齐(&amp;L)</source>
+        <translation>左对齐(&amp;L)</translation>
+    </message>
+    <message>
+        <source>居中(&amp;E)</source>
+        <translation>居中(&amp;E)</translation>
+    </message>
+    <message>
+        <source>右对齐(&amp;R)</source>
+        <translation>右对齐(&amp;R)</translation>
+    </message>
+    <message>
+        <source>两端对齐(&amp;J)</source>
+        <translation>两端对齐(&amp;J)</translation>
+    </message>
+    <message>
+        <source>图片(&amp;P)…</source>
+        <translation>图片(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>二维码或条码(&amp;C)…</source>
+        <translation>二维码或条码(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>票号(&amp;N)</source>
+        <translation>票号(&amp;N)</translation>
+    </message>
+    <message>
+        <source>排队人数(&amp;Q)</source>
+        <translation>排队人数(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>日期时间(&amp;T)</source>
+        <translation>日期时间(&amp;T)</translation>
+    </message>
+    <message>
+        <source>下载至管理机(&amp;D)</source>
+        <translation>下载至管理机(&amp;D)</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>打印测试(&amp;T)</source>
+        <translation>打印测试(&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -1,13 +1,18 @@
 #include "qttransparenttisp.h"
 
+#include <QApplication>
 #include <QDebug>
+#include <QDialog>
 #include <QLabel>
 #include <QPalette>
 #include <QTimer>
 
 QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWidget(parent)
 {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // A notice never takes the keyboard: keys typed while it shows still reach the page.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(360, 100);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::gray);
@@ -49,6 +54,22 @@ void QtTransparentTisp::showTip(const QString &text, QWidget *anchor, int millis
     textLabel->setText(text);
     show();
     hideTimer->start(milliseconds);
+    // Watches for a dialog while it shows, which it must not cover.
+    qApp->installEventFilter(this);
+}
+
+bool QtTransparentTisp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && qobject_cast<QDialog *>(watched))
+        close();
+    return QWidget::eventFilter(watched, event);
+}
+
+void QtTransparentTisp::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    hideTimer->stop();
+    QWidget::hideEvent(event);
 }
 
 void QtTransparentTisp::mousePressEvent(QMouseEvent *)

@@ -22,6 +22,9 @@ public:
 protected:
     // A notice read before its time is up is dismissed with a click.
     void mousePressEvent(QMouseEvent *event) override;
+    // A dialog coming up closes the notice, which would otherwise stay on top of it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QLabel *textLabel;

@@ -4,7 +4,6 @@
 #include "languages.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
-#include "stationsettings.h"
 #include "ticketpage.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
@@ -14,76 +13,47 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
-
-namespace {
-
-StationSettings readSettingsFile()
-{
-    QSettings m_IniFile(settingsFilePath(), QSettings::IniFormat);
-    return readStationSettings(m_IniFile);
-}
-
-} // namespace
 
 TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
-    : QMainWindow(parent), dispenser(timing), serialPort(dispenser.link()),
-      ui(new Ui::TicketStationClass)
+    : QMainWindow(parent), stationFile(settingsFilePath()), station(stationFile.read()),
+      dispenser(timing), serialPort(dispenser.link()), ui(new Ui::TicketStationClass)
 {
-    const StationSettings settings = readSettingsFile();
     // The form below must be built after the catalogue is in place so it comes up translated.
     // Without a choice the interface is Chinese, and Qt's own dialogs must be Chinese too.
     installInterfaceLanguage(this, catalogueDir(),
-                             settings.language.isEmpty() ? QString::fromLatin1(kCatalogueChinese)
-                                                         : settings.language);
-    design = std::make_unique<Design>(settings.pageCount, settings.maxHeight);
+                             station.language.isEmpty() ? QString::fromLatin1(kCatalogueChinese)
+                                                        : station.language);
+    design = std::make_unique<Design>(station.pageCount, station.maxHeight);
 
     ui->setupUi(this);
     ui->tabSet->setTabText(0, QStringLiteral("1"));
     ui->tabSet->setTabText(1, QStringLiteral("2"));
+    // The form's page only carries the default content every new page starts from.
+    defaultPageHtml = ui->textEdit->toHtml();
+    ui->tabWidget->removeTab(0);
 
+    setupFileActions();
+    setupEditActions();
     connect(ui->actEnglish, &QAction::triggered, this,
             [this] { chooseLanguage(kCatalogueEnglish); });
     connect(ui->actChinese, &QAction::triggered, this,
             [this] { chooseLanguage(kCatalogueChinese); });
     connect(ui->actPolish_3, &QAction::triggered, this,
             [this] { chooseLanguage(kCataloguePolish); });
-    connect(ui->Save, &QAction::triggered, this, [this] { onSave(startupDesignPath()); });
-    connect(ui->SaveAs, &QAction::triggered, this, &TicketStation::saveDesignAs);
-    connect(ui->Open, &QAction::triggered, this, &TicketStation::openDesign);
-    ui->Open->setShortcut(QKeySequence::Open);
-    ui->Save->setShortcut(QKeySequence::Save);
-    ui->SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    recentMenu = new QMenu(QObject::tr("最近的设计"), this);
-    ui->menu->addSeparator();
-    ui->menu->addMenu(recentMenu);
-    refreshRecentDesigns();
+    connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
-    // The form's page only carries the default content every real page starts from.
-    ui->tabWidget->removeTab(0);
-    for (int i = 1; i <= settings.pageCount; ++i) {
-        TicketPage *page = design->page(i - 1);
-        page->setHtml(ui->textEdit->toHtml());
-        auto *layout = new QHBoxLayout;
-        auto *container = new QWidget;
-        auto *editor = new TtQTextEdit(*page);
-        container->setLayout(layout);
-        layout->addWidget(editor);
-        editor->setSizePolicy(ui->textEdit->sizePolicy());
-        editor->setMaximumSize(ui->textEdit->maximumSize());
-        editor->setMinimumSize(ui->textEdit->minimumSize());
-        ui->tabWidget->insertTab(i, container, QObject::tr("类型") + QString::number(i));
-        editor->show();
-        pageEditors.append(editor);
-    }
-
+    // The window shows the design: its pages as tabs, its file and state in the title.
+    connect(design.get(), &Design::pagesChanged, this, &TicketStation::showDesignPages);
+    connect(design.get(), &Design::modificationChanged, this, &QWidget::setWindowModified);
+    connect(design.get(), &Design::filePathChanged, this, &TicketStation::updateTitle);
     const auto funcSetTabTextEditBindEditTool = [this] {
         if (TtQTextEdit *edit = pageEditor(-1))
             ui->TtQEditToolClass->bindTextEdit(edit);
+        ui->actRemovePage->setEnabled(design->pageCount() > 1);
+        ui->actAddPage->setEnabled(design->pageCount() < kMaxDesignPages);
     };
     connect(ui->tabWidget, &QTabWidget::currentChanged, this,
             [funcSetTabTextEditBindEditTool](int) { funcSetTabTextEditBindEditTool(); });
-    funcSetTabTextEditBindEditTool();
 
     tip = new QtTransparentTisp(false, nullptr);
 
@@ -96,6 +66,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
             [this] { showNotice(QObject::tr("下载完成")); });
     // A port the enumeration misses, or the emulator's terminal, can be typed in.
     ui->cmbSerialPort->setEditable(true);
+    refreshPortList({});
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
@@ -104,14 +75,8 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(&dispenser, &Dispenser::openFailed, this, &TicketStation::onOpenFailed);
     connect(&serialPort, &SerialPort::sgnConnected, this,
             [this] { ui->labState->setText(QObject::tr("连接状态:--")); });
-    connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
-    for (int j = 0; j < 100; ++j)
-        ui->cmbNetWork->addItem(QStringLiteral("%1").arg(j), j);
-    // The device takes the hour in BCD.
-    for (int k = 0; k < 24; ++k)
-        ui->cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')),
-                                        (k / 10) * 16 + k % 10);
+    setupSettingsTab();
 
     connect(&dispenser, &Dispenser::progress, this, &TicketStation::showProgress);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
@@ -120,16 +85,18 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnSharpText, this,
             [this](bool sharp) { design->setSharpText(sharp); });
 
-    onLoad(startupDesignPath());
-    markDesignSaved();
-
-    // onLoad has set ComGrouping from the stored tick itself; this covers every later change.
-    connect(ui->cbEnableLimit, &QCheckBox::stateChanged, this,
-            [this](int) { ui->ComGrouping->setEnabled(ui->cbEnableLimit->isChecked()); });
+    // The start-up design opens; without one the window starts a new design.
+    if (!loadDesign(startupDesignPath(), false))
+        newDesign();
+    funcSetTabTextEditBindEditTool();
+    updateTitle();
 }
 
 TicketStation::~TicketStation()
 {
+    // The editors show the design's pages, so they go first.
+    for (TtQTextEdit *editor : qAsConst(pageEditors))
+        delete editor->parentWidget();
     pageEditors.clear();
     // The tip is a window of its own, so nothing else would delete it.
     delete tip;

@@ -5,6 +5,7 @@
 #include "dispenser.h"
 #include "layouttable.h"
 #include "previewwriter.h"
+#include "stationsettings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -54,15 +55,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setupFileActions();
+    void setupEditActions();
+    void setupSettingsTab();
     void chooseLanguage(const QString &catalogue);
+    // The file actions; each asks before a changed design is replaced or discarded.
+    void newDesign();
     void openDesign();
-    void saveDesignAs();
+    // Writes the design to its own file, or asks for one; false when it was not written.
+    bool saveDesign();
+    bool saveDesignAs();
+    // Writes the design to `path`, which becomes its file; false when it was not written.
+    bool saveDesignTo(const QString &path);
+    void useAsStartupDesign();
     // onLoad's work; `reportFailures` tells the operator why a file was not taken.
-    void loadDesign(const QString &path, bool reportFailures);
+    bool loadDesign(const QString &path, bool reportFailures);
+    void addPage();
+    void removePage();
+    // One tab and editor per page of the design, built afresh when its pages change.
+    void showDesignPages();
+    void updateTitle();
     // The settings tab shows the design's values, and gives them back.
     void showDesignSettings();
     DesignSettings shownSettings() const;
-    void takeDesignSettings();
     void refreshPortList(const QStringList &portlist);
     void showProgress(int percentage);
     void showVersion(const QString &version);
@@ -76,16 +91,17 @@ private:
     bool requireConnection();
     // Tells which pages have content below their height, which does not print.
     void warnCutPages();
-    // Whether pages or settings changed since the design was opened or saved.
-    bool isDesignModified() const;
-    void markDesignSaved();
     // Offers to save unsaved edits; false when the operator cancels.
     bool confirmDiscard();
     void rememberDesign(const QString &path);
+    void rememberPort(const QString &port);
     void refreshRecentDesigns();
     // Where file dialogs start: the folder of the last design opened or saved.
     QString lastFolder() const;
+    void storeStationSettings();
 
+    StationSettingsFile stationFile;
+    StationSettings station;
     std::unique_ptr<Design> design;
     Dispenser dispenser;
     // The dispenser's line, under the name the window has always had.
@@ -95,7 +111,8 @@ private:
     QtTransparentTisp *tip = nullptr;
     QList<TtQTextEdit *> pageEditors;
     QMenu *recentMenu = nullptr;
-    // The settings as last opened or saved, to tell whether they changed.
-    DesignSettings savedSettings;
-    bool savedSharpText = false;
+    // What a new page starts with: the form's sample ticket, in the interface language.
+    QString defaultPageHtml;
+    // While the settings tab shows the design's values, its changes are not the operator's.
+    bool showingSettings = false;
 };

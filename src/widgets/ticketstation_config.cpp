@@ -6,21 +6,25 @@
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
+#include "ttqedittool.h"
+#include "ttqtextedit.h"
 #include "ui_ticketstation.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMenu>
-#include <QMessageBox>
-#include <QSettings>
+#include <QShortcut>
 #include <QTextDocument>
+#include <QTranslator>
 
 namespace {
 
 constexpr int kNoticeMs = 3000;
 constexpr int kSavedNoticeMs = 1500;
 constexpr int kRecentDesigns = 8;
+constexpr int kRecentPorts = 8;
 
 QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
 {
@@ -28,11 +32,99 @@ QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
             ui.spbNumberLimit_4, ui.spbNumberLimit_5, ui.spbNumberLimit_6};
 }
 
+void fillMenu(QMenu *menu, const QList<QAction *> &actions)
+{
+    for (QAction *action : actions) {
+        if (action)
+            menu->addAction(action);
+        else
+            menu->addSeparator();
+    }
+}
+
+bool hasContent(const TicketPage &page)
+{
+    return !page.document()->isEmpty() || !page.imageNames.isEmpty();
+}
+
 } // namespace
+
+void TicketStation::setupFileActions()
+{
+    ui->actNew->setShortcut(QKeySequence::New);
+    ui->Open->setShortcut(QKeySequence::Open);
+    ui->Save->setShortcut(QKeySequence::Save);
+    ui->SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui->actQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(ui->actNew, &QAction::triggered, this, &TicketStation::newDesign);
+    connect(ui->Open, &QAction::triggered, this, &TicketStation::openDesign);
+    connect(ui->Save, &QAction::triggered, this, &TicketStation::saveDesign);
+    connect(ui->SaveAs, &QAction::triggered, this, &TicketStation::saveDesignAs);
+    connect(ui->actUseAsStartup, &QAction::triggered, this, &TicketStation::useAsStartupDesign);
+    connect(ui->actQuit, &QAction::triggered, this, &QWidget::close);
+    recentMenu = new QMenu(QObject::tr("最近的设计(&R)"), this);
+    ui->menu->insertMenu(ui->Save, recentMenu);
+    refreshRecentDesigns();
+
+    connect(ui->actAddPage, &QAction::triggered, this, &TicketStation::addPage);
+    connect(ui->actRemovePage, &QAction::triggered, this, &TicketStation::removePage);
+}
+
+void TicketStation::setupEditActions()
+{
+    TtQEditTool *tool = ui->TtQEditToolClass;
+    fillMenu(ui->menuEdit, tool->editActions());
+    fillMenu(ui->menuFormat, tool->formatActions());
+    fillMenu(ui->menuInsert, tool->insertActions());
+    fillMenu(ui->menuDevice, tool->deviceActions());
+
+    // Ctrl+Tab goes through the pages wherever the focus is.
+    auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    auto *previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    const auto step = [this](int by) {
+        const int count = ui->tabWidget->count();
+        if (count > 0)
+            ui->tabWidget->setCurrentIndex((ui->tabWidget->currentIndex() + by + count) % count);
+        if (TtQTextEdit *edit = pageEditor(-1))
+            edit->setFocus(Qt::TabFocusReason);
+    };
+    connect(nextPage, &QShortcut::activated, this, [step] { step(1); });
+    connect(previousPage, &QShortcut::activated, this, [step] { step(-1); });
+    // F10 opens the menus, as on the desktops operators know.
+    auto *menus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menus, &QShortcut::activated, this,
+            [this] { ui->menubar->setActiveAction(ui->menu->menuAction()); });
+}
+
+void TicketStation::setupSettingsTab()
+{
+    for (int j = 0; j < kNetWorkCount; ++j)
+        ui->cmbNetWork->addItem(QStringLiteral("%1").arg(j), j);
+    // The device takes the hour in BCD.
+    for (int k = 0; k < kClearNumberHours; ++k)
+        ui->cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')),
+                                        (k / 10) * 16 + k % 10);
+    // Every change on the tab is a change to the design.
+    const auto take = [this] {
+        if (!showingSettings)
+            design->setSettings(shownSettings());
+    };
+    for (QComboBox *box : {ui->cmbNetWork, ui->cmbClearNumberTime, ui->cmbNumberFormat})
+        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, take);
+    QList<QSpinBox *> spinBoxes = numberLimitBoxes(*ui);
+    spinBoxes.append(ui->spbTicketingInterval);
+    for (QSpinBox *box : spinBoxes)
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, take);
+    connect(ui->cbEnableLimit, &QCheckBox::stateChanged, this, [this, take](int) {
+        ui->ComGrouping->setEnabled(ui->cbEnableLimit->isChecked());
+        take();
+    });
+}
 
 void TicketStation::showDesignSettings()
 {
-    const DesignSettings &settings = design->settings;
+    const DesignSettings settings = design->settings();
+    showingSettings = true;
     ui->cmbNetWork->setCurrentIndex(settings.netWork);
     ui->cmbClearNumberTime->setCurrentIndex(settings.clearNumberTime);
     ui->cmbNumberFormat->setCurrentIndex(settings.numberFormat);
@@ -42,6 +134,8 @@ void TicketStation::showDesignSettings()
         limits.at(i)->setValue(settings.numberLimits[size_t(i)]);
     ui->cbEnableLimit->setChecked(settings.enableLimit);
     ui->ComGrouping->setEnabled(settings.enableLimit);
+    showingSettings = false;
+    ui->TtQEditToolClass->showSharpText(design->sharpText());
 }
 
 DesignSettings TicketStation::shownSettings() const
@@ -58,26 +152,102 @@ DesignSettings TicketStation::shownSettings() const
     return settings;
 }
 
-void TicketStation::takeDesignSettings()
+void TicketStation::showDesignPages()
 {
-    design->settings = shownSettings();
+    const int current = qMax(0, ui->tabWidget->currentIndex());
+    // The old editors show pages the design is about to drop.
+    const QSignalBlocker quiet(ui->tabWidget);
+    for (TtQTextEdit *editor : qAsConst(pageEditors))
+        delete editor->parentWidget();
+    pageEditors.clear();
+    QWidget *previous = ui->TtQEditToolClass;
+    for (TicketPage *page : design->pages()) {
+        auto *container = new QWidget;
+        auto *layout = new QHBoxLayout(container);
+        auto *editor = new TtQTextEdit(*page);
+        layout->addWidget(editor);
+        editor->setSizePolicy(ui->textEdit->sizePolicy());
+        editor->setMaximumSize(ui->textEdit->maximumSize());
+        editor->setMinimumSize(ui->textEdit->minimumSize());
+        ui->tabWidget->addTab(container, QObject::tr("类型") + QString::number(page->typeIndex));
+        pageEditors.append(editor);
+        // Toolbar, then the page, then the settings: hidden pages are passed over.
+        setTabOrder(previous, editor);
+        previous = editor;
+    }
+    setTabOrder(previous, ui->tabSet);
+    ui->tabWidget->setCurrentIndex(qMin(current, pageEditors.size() - 1));
+    emit ui->tabWidget->currentChanged(ui->tabWidget->currentIndex());
+}
+
+void TicketStation::updateTitle()
+{
+    const QString name = design->filePath().isEmpty() ? QObject::tr("未命名")
+                                                      : QFileInfo(design->filePath()).fileName();
+    setWindowTitle(QStringLiteral("%1[*] — TicketStation").arg(name));
+    setWindowModified(design->isModified());
 }
 
 void TicketStation::onSave(QString path)
 {
-    takeDesignSettings();
-    const QString error = writeDesignFile(path, design->toJson());
+    saveDesignTo(path);
+}
+
+bool TicketStation::saveDesignTo(const QString &path)
+{
+    const QString error = design->saveAs(path);
     const QString name = QFileInfo(path).fileName();
-    if (error.isEmpty()) {
-        markDesignSaved();
-        rememberDesign(path);
-    }
-    if (!tip)
-        return;
-    if (error.isEmpty())
-        tip->showTip(QObject::tr("已保存：%1").arg(name), this, kSavedNoticeMs);
-    else
+    if (!error.isEmpty()) {
         showNotice(QObject::tr("保存失败：%1").arg(name) + QLatin1Char('\n') + error, true);
+        return false;
+    }
+    rememberDesign(path);
+    tip->showTip(QObject::tr("已保存：%1").arg(name), this, kSavedNoticeMs);
+    return true;
+}
+
+bool TicketStation::saveDesign()
+{
+    if (design->filePath().isEmpty())
+        return saveDesignAs();
+    return saveDesignTo(design->filePath());
+}
+
+bool TicketStation::saveDesignAs()
+{
+    const QString proposed = design->filePath().isEmpty()
+                                 ? lastFolder() + QStringLiteral("/Config.json")
+                                 : design->filePath();
+    QString path = FileChooser::saveFileName(this, QObject::tr("保存配置文件"), proposed,
+                                             QStringLiteral("*.json"));
+    if (path.isEmpty())
+        return false;
+    // A name typed without the extension is still a design file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return saveDesignTo(path);
+}
+
+void TicketStation::useAsStartupDesign()
+{
+    const QString startup = startupDesignPath();
+    if (QFileInfo(design->filePath()) == QFileInfo(startup)) {
+        saveDesign();
+        return;
+    }
+    if (QFileInfo::exists(startup) &&
+        Asker::question(this, QObject::tr("用作启动设计"),
+                        QObject::tr("替换现有的启动设计？程序启动时将打开当前设计。"),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // The design keeps its own file; the start-up design is a copy of it.
+    const QString error = writeDesignFile(startup, design->toJson());
+    if (error.isEmpty())
+        showNotice(QObject::tr("已设为启动设计"));
+    else
+        showNotice(QObject::tr("保存失败：%1").arg(QFileInfo(startup).fileName()) +
+                       QLatin1Char('\n') + error,
+                   true);
 }
 
 void TicketStation::onLoad(QString path)
@@ -86,29 +256,41 @@ void TicketStation::onLoad(QString path)
     loadDesign(path, false);
 }
 
-void TicketStation::loadDesign(const QString &path, bool reportFailures)
+bool TicketStation::loadDesign(const QString &path, bool reportFailures)
 {
-    const DesignReadResult read = readDesignFile(path);
-    // Anything that is not a design would blank every page: it is refused and nothing changes.
-    const QString error = !read.ok                     ? read.error
-                          : !isDesignObject(read.root) ? QObject::tr("这不是设计文件")
-                                                       : QString();
+    const QString error = design->open(path);
     if (!error.isEmpty()) {
-        if (reportFailures && tip)
+        if (reportFailures)
             showNotice(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
                            QLatin1Char('\n') + error,
                        true);
-        return;
+        return false;
     }
-    design->loadJson(read.root);
     showDesignSettings();
-    ui->TtQEditToolClass->showSharpText(design->sharpText());
-    markDesignSaved();
+    // The settings tab keeps values within its ranges; those are the design's from now on.
+    design->setSettings(shownSettings());
+    design->setUnmodified();
     if (reportFailures)
         rememberDesign(path);
+    if (design->droppedPages() > 0)
+        showNotice(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
+                       .arg(design->droppedPages())
+                       .arg(kMaxDesignPages),
+                   true);
     // The last page ends up current, as when the pages were shown one by one.
-    if (!pageEditors.isEmpty())
-        ui->tabWidget->setCurrentIndex(pageEditors.size() - 1);
+    ui->tabWidget->setCurrentIndex(ui->tabWidget->count() - 1);
+    return true;
+}
+
+void TicketStation::newDesign()
+{
+    if (!confirmDiscard())
+        return;
+    design->startNew(station.pageCount, defaultPageHtml);
+    showDesignSettings();
+    design->setSettings(shownSettings());
+    design->setUnmodified();
+    ui->tabWidget->setCurrentIndex(0);
 }
 
 void TicketStation::openDesign()
@@ -122,49 +304,41 @@ void TicketStation::openDesign()
     loadDesign(path, true);
 }
 
-void TicketStation::saveDesignAs()
+void TicketStation::addPage()
 {
-    QString path = FileChooser::saveFileName(this, QObject::tr("保存配置文件"),
-                                             lastFolder() + QStringLiteral("/Config.json"),
-                                             QStringLiteral("*.json"));
-    if (path.isEmpty())
+    if (!design->addPage(defaultPageHtml))
         return;
-    // A name typed without the extension is still a design file.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".json");
-    onSave(path);
+    ui->tabWidget->setCurrentIndex(design->pageCount() - 1);
+    if (TtQTextEdit *edit = pageEditor(-1))
+        edit->setFocus(Qt::OtherFocusReason);
 }
 
-bool TicketStation::isDesignModified() const
+void TicketStation::removePage()
 {
-    for (TicketPage *page : design->pages()) {
-        if (page->document()->isModified())
-            return true;
-    }
-    return !(shownSettings() == savedSettings) || design->sharpText() != savedSharpText;
-}
-
-void TicketStation::markDesignSaved()
-{
-    savedSettings = shownSettings();
-    savedSharpText = design->sharpText();
-    for (TicketPage *page : design->pages())
-        page->document()->setModified(false);
+    const int index = ui->tabWidget->currentIndex();
+    const TicketPage *page = design->page(index);
+    if (!page || design->pageCount() <= 1)
+        return;
+    if (hasContent(*page) &&
+        Asker::question(this, QObject::tr("删除类型"),
+                        QObject::tr("删除%1及其内容？后面的类型将依次前移。")
+                            .arg(ui->tabWidget->tabText(index)),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    design->removePage(index);
 }
 
 bool TicketStation::confirmDiscard()
 {
-    if (!isDesignModified())
+    if (!design->isModified())
         return true;
     const QMessageBox::StandardButton answer = Asker::question(
         this, QStringLiteral("TicketStation"), QObject::tr("设计已修改，是否保存？"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)
         return false;
-    if (answer == QMessageBox::Save) {
-        onSave(startupDesignPath());
-        return !isDesignModified();
-    }
+    if (answer == QMessageBox::Save)
+        return saveDesign();
     return true;
 }
 
@@ -176,50 +350,60 @@ void TicketStation::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void TicketStation::storeStationSettings()
+{
+    if (!stationFile.write(station))
+        showNotice(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), true);
+}
+
 void TicketStation::rememberDesign(const QString &path)
 {
-    QSettings ini(settingsFilePath(), QSettings::IniFormat);
-    QStringList recent = ini.value(QStringLiteral("RecentDesigns")).toStringList();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    ini.setValue(QStringLiteral("RecentDesigns"), QStringList(recent.mid(0, kRecentDesigns)));
-    ini.setValue(QStringLiteral("LastFolder"), QFileInfo(path).absolutePath());
+    const QFileInfo file(path);
+    StationSettingsFile::remember(station.recentDesigns, file.absoluteFilePath(), kRecentDesigns);
+    station.lastFolder = file.absolutePath();
+    storeStationSettings();
     refreshRecentDesigns();
+}
+
+void TicketStation::rememberPort(const QString &port)
+{
+    StationSettingsFile::remember(station.recentPorts, port, kRecentPorts);
+    storeStationSettings();
 }
 
 void TicketStation::refreshRecentDesigns()
 {
     recentMenu->clear();
-    const QSettings ini(settingsFilePath(), QSettings::IniFormat);
-    const QStringList recent = ini.value(QStringLiteral("RecentDesigns")).toStringList();
-    for (const QString &path : recent) {
+    for (const QString &path : station.recentDesigns) {
         QAction *action = recentMenu->addAction(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] {
             if (confirmDiscard())
                 loadDesign(path, true);
         });
     }
-    recentMenu->setEnabled(!recent.isEmpty());
+    recentMenu->setEnabled(!station.recentDesigns.isEmpty());
 }
 
 QString TicketStation::lastFolder() const
 {
-    const QSettings ini(settingsFilePath(), QSettings::IniFormat);
-    const QString folder = ini.value(QStringLiteral("LastFolder")).toString();
-    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    return QFileInfo(station.lastFolder).isDir() ? station.lastFolder : QDir::homePath();
 }
 
 void TicketStation::chooseLanguage(const QString &catalogue)
 {
-    QSettings m_IniFile(settingsFilePath(), QSettings::IniFormat);
-    m_IniFile.setValue(QStringLiteral("Language"), catalogue);
-    m_IniFile.sync();
-    if (!tip)
-        return;
+    station.language = catalogue;
+    const bool stored = stationFile.write(station);
+    // Said in the language chosen: it is the one the operator reads from the next start.
+    QTranslator chosen;
+    QString text = QObject::tr("重启后生效");
+    if (chosen.load(catalogueDir() + catalogue)) {
+        const QString translated = chosen.translate("QObject", "重启后生效");
+        if (!translated.isEmpty())
+            text = translated;
+    }
     // Promising a change after restart that was never stored would mislead the operator.
-    if (m_IniFile.status() == QSettings::NoError)
-        tip->showTip(QObject::tr("重启后生效"), this, kNoticeMs);
+    if (stored)
+        tip->showTip(text, this, kNoticeMs);
     else
         tip->showTip(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), this,
                      kNoticeMs);

@@ -41,6 +41,7 @@ void TicketStation::onConnectSerialPort()
         showNotice(QObject::tr("无法打开端口 %1：%2").arg(portName, dispenser.errorString()), true);
         return;
     }
+    rememberPort(name);
     ui->btnConnect->setText(QObject::tr("断开连接"));
     ui->cmbSerialPort->setEnabled(false);
     // A device server may take seconds to answer; until then the operator sees it is trying.
@@ -67,9 +68,8 @@ void TicketStation::showVersion(const QString &version)
 
 void TicketStation::onBtnSetSystem()
 {
-    takeDesignSettings();
     if (requireConnection())
-        dispenser.sendSettings(systemConfigValues(design->settings));
+        dispenser.sendSettings(systemConfigValues(design->settings()));
 }
 
 void TicketStation::onTestPrint()
@@ -87,7 +87,13 @@ void TicketStation::onTestPrint()
 
 void TicketStation::refreshPortList(const QStringList &portlist)
 {
-    refreshPortEntries(ui->cmbSerialPort, portlist);
+    // Ports used before stay offered, a tcp:// address or a port unplugged just now included.
+    QStringList entries = portlist;
+    for (const QString &port : station.recentPorts) {
+        if (!entries.contains(port))
+            entries.append(port);
+    }
+    refreshPortEntries(ui->cmbSerialPort, entries);
 }
 
 void TicketStation::showProgress(int percentage)

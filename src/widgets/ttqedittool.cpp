@@ -8,12 +8,15 @@
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
-#include <QApplication>
+#include <QAction>
+#include <QActionGroup>
 #include <QDebug>
 #include <QDir>
+#include <QFontComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
+#include <QStringListModel>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -34,6 +37,56 @@ const char *const dateTimeBlockHtml =
 
 const int largestOfferedPointSize = 36;
 
+// The form's button shows `action` and triggers it. It takes no focus: a button with the focus
+// would take Enter and Space meant for the page.
+void bindButton(QAbstractButton *button, QAction *action)
+{
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCheckable(action->isCheckable());
+    if (button->toolTip().isEmpty()) {
+        QString tip = action->text().remove(QLatin1Char('&'));
+        if (!action->shortcut().isEmpty())
+            tip +=
+                QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+        button->setToolTip(tip);
+    }
+    const auto show = [button, action] {
+        button->setEnabled(action->isEnabled());
+        button->setChecked(action->isChecked());
+    };
+    show();
+    QObject::connect(action, &QAction::changed, button, show);
+    QObject::connect(button, &QAbstractButton::clicked, action, [action, show] {
+        action->trigger();
+        // A click toggles the button itself; the action decides what it shows.
+        show();
+    });
+}
+
+QAction *newAction(QObject *parent, const QIcon &icon, const QString &text,
+                   const QKeySequence &shortcut = QKeySequence())
+{
+    auto *action = new QAction(icon, text, parent);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// Families that draw pictographs instead of letters are no choice for ticket text.
+void leaveOutSymbolFonts(QFontComboBox *box)
+{
+    auto *model = qobject_cast<QStringListModel *>(box->model());
+    if (!model)
+        return;
+    const QFontDatabase fonts;
+    QStringList families;
+    for (const QString &family : model->stringList()) {
+        const QList<QFontDatabase::WritingSystem> systems = fonts.writingSystems(family);
+        if (!systems.contains(QFontDatabase::Symbol))
+            families.append(family);
+    }
+    model->setStringList(families);
+}
+
 } // namespace
 
 TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditTool)
@@ -43,9 +96,19 @@ TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditT
     ui->cb_font->setEditable(false);
     ui->cb_font->setMaximumWidth(130);
     ui->cb_font->setMinimumWidth(130);
-    connect(ui->btn_down, &QPushButton::clicked, this, &TtQEditTool::sgnDown);
-    connect(ui->btnTest, &QPushButton::clicked, this, &TtQEditTool::sgnTestPrint);
-    connect(ui->btnPreview, &QPushButton::clicked, this, &TtQEditTool::sgnPreview);
+    leaveOutSymbolFonts(ui->cb_font);
+    // Wide enough for two digits beside the drop-down arrow.
+    ui->cb_size->setMinimumWidth(56);
+    ui->cb_size->setMaximumWidth(56);
+    for (int size : QFontDatabase::standardSizes()) {
+        if (size <= largestOfferedPointSize)
+            ui->cb_size->addItem(QString::number(size));
+    }
+    ui->cb_size->setCurrentIndex(ui->cb_size->findText(QString::number(font().pointSize())));
+
+    setupTextActions();
+    setupInsertActions();
+    setupDeviceActions();
     connect(ui->cbSharpText, &QCheckBox::toggled, this, &TtQEditTool::sgnSharpText);
     setPictureChooser({});
     setCodeEditor({});
@@ -57,45 +120,139 @@ TtQEditTool::~TtQEditTool()
     delete ui;
 }
 
+void TtQEditTool::setupTextActions()
+{
+    actionUndo = newAction(this, QIcon(), tr("撤销(&U)"), QKeySequence::Undo);
+    actionRedo = newAction(this, QIcon(), tr("重做(&R)"));
+    // Ctrl+Y as well, as on the platform most operators know.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    actionRedo->setShortcuts(redoKeys);
+    actionUndo->setEnabled(false);
+    actionRedo->setEnabled(false);
+    connect(actionUndo, &QAction::triggered, this, [this] {
+        if (currentEdit)
+            currentEdit->undo();
+    });
+    connect(actionRedo, &QAction::triggered, this, [this] {
+        if (currentEdit)
+            currentEdit->redo();
+    });
+
+    actionTextBold = newAction(this, ui->btn_bold->icon(), tr("粗体(&B)"), QKeySequence::Bold);
+    actionTextItalic =
+        newAction(this, ui->btn_italic->icon(), tr("斜体(&I)"), QKeySequence::Italic);
+    actionTextUnderline =
+        newAction(this, ui->btn_underline->icon(), tr("下划线(&U)"), QKeySequence::Underline);
+    QFont bold = actionTextBold->font();
+    bold.setBold(true);
+    actionTextBold->setFont(bold);
+    QFont italic = actionTextItalic->font();
+    italic.setItalic(true);
+    actionTextItalic->setFont(italic);
+    QFont underline = actionTextUnderline->font();
+    underline.setUnderline(true);
+    actionTextUnderline->setFont(underline);
+    ui->btn_bold->setFont(bold);
+    ui->btn_italic->setFont(italic);
+    ui->btn_underline->setFont(underline);
+    for (QAction *action : {actionTextBold, actionTextItalic, actionTextUnderline})
+        action->setCheckable(true);
+    connect(actionTextBold, &QAction::triggered, this, &TtQEditTool::textBold);
+    connect(actionTextItalic, &QAction::triggered, this, &TtQEditTool::textItalic);
+    connect(actionTextUnderline, &QAction::triggered, this, &TtQEditTool::textUnderline);
+
+    alignGroup = new QActionGroup(this);
+    connect(alignGroup, &QActionGroup::triggered, this, &TtQEditTool::textAlign);
+    actionAlignLeft = newAction(alignGroup, ui->btn_left->icon(), tr("左对齐(&L)"),
+                                QKeySequence(Qt::CTRL | Qt::Key_L));
+    actionAlignCenter = newAction(alignGroup, ui->btn_center->icon(), tr("居中(&E)"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_E));
+    actionAlignRight = newAction(alignGroup, ui->btn_right->icon(), tr("右对齐(&R)"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_R));
+    actionAlignJustify = newAction(alignGroup, ui->btn_justify->icon(), tr("两端对齐(&J)"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_J));
+    for (QAction *action : alignGroup->actions())
+        action->setCheckable(true);
+    actionAlignLeft->setChecked(true);
+
+    bindButton(ui->btn_bold, actionTextBold);
+    bindButton(ui->btn_italic, actionTextItalic);
+    bindButton(ui->btn_underline, actionTextUnderline);
+    bindButton(ui->btn_left, actionAlignLeft);
+    bindButton(ui->btn_center, actionAlignCenter);
+    bindButton(ui->btn_right, actionAlignRight);
+    bindButton(ui->btn_justify, actionAlignJustify);
+    // Live wherever the bar is, with or without a menu holding them.
+    for (QAction *action : editActions() + formatActions()) {
+        if (action)
+            addAction(action);
+    }
+}
+
+void TtQEditTool::setupInsertActions()
+{
+    actionPicture = newAction(this, ui->btn_picture->icon(), tr("图片(&P)…"));
+    actionCode = newAction(this, ui->btn_code->icon(), tr("二维码或条码(&C)…"));
+    actionMarkNumber = newAction(this, ui->btnType->icon(), tr("票号(&N)"));
+    actionMarkQueue = newAction(this, ui->btnReNum->icon(), tr("排队人数(&Q)"));
+    actionMarkTime = newAction(this, ui->btnTime->icon(), tr("日期时间(&T)"));
+    connect(actionPicture, &QAction::triggered, this, &TtQEditTool::choosePicture);
+    connect(actionCode, &QAction::triggered, this, &TtQEditTool::chooseCode);
+    connect(actionMarkNumber, &QAction::triggered, this, [this] { insertMark(BLOCK_NUMBER); });
+    connect(actionMarkQueue, &QAction::triggered, this, [this] { insertMark(BLOCK_QUEUE); });
+    connect(actionMarkTime, &QAction::triggered, this, [this] { insertMark(BLOCK_DATETIME); });
+    bindButton(ui->btn_picture, actionPicture);
+    bindButton(ui->btn_code, actionCode);
+    bindButton(ui->btnType, actionMarkNumber);
+    bindButton(ui->btnReNum, actionMarkQueue);
+    bindButton(ui->btnTime, actionMarkTime);
+    ui->cbSharpText->setFocusPolicy(Qt::NoFocus);
+}
+
+void TtQEditTool::setupDeviceActions()
+{
+    actionDownload = newAction(this, ui->btn_down->icon(), tr("下载至管理机(&D)"));
+    actionPreview = newAction(this, ui->btnPreview->icon(), tr("打印预览(&V)"));
+    actionTestPrint = newAction(this, ui->btnTest->icon(), tr("打印测试(&T)"));
+    connect(actionDownload, &QAction::triggered, this, &TtQEditTool::sgnDown);
+    connect(actionPreview, &QAction::triggered, this, &TtQEditTool::sgnPreview);
+    connect(actionTestPrint, &QAction::triggered, this, &TtQEditTool::sgnTestPrint);
+    bindButton(ui->btn_down, actionDownload);
+    bindButton(ui->btnPreview, actionPreview);
+    bindButton(ui->btnTest, actionTestPrint);
+}
+
+QList<QAction *> TtQEditTool::editActions() const
+{
+    return {actionUndo, actionRedo};
+}
+
+QList<QAction *> TtQEditTool::formatActions() const
+{
+    return {actionTextBold,  actionTextItalic,  actionTextUnderline, nullptr,
+            actionAlignLeft, actionAlignCenter, actionAlignRight,    actionAlignJustify};
+}
+
+QList<QAction *> TtQEditTool::insertActions() const
+{
+    return {actionPicture, actionCode, nullptr, actionMarkNumber, actionMarkQueue, actionMarkTime};
+}
+
+QList<QAction *> TtQEditTool::deviceActions() const
+{
+    return {actionDownload, actionPreview, actionTestPrint};
+}
+
 void TtQEditTool::bindTextEdit(QTextEdit *edit)
 {
-    if (!edit) {
-        disconnect(cursorConnection);
-        disconnect(formatConnection);
-        disconnect(codeConnection);
-    }
+    for (const QMetaObject::Connection &connection : editConnections)
+        disconnect(connection);
+    editConnections.clear();
     currentEdit = edit;
-
-    ui->cb_size->clear();
-    const QList<int> standardSizes = QFontDatabase::standardSizes();
-    for (int size : standardSizes) {
-        if (size <= largestOfferedPointSize)
-            ui->cb_size->addItem(QString::number(size));
-    }
-    ui->cb_size->setCurrentIndex(standardSizes.indexOf(QApplication::font().pointSize()));
-
-    QFont boldFont = ui->btn_bold->font();
-    boldFont.setBold(true);
-    ui->btn_bold->setFont(boldFont);
-    QFont italicFont = ui->btn_italic->font();
-    italicFont.setItalic(true);
-    ui->btn_italic->setFont(italicFont);
-    QFont underlineFont = ui->btn_underline->font();
-    underlineFont.setUnderline(true);
-    ui->btn_underline->setFont(underlineFont);
-    ui->btn_bold->setCheckable(true);
-    ui->btn_italic->setCheckable(true);
-    ui->btn_underline->setCheckable(true);
-
-    ui->btn_left->setShortcut(Qt::CTRL | Qt::Key_L);
-    ui->btn_center->setShortcut(Qt::CTRL | Qt::Key_E);
-    ui->btn_right->setShortcut(Qt::CTRL | Qt::Key_R);
-    ui->btn_justify->setShortcut(Qt::CTRL | Qt::Key_J);
-    ui->btn_left->setCheckable(true);
-    ui->btn_center->setCheckable(true);
-    ui->btn_right->setCheckable(true);
-    ui->btn_justify->setCheckable(true);
-
+    actionUndo->setEnabled(edit && edit->document()->isUndoAvailable());
+    actionRedo->setEnabled(edit && edit->document()->isRedoAvailable());
     if (!currentEdit)
         return;
 
@@ -104,16 +261,17 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
     currentEdit->setFont(pageFont);
 
     // The bar mirrors the text at the cursor, as it moves and as formats change.
-    disconnect(cursorConnection);
-    disconnect(formatConnection);
-    formatConnection =
-        connect(currentEdit, &QTextEdit::currentCharFormatChanged, this,
-                [this](const QTextCharFormat &format) { fontChanged(format.font()); });
-    cursorConnection = connect(currentEdit, &QTextEdit::cursorPositionChanged, this,
-                               &TtQEditTool::showParagraphFormat);
-    disconnect(codeConnection);
+    editConnections << connect(
+                           currentEdit, &QTextEdit::currentCharFormatChanged, this,
+                           [this](const QTextCharFormat &format) { fontChanged(format.font()); })
+                    << connect(currentEdit, &QTextEdit::cursorPositionChanged, this,
+                               &TtQEditTool::showParagraphFormat)
+                    << connect(currentEdit->document(), &QTextDocument::undoAvailable, actionUndo,
+                               &QAction::setEnabled)
+                    << connect(currentEdit->document(), &QTextDocument::redoAvailable, actionRedo,
+                               &QAction::setEnabled);
     if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit))
-        codeConnection = connect(page, &TtQTextEdit::codeActivated, this, &TtQEditTool::editCode);
+        editConnections << connect(page, &TtQTextEdit::codeActivated, this, &TtQEditTool::editCode);
     fontChanged(currentEdit->currentCharFormat().font());
 
     // Paragraphs without a line height get the default; one the operator chose is kept.
@@ -222,7 +380,7 @@ void TtQEditTool::setCodeEditor(CodeEditor editor)
     codeEditor = std::move(editor);
 }
 
-void TtQEditTool::on_btn_code_clicked()
+void TtQEditTool::chooseCode()
 {
     TicketCode code = lastCode;
     if (!codeEditor(&code))
@@ -230,6 +388,7 @@ void TtQEditTool::on_btn_code_clicked()
     QString error;
     if (!insertCode(code, &error))
         Asker::warning(window(), tr("插入二维码或条码"), error);
+    returnFocusToPage();
 }
 
 void TtQEditTool::editCode(const QTextCursor &selection)
@@ -251,10 +410,24 @@ void TtQEditTool::showSharpText(bool sharp)
     ui->cbSharpText->setChecked(sharp);
 }
 
-void TtQEditTool::on_btn_bold_clicked()
+void TtQEditTool::textBold()
 {
     QTextCharFormat format;
-    format.setFontWeight(ui->btn_bold->isChecked() ? QFont::Bold : QFont::Normal);
+    format.setFontWeight(actionTextBold->isChecked() ? QFont::Bold : QFont::Normal);
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::textItalic()
+{
+    QTextCharFormat format;
+    format.setFontItalic(actionTextItalic->isChecked());
+    mergeFormatOnSelection(format);
+}
+
+void TtQEditTool::textUnderline()
+{
+    QTextCharFormat format;
+    format.setFontUnderline(actionTextUnderline->isChecked());
     mergeFormatOnSelection(format);
 }
 
@@ -275,38 +448,18 @@ void TtQEditTool::on_cb_size_activated(QString arg1)
     }
 }
 
-void TtQEditTool::on_btn_italic_clicked()
+void TtQEditTool::textAlign(QAction *action)
 {
-    QTextCharFormat format;
-    format.setFontItalic(ui->btn_italic->isChecked());
-    mergeFormatOnSelection(format);
-}
-
-void TtQEditTool::on_btn_underline_clicked()
-{
-    QTextCharFormat format;
-    format.setFontUnderline(ui->btn_underline->isChecked());
-    mergeFormatOnSelection(format);
-}
-
-void TtQEditTool::on_btn_left_clicked()
-{
-    setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-}
-
-void TtQEditTool::on_btn_center_clicked()
-{
-    setAlignment(Qt::AlignHCenter);
-}
-
-void TtQEditTool::on_btn_right_clicked()
-{
-    setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-}
-
-void TtQEditTool::on_btn_justify_clicked()
-{
-    setAlignment(Qt::AlignJustify);
+    if (!currentEdit)
+        return;
+    if (action == actionAlignLeft)
+        currentEdit->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    else if (action == actionAlignCenter)
+        currentEdit->setAlignment(Qt::AlignHCenter);
+    else if (action == actionAlignRight)
+        currentEdit->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    else if (action == actionAlignJustify)
+        currentEdit->setAlignment(Qt::AlignJustify);
 }
 
 void TtQEditTool::on_lineHeightspinBox_valueChanged(QString arg1)
@@ -339,29 +492,24 @@ void TtQEditTool::fontChanged(QFont f)
     const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
     ui->cb_font->setCurrentIndex(ui->cb_font->findText(QFontInfo(f).family(), exact));
     ui->cb_size->setCurrentIndex(ui->cb_size->findText(QString::number(f.pointSizeF()), exact));
-    ui->btn_bold->setChecked(f.bold());
-    ui->btn_italic->setChecked(f.italic());
-    ui->btn_underline->setChecked(f.underline());
+    actionTextBold->setChecked(f.bold());
+    actionTextItalic->setChecked(f.italic());
+    actionTextUnderline->setChecked(f.underline());
 }
 
 void TtQEditTool::alignmentChanged(Qt::Alignment a)
 {
-    QPushButton *checked = nullptr;
     if (a & Qt::AlignLeft)
-        checked = ui->btn_left;
+        actionAlignLeft->setChecked(true);
     else if (a & Qt::AlignHCenter)
-        checked = ui->btn_center;
+        actionAlignCenter->setChecked(true);
     else if (a & Qt::AlignRight)
-        checked = ui->btn_right;
+        actionAlignRight->setChecked(true);
     else if (a & Qt::AlignJustify)
-        checked = ui->btn_justify;
-    if (!checked)
-        return;
-    for (QPushButton *button : {ui->btn_left, ui->btn_center, ui->btn_right, ui->btn_justify})
-        button->setChecked(button == checked);
+        actionAlignJustify->setChecked(true);
 }
 
-void TtQEditTool::on_btn_picture_clicked()
+void TtQEditTool::choosePicture()
 {
     if (!currentEdit)
         return;
@@ -381,44 +529,33 @@ void TtQEditTool::on_btn_picture_clicked()
         Asker::warning(window(), tr("插入图片"),
                        tr("无法读取图片文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     }
+    returnFocusToPage();
 }
 
-void TtQEditTool::on_btnTime_clicked()
+void TtQEditTool::insertMark(BLOCK_FLAG flag)
 {
-    insertBlockHtml(QString::fromUtf8(dateTimeBlockHtml));
+    if (!currentEdit)
+        return;
+    const char *html = flag == BLOCK_NUMBER  ? numberBlockHtml
+                       : flag == BLOCK_QUEUE ? queueBlockHtml
+                                             : dateTimeBlockHtml;
+    currentEdit->insertHtml(QString::fromUtf8(html));
+    returnFocusToPage();
 }
 
-void TtQEditTool::on_btnType_clicked()
+void TtQEditTool::returnFocusToPage()
 {
-    insertBlockHtml(QString::fromUtf8(numberBlockHtml));
-}
-
-void TtQEditTool::on_btnReNum_clicked()
-{
-    insertBlockHtml(QString::fromUtf8(queueBlockHtml));
+    if (currentEdit)
+        currentEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void TtQEditTool::mergeFormatOnSelection(const QTextCharFormat &format)
 {
     if (!currentEdit)
         return;
+    // Without a selection the format is for what is typed next, as in any editor.
     QTextCursor cursor = currentEdit->textCursor();
-    if (!cursor.hasSelection())
-        return;
-    cursor.mergeCharFormat(format);
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
     currentEdit->mergeCurrentCharFormat(format);
-}
-
-void TtQEditTool::setAlignment(Qt::Alignment alignment)
-{
-    if (!currentEdit)
-        return;
-    currentEdit->setAlignment(alignment);
-    alignmentChanged(alignment);
-}
-
-void TtQEditTool::insertBlockHtml(const QString &html)
-{
-    if (currentEdit)
-        currentEdit->insertHtml(html);
 }

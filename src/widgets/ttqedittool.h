@@ -1,9 +1,11 @@
 #pragma once
 
+#include "blockflag.h"
 #include "monochrome.h"
 #include "ticketcode.h"
 
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -12,12 +14,16 @@
 namespace Ui {
 class TtQEditTool;
 }
+class QAction;
+class QActionGroup;
 class QTextCharFormat;
 class QTextCursor;
 class QTextEdit;
 class TtQTextEdit;
 
-// The two-row formatting bar above the pages; it acts on the page it is bound to.
+// The two-row formatting bar above the pages; it acts on the page it is bound to. Everything
+// it does is an action, built once, so the menus and the keyboard reach the same work as its
+// buttons; the buttons take no focus, so the keyboard stays on the page.
 class TtQEditTool : public QWidget
 {
     Q_OBJECT
@@ -26,6 +32,12 @@ public:
     ~TtQEditTool() override;
 
     void bindTextEdit(QTextEdit *edit);
+
+    // The actions for the window's menus, in menu order (null: a separator).
+    QList<QAction *> editActions() const;   // undo, redo
+    QList<QAction *> formatActions() const; // bold, italic, underline, the alignments
+    QList<QAction *> insertActions() const; // picture, code, the three marks
+    QList<QAction *> deviceActions() const; // download, preview, test print
 
     // Reads the picture at path and inserts it at the bound page's cursor. A picture that is
     // purely black and white goes in unchanged; for any other the picture chooser decides how it
@@ -61,35 +73,34 @@ signals:
     void sgnSharpText(bool sharp);
 
 private slots:
-    void on_btn_bold_clicked();
     void on_cb_font_activated(QString arg1);
     void on_cb_size_activated(QString arg1);
-    void on_btn_italic_clicked();
-    void on_btn_underline_clicked();
-    void on_btn_left_clicked();
-    void on_btn_center_clicked();
-    void on_btn_right_clicked();
-    void on_btn_justify_clicked();
     void on_lineHeightspinBox_valueChanged(QString arg1);
     void setLineDistanceHeight(int height);
     void fontChanged(QFont f);
     void alignmentChanged(Qt::Alignment a);
-    void on_btn_picture_clicked();
-    void on_btn_code_clicked();
-    // Reopens the code `selection` holds in the code's dialog and puts the result in its place.
-    void editCode(const QTextCursor &selection);
-    void on_btnTime_clicked();
-    void on_btnType_clicked();
-    void on_btnReNum_clicked();
 
 private:
+    void setupTextActions();
+    void setupInsertActions();
+    void setupDeviceActions();
+    void textBold();
+    void textItalic();
+    void textUnderline();
+    void textAlign(QAction *action);
+    void choosePicture();
+    void chooseCode();
+    void insertMark(BLOCK_FLAG flag);
+    // Reopens the code `selection` holds in the code's dialog and puts the result in its place.
+    void editCode(const QTextCursor &selection);
+
     void mergeFormatOnSelection(const QTextCharFormat &format);
-    void setAlignment(Qt::Alignment alignment);
-    void insertBlockHtml(const QString &html);
     // Shows the alignment and line height of the paragraph at the cursor.
     void showParagraphFormat();
     bool placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketCode &code,
                    QString *errorString);
+    // After an insertion the operator goes on typing where it went.
+    void returnFocusToPage();
 
     Ui::TtQEditTool *ui;
     QTextEdit *currentEdit = nullptr;
@@ -97,7 +108,24 @@ private:
     CodeEditor codeEditor;
     // A new code starts from the settings of the last one placed.
     TicketCode lastCode;
-    QMetaObject::Connection cursorConnection;
-    QMetaObject::Connection formatConnection;
-    QMetaObject::Connection codeConnection;
+    QList<QMetaObject::Connection> editConnections;
+
+    QAction *actionUndo;
+    QAction *actionRedo;
+    QAction *actionTextBold;
+    QAction *actionTextItalic;
+    QAction *actionTextUnderline;
+    QActionGroup *alignGroup;
+    QAction *actionAlignLeft;
+    QAction *actionAlignCenter;
+    QAction *actionAlignRight;
+    QAction *actionAlignJustify;
+    QAction *actionPicture;
+    QAction *actionCode;
+    QAction *actionMarkNumber;
+    QAction *actionMarkQueue;
+    QAction *actionMarkTime;
+    QAction *actionDownload;
+    QAction *actionPreview;
+    QAction *actionTestPrint;
 };

@@ -5,6 +5,7 @@
 #include "ticketpage.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -31,6 +32,18 @@ TtQTextEdit::TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, 
 }
 
 TtQTextEdit::~TtQTextEdit() = default;
+
+void TtQTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && !(event->modifiers() & Qt::ControlModifier) && !textCursor().currentList()) {
+        // QTextEdit's own refuses to move while the text is editable.
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                                    !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
 
 void TtQTextEdit::changeEvent(QEvent *event)
 {

@@ -49,6 +49,8 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // Tab indents a list item; anywhere else it moves on, so the keyboard can leave the page.
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     // Marks the page height: what lies below it does not print.
     void paintEvent(QPaintEvent *event) override;
