@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>最近的设计(&amp;R)</source>
-        <translation>&amp;Ostatnie projekty</translation>
+        <translation>Ostatn&amp;ie projekty</translation>
     </message>
     <message>
         <source>未命名</source>
@@ -490,10 +490,6 @@ p, li { white-space: pre-wrap; }
         <translation>S&amp;trona</translation>
     </message>
     <message>
-        <source>设备(&amp;D)</source>
-        <translation>&amp;Urządzenie</translation>
-    </message>
-    <message>
         <source>语言(&amp;L)</source>
         <translation>&amp;Język</translation>
     </message>
@@ -679,8 +675,8 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Podgląd wydruku</translation>
     </message>
     <message>
-        <source>打印测试(&amp;T)</source>
-        <translation>Wydruk &amp;testowy</translation>
+        <source>打印测试(&amp;P)</source>
+        <translation>Wydruk te&amp;stowy</translation>
     </message>
 </context>
 </TS>

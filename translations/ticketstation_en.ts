@@ -490,10 +490,6 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Page</translation>
     </message>
     <message>
-        <source>设备(&amp;D)</source>
-        <translation>&amp;Device</translation>
-    </message>
-    <message>
         <source>语言(&amp;L)</source>
         <translation>&amp;Language</translation>
     </message>
@@ -679,8 +675,8 @@ p, li { white-space: pre-wrap; }
         <translation>Print pre&amp;view</translation>
     </message>
     <message>
-        <source>打印测试(&amp;T)</source>
-        <translation>&amp;Test print</translation>
+        <source>打印测试(&amp;P)</source>
+        <translation>Test &amp;print</translation>
     </message>
 </context>
 </TS>

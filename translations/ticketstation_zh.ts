@@ -490,10 +490,6 @@ p, li { white-space: pre-wrap; }
         <translation>页面(&amp;P)</translation>
     </message>
     <message>
-        <source>设备(&amp;D)</source>
-        <translation>设备(&amp;D)</translation>
-    </message>
-    <message>
         <source>语言(&amp;L)</source>
         <translation>语言(&amp;L)</translation>
     </message>
@@ -679,8 +675,8 @@ p, li { white-space: pre-wrap; }
         <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
-        <source>打印测试(&amp;T)</source>
-        <translation>打印测试(&amp;T)</translation>
+        <source>打印测试(&amp;P)</source>
+        <translation>打印测试(&amp;P)</translation>
     </message>
 </context>
 </TS>

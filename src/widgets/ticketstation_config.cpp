@@ -76,7 +76,10 @@ void TicketStation::setupEditActions()
     fillMenu(ui->menuEdit, tool->editActions());
     fillMenu(ui->menuFormat, tool->formatActions());
     fillMenu(ui->menuInsert, tool->insertActions());
-    fillMenu(ui->menuDevice, tool->deviceActions());
+    // Download, preview and test print sit with the file's other ways out, as printing does.
+    QAction *beforeQuit = ui->menu->actions().at(ui->menu->actions().indexOf(ui->actQuit) - 1);
+    for (QAction *action : tool->deviceActions())
+        ui->menu->insertAction(beforeQuit, action);
 
     // Ctrl+Tab goes through the pages wherever the focus is.
     auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);

@@ -215,7 +215,7 @@ void TtQEditTool::setupDeviceActions()
 {
     actionDownload = newAction(this, ui->btn_down->icon(), tr("下载至管理机(&D)"));
     actionPreview = newAction(this, ui->btnPreview->icon(), tr("打印预览(&V)"));
-    actionTestPrint = newAction(this, ui->btnTest->icon(), tr("打印测试(&T)"));
+    actionTestPrint = newAction(this, ui->btnTest->icon(), tr("打印测试(&P)"));
     connect(actionDownload, &QAction::triggered, this, &TtQEditTool::sgnDown);
     connect(actionPreview, &QAction::triggered, this, &TtQEditTool::sgnPreview);
     connect(actionTestPrint, &QAction::triggered, this, &TtQEditTool::sgnTestPrint);
