@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -23,6 +24,7 @@
 #include <QTextCursor>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -95,6 +97,7 @@ private slots:
     void startupDesignIsWrittenOnlyWhenAsked();
     void saveWritesTheOpenedFile();
     void ticketTypesAreAddedAndRemoved();
+    void toolbarActsOnTheNewPages();
     void unwritableTargetIsReportedAndKept();
     void interruptedSaveKeepsPreviousFile();
 
@@ -658,6 +661,31 @@ void TestConfig::ticketTypesAreAddedAndRemoved()
     QCOMPARE(window->pageEditor(1)->toPlainText(), QString("third"));
     QCOMPARE(tabs->tabText(1), QObject::tr("类型") + "2");
     QVERIFY(window->isWindowModified());
+}
+
+void TestConfig::toolbarActsOnTheNewPages()
+{
+    // Each of these replaces the pages the toolbar was bound to.
+    const QString path = dir->filePath("design.json");
+    QVERIFY(writeAll(path, QJsonDocument(validRoot()).toJson()));
+    const QList<std::function<void()>> replacements = {
+        [&] { window->onLoad(path); },
+        [&] { window->findChild<QAction *>("actNew")->trigger(); },
+        // Again, with the first page current already.
+        [&] { window->findChild<QAction *>("actNew")->trigger(); },
+        [&] { window->findChild<QAction *>("actAddPage")->trigger(); },
+        [&] { window->findChild<QAction *>("actRemovePage")->trigger(); },
+    };
+    for (const auto &replace : replacements) {
+        Asker::setNextAnswer(QMessageBox::Discard);
+        replace();
+        Asker::clearAnswers();
+        TtQTextEdit *page = window->pageEditor(-1);
+        page->selectAll();
+        const int before = page->textCursor().charFormat().fontWeight();
+        widget<QPushButton>("btn_bold")->click();
+        QVERIFY(page->textCursor().charFormat().fontWeight() != before);
+    }
 }
 
 void TestConfig::unwritableTargetIsReportedAndKept()

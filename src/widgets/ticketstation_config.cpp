@@ -158,28 +158,33 @@ DesignSettings TicketStation::shownSettings() const
 void TicketStation::showDesignPages()
 {
     const int current = qMax(0, ui->tabWidget->currentIndex());
-    // The old editors show pages the design is about to drop.
-    const QSignalBlocker quiet(ui->tabWidget);
-    for (TtQTextEdit *editor : qAsConst(pageEditors))
-        delete editor->parentWidget();
-    pageEditors.clear();
-    QWidget *previous = ui->TtQEditToolClass;
-    for (TicketPage *page : design->pages()) {
-        auto *container = new QWidget;
-        auto *layout = new QHBoxLayout(container);
-        auto *editor = new TtQTextEdit(*page);
-        layout->addWidget(editor);
-        editor->setSizePolicy(ui->textEdit->sizePolicy());
-        editor->setMaximumSize(ui->textEdit->maximumSize());
-        editor->setMinimumSize(ui->textEdit->minimumSize());
-        ui->tabWidget->addTab(container, QObject::tr("类型") + QString::number(page->typeIndex));
-        pageEditors.append(editor);
-        // Toolbar, then the page, then the settings: hidden pages are passed over.
-        setTabOrder(previous, editor);
-        previous = editor;
+    // The old editors show pages the design is about to drop: nothing may act on them.
+    ui->TtQEditToolClass->bindTextEdit(nullptr);
+    {
+        const QSignalBlocker quiet(ui->tabWidget);
+        for (TtQTextEdit *editor : qAsConst(pageEditors))
+            delete editor->parentWidget();
+        pageEditors.clear();
+        QWidget *previous = ui->TtQEditToolClass;
+        for (TicketPage *page : design->pages()) {
+            auto *container = new QWidget;
+            auto *layout = new QHBoxLayout(container);
+            auto *editor = new TtQTextEdit(*page);
+            layout->addWidget(editor);
+            editor->setSizePolicy(ui->textEdit->sizePolicy());
+            editor->setMaximumSize(ui->textEdit->maximumSize());
+            editor->setMinimumSize(ui->textEdit->minimumSize());
+            ui->tabWidget->addTab(container,
+                                  QObject::tr("类型") + QString::number(page->typeIndex));
+            pageEditors.append(editor);
+            // Toolbar, then the page, then the settings: hidden pages are passed over.
+            setTabOrder(previous, editor);
+            previous = editor;
+        }
+        setTabOrder(previous, ui->tabSet);
+        ui->tabWidget->setCurrentIndex(qMin(current, pageEditors.size() - 1));
     }
-    setTabOrder(previous, ui->tabSet);
-    ui->tabWidget->setCurrentIndex(qMin(current, pageEditors.size() - 1));
+    // Binds the toolbar to the page now shown.
     emit ui->tabWidget->currentChanged(ui->tabWidget->currentIndex());
 }
 
@@ -282,6 +287,8 @@ bool TicketStation::loadDesign(const QString &path, bool reportFailures)
                    true);
     // The last page ends up current, as when the pages were shown one by one.
     ui->tabWidget->setCurrentIndex(ui->tabWidget->count() - 1);
+    if (TtQTextEdit *edit = pageEditor(-1))
+        edit->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -294,6 +301,9 @@ void TicketStation::newDesign()
     design->setSettings(shownSettings());
     design->setUnmodified();
     ui->tabWidget->setCurrentIndex(0);
+    // A new design is for typing into.
+    if (TtQTextEdit *edit = pageEditor(-1))
+        edit->setFocus(Qt::OtherFocusReason);
 }
 
 void TicketStation::openDesign()
