@@ -21,6 +21,7 @@ private slots:
     void maxHeight();
     void language_data();
     void language();
+    void writingKeepsWhatTheStationSet();
 
 private:
     // Writes `lines` as the INI file and reads it back the way the window does.
@@ -135,6 +136,31 @@ void TestStationSettings::language()
     QFETCH(QByteArray, lines);
     QFETCH(QString, language);
     QCOMPARE(readFile(lines).language, language);
+}
+
+void TestStationSettings::writingKeepsWhatTheStationSet()
+{
+    readFile("maxTabWidget=9\neditTextMaxHeight=700\nOther=kept\n");
+    const StationSettingsFile file(dir->filePath(QStringLiteral("settings.ini")));
+    StationSettings settings = file.read();
+    settings.language = QStringLiteral("ticketstation_en.qm");
+    for (const char *port : {"/dev/ttyUSB0", "tcp://10.0.0.2:4001", "/dev/ttyUSB0"})
+        StationSettingsFile::remember(settings.recentPorts, port, 8);
+    for (int i = 0; i < 12; ++i)
+        StationSettingsFile::remember(settings.recentDesigns, QString("/d/%1.json").arg(i), 8);
+    settings.lastFolder = QStringLiteral("/d");
+    QVERIFY(file.write(settings));
+
+    const StationSettings back = file.read();
+    QCOMPARE(back.recentPorts, QStringList({"/dev/ttyUSB0", "tcp://10.0.0.2:4001"}));
+    QCOMPARE(back.recentDesigns.size(), 8);
+    QCOMPARE(back.recentDesigns.first(), QStringLiteral("/d/11.json"));
+    QCOMPARE(back.lastFolder, QStringLiteral("/d"));
+    QCOMPARE(back.language, QStringLiteral("ticketstation_en.qm"));
+    // The station's own values stay as written, not as corrected when read.
+    const QSettings ini(dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QCOMPARE(ini.value("maxTabWidget").toString(), QStringLiteral("9"));
+    QCOMPARE(ini.value("Other").toString(), QStringLiteral("kept"));
 }
 
 QTEST_GUILESS_MAIN(TestStationSettings)
