@@ -18,9 +18,11 @@ QList<FontReplacement> missingFonts(const QTextDocument *document)
             if (family.isEmpty() || seen.contains(family, Qt::CaseInsensitive))
                 continue;
             seen << family;
-            // hasFamily knows a family by any of its names, localised ones included.
-            if (!fonts.hasFamily(family))
-                missing.append({family, QFontInfo(font).family()});
+            // hasFamily knows a family by any of its names, localised ones included; a family
+            // the database lists with its foundry is drawn under its own name.
+            const QString drawn = QFontInfo(font).family();
+            if (!fonts.hasFamily(family) && drawn.compare(family, Qt::CaseInsensitive) != 0)
+                missing.append({family, drawn});
         }
     }
     return missing;

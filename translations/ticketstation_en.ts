@@ -98,16 +98,16 @@
         <translation>Keep as is (every pixel that is not white prints black)</translation>
     </message>
     <message>
-        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
-        <translation>The picture is %1 dots wide, wider than the paper: scale it to %2 dots (keeping the aspect ratio)</translation>
-    </message>
-    <message>
-        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
-        <translation>Size after import: %1 × %2 dots; what lies beyond the paper width of %3 dots does not print</translation>
-    </message>
-    <message>
         <source>导入后的大小：%1 × %2 点</source>
         <translation>Size after import: %1 × %2 dots</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>The picture is %1 dots wide, wider than the page&apos;s content: scale it to %2 dots (keeping the aspect ratio)</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去</source>
+        <translation>Size after import: %1 × %2 dots, wider than the page&apos;s content width of %3 dots; the paper&apos;s edge may cut off its right edge</translation>
     </message>
 </context>
 <context>
@@ -286,6 +286,46 @@
     <message>
         <source>连接状态:正在连接…</source>
         <translation>Status:connecting…</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>ticket number</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>排队人数</source>
+        <translation>people waiting</translation>
+    </message>
+    <message>
+        <source>%1：%2标记有第二段，会印成一条黑条</source>
+        <translation>%1: the %2 mark has a second run, which prints as a black bar</translation>
+    </message>
+    <message>
+        <source>%1：图片超出纸宽，右边缘不会打印</source>
+        <translation>%1: a picture is wider than the paper; its right edge will not print</translation>
+    </message>
+    <message>
+        <source>“%1”以“%2”代替</source>
+        <translation>“%1” is replaced by “%2”</translation>
+    </message>
+    <message>
+        <source>本机缺少设计所用的字体，打印会与设计时不同：%1</source>
+        <translation>This computer lacks fonts the design uses, so the ticket will print differently from its design: %1</translation>
+    </message>
+    <message>
+        <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
+        <translation>This page already has a %1 mark, now selected: a page takes one mark of each kind</translation>
+    </message>
+    <message>
+        <source>按打印效果显示</source>
+        <translation>Show as printed</translation>
+    </message>
+    <message>
+        <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
+        <translation>Show the page as the dots the ticket machine prints, with sample values in the marks (%1)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +533,13 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>清晰文字</source>
         <translation>Sharp text</translation>
+    </message>
+</context>
+<context>
+    <name>TtQTextEdit</name>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>The ticket machine cannot store this page</translation>
     </message>
 </context>
 </TS>
