@@ -5,7 +5,6 @@
 #include "testpages.h"
 #include "ticketpage.h"
 
-#include <QAction>
 #include <QFontInfo>
 #include <QTextDocument>
 
@@ -27,8 +26,6 @@ private slots:
     void notices_data();
     void notices();
     void missingFontIsNamedOnceForTheDesign();
-    void markButtonNoticeNamesTheMark();
-    void asPrintedToggle();
 };
 
 void TestPrintNotices::notices_data()
@@ -80,21 +77,6 @@ void TestPrintNotices::missingFontIsNamedOnceForTheDesign()
     QCOMPARE(told.size(), 1);
     QCOMPARE(told.first().count(kAbsentFamily), 1);
     QVERIFY(told.first().contains(QFontInfo(QFont(kAbsentFamily)).family()));
-}
-
-void TestPrintNotices::markButtonNoticeNamesTheMark()
-{
-    QVERIFY(markExistsNotice(BLOCK_QUEUE).contains(QObject::tr("排队人数")));
-    QVERIFY(markExistsNotice(BLOCK_NUMBER) != markExistsNotice(BLOCK_DATETIME));
-}
-
-void TestPrintNotices::asPrintedToggle()
-{
-    QObject owner;
-    QAction *action = createShowAsPrintedAction(&owner);
-    QVERIFY(action->isCheckable());
-    QVERIFY(!action->isChecked());
-    QVERIFY(!action->shortcut().isEmpty());
 }
 
 TS_TEST_MAIN(TestPrintNotices)
