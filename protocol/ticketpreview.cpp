@@ -38,3 +38,10 @@ QList<TicketPreview> previewTickets(const DesignDownload &download,
     }
     return previews;
 }
+
+TicketPreview previewPage(const QImage &renderedPage, const devicemodel::SampleValues &values)
+{
+    if (renderedPage.isNull())
+        return {};
+    return previewTickets(prepareDownload({renderedPage}), values).value(0);
+}

@@ -34,3 +34,7 @@ QList<TicketPreview> previewTickets(const DesignDownload &download, const QDateT
 // The same with other sample values in the blocks.
 QList<TicketPreview> previewTickets(const DesignDownload &download,
                                     const devicemodel::SampleValues &values);
+
+// One rendered page alone as the dispenser prints it, through the same download and device
+// model; the ticket is null when the device would not keep the page.
+TicketPreview previewPage(const QImage &renderedPage, const devicemodel::SampleValues &values);

@@ -208,18 +208,19 @@ void TestMonochrome::scaleKeepsAspect_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QSize>("scaled");
 
-    QTest::newRow("twice the paper") << QSize(768, 100) << QSize(384, 50);
-    QTest::newRow("rounded height") << QSize(500, 333) << QSize(384, 256);
-    QTest::newRow("thin strip keeps one row") << QSize(1000, 1) << QSize(384, 1);
-    QTest::newRow("exactly the paper") << QSize(384, 10) << QSize(384, 10);
-    QTest::newRow("narrower than the paper") << QSize(200, 50) << QSize(200, 50);
+    QTest::newRow("twice the content") << QSize(732, 100) << QSize(366, 50);
+    QTest::newRow("rounded height") << QSize(500, 333) << QSize(366, 244);
+    QTest::newRow("thin strip keeps one row") << QSize(1000, 1) << QSize(366, 1);
+    QTest::newRow("the paper's width") << QSize(384, 384) << QSize(366, 366);
+    QTest::newRow("exactly the content") << QSize(366, 10) << QSize(366, 10);
+    QTest::newRow("narrower than the content") << QSize(200, 50) << QSize(200, 50);
 }
 
 void TestMonochrome::scaleKeepsAspect()
 {
     QFETCH(QSize, size);
     QFETCH(QSize, scaled);
-    QCOMPARE(scaleToPaperWidth(solid(size, qRgb(90, 90, 90))).size(), scaled);
+    QCOMPARE(scaleToContentWidth(solid(size, qRgb(90, 90, 90))).size(), scaled);
 }
 
 void TestMonochrome::convertForPaper_data()
@@ -233,11 +234,11 @@ void TestMonochrome::convertForPaper_data()
     const int threshold = int(PictureConversion::Threshold);
     const int asIs = int(PictureConversion::AsIs);
     QTest::newRow("dithered") << dither << false << QSize(500, 40) << true;
-    QTest::newRow("dithered and scaled") << dither << true << QSize(384, 31) << true;
+    QTest::newRow("dithered and scaled") << dither << true << QSize(366, 29) << true;
     QTest::newRow("threshold") << threshold << false << QSize(500, 40) << true;
-    QTest::newRow("threshold and scaled") << threshold << true << QSize(384, 31) << true;
+    QTest::newRow("threshold and scaled") << threshold << true << QSize(366, 29) << true;
     QTest::newRow("as it is") << asIs << false << QSize(500, 40) << false;
-    QTest::newRow("as it is, scaled") << asIs << true << QSize(384, 31) << false;
+    QTest::newRow("as it is, scaled") << asIs << true << QSize(366, 29) << false;
 }
 
 void TestMonochrome::convertForPaper()

@@ -34,6 +34,9 @@ private slots:
     void downloadImageClearsEveryBlock();
     void downloadImageKeepsSecondRunColoured();
     void downloadImageOfPageWithoutBlocksIsUnchanged();
+
+    void marksPrintedBlack_data();
+    void marksPrintedBlack();
 };
 
 void TestPagePixels::cropHeight_data()
@@ -305,6 +308,42 @@ void TestPagePixels::downloadImageOfPageWithoutBlocksIsUnchanged()
     paint(page, QRect(5, 5, 200, 100), qRgb(10, 20, 30));
     QCOMPARE(downloadImageOf(page), page);
     QVERIFY(downloadImageOf(QImage()).isNull());
+}
+
+void TestPagePixels::marksPrintedBlack_data()
+{
+    QTest::addColumn<QList<QRect>>("numberRuns");
+    QTest::addColumn<QList<QRect>>("queueRuns");
+    QTest::addColumn<QList<BLOCK_FLAG>>("expected");
+
+    QTest::newRow("one of each") << QList<QRect>{{10, 10, 60, 20}}
+                                 << QList<QRect>{{100, 10, 30, 20}} << QList<BLOCK_FLAG>{};
+    QTest::newRow("a second number")
+        << QList<QRect>{{10, 10, 60, 20}, {10, 50, 60, 20}} << QList<QRect>{{100, 10, 30, 20}}
+        << QList<BLOCK_FLAG>{BLOCK_NUMBER};
+    // A mark broken over two lines leaves its second line coloured as well.
+    QTest::newRow("a queue count over two lines")
+        << QList<QRect>{} << QList<QRect>{{340, 10, 44, 20}, {0, 30, 20, 20}}
+        << QList<BLOCK_FLAG>{BLOCK_QUEUE};
+    // A run whose rectangle is not its bounding box keeps what its first row and column miss.
+    QTest::newRow("an L-shaped run") << QList<QRect>{{10, 10, 20, 20}, {30, 20, 20, 10}}
+                                     << QList<QRect>{} << QList<BLOCK_FLAG>{BLOCK_NUMBER};
+    QTest::newRow("both") << QList<QRect>{{0, 0, 5, 5}, {0, 80, 5, 5}}
+                          << QList<QRect>{{100, 0, 5, 5}, {100, 80, 5, 5}}
+                          << QList<BLOCK_FLAG>{BLOCK_NUMBER, BLOCK_QUEUE};
+}
+
+void TestPagePixels::marksPrintedBlack()
+{
+    QFETCH(QList<QRect>, numberRuns);
+    QFETCH(QList<QRect>, queueRuns);
+    QFETCH(QList<BLOCK_FLAG>, expected);
+    QImage page = whitePage(120);
+    for (const QRect &run : numberRuns)
+        paint(page, run, kNumber);
+    for (const QRect &run : queueRuns)
+        paint(page, run, kQueue);
+    QCOMPARE(::marksPrintedBlack(page), expected);
 }
 
 QTEST_APPLESS_MAIN(TestPagePixels)

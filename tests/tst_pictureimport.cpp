@@ -56,6 +56,7 @@ private slots:
     void greyPictureAsksOnce();
     void blackAndWhitePictureGoesInUnasked_data();
     void blackAndWhitePictureGoesInUnasked();
+    void wideBlackAndWhitePictureIsOfferedTheFit();
     void declinedConversionChangesNothing();
     void convertedPictureIsStoredInTheDesign();
     void theOperatorIsAskedByTheDialog();
@@ -128,7 +129,7 @@ void TestPictureImport::dialogOffersDitherAndScaling()
     QCOMPARE(choice.mode, PictureConversion::Dither);
     QVERIFY(choice.scaleToPaper);
     const QImage expected = convertForPaper(photo, PictureConversion::Dither, true);
-    QCOMPARE(dialog.converted().size(), QSize(384, 77));
+    QCOMPARE(dialog.converted().size(), QSize(366, 73));
     QCOMPARE(dialog.converted(), expected);
     QVERIFY(sameDots(previewLabel(dialog)->pixmap(Qt::ReturnByValue).toImage(), expected));
 }
@@ -168,9 +169,9 @@ void TestPictureImport::dialogPreviewFollowsChoice()
     // The preview shows the dots the printer makes: anything not white is black, and nothing
     // beyond the paper's 384 dots.
     const QImage shown = previewLabel(dialog)->pixmap(Qt::ReturnByValue).toImage();
-    QCOMPARE(shown.size(), QSize(384, expected.height()));
+    QCOMPARE(shown.size(), QSize(qMin(expected.width(), 384), expected.height()));
     QVERIFY(isPureBlackAndWhite(shown));
-    QVERIFY(sameDots(shown, printedDots(expected).copy(0, 0, 384, expected.height())));
+    QVERIFY(sameDots(shown, printedDots(expected).copy(0, 0, shown.width(), expected.height())));
 }
 
 void TestPictureImport::narrowPictureIsNotOfferedScaling()
@@ -188,10 +189,10 @@ void TestPictureImport::greyPictureAsksOnce_data()
     QTest::addColumn<bool>("pure");
 
     QTest::newRow("dithered, scaled")
-        << int(PictureConversion::Dither) << true << QSize(384, 77) << true;
+        << int(PictureConversion::Dither) << true << QSize(366, 73) << true;
     QTest::newRow("dithered, full width")
         << int(PictureConversion::Dither) << false << QSize(500, 100) << true;
-    QTest::newRow("threshold") << int(PictureConversion::Threshold) << true << QSize(384, 77)
+    QTest::newRow("threshold") << int(PictureConversion::Threshold) << true << QSize(366, 73)
                                << true;
     QTest::newRow("as it is") << int(PictureConversion::AsIs) << false << QSize(500, 100) << false;
 }
@@ -232,11 +233,11 @@ void TestPictureImport::blackAndWhitePictureGoesInUnasked_data()
 {
     QTest::addColumn<QImage>("picture");
 
-    QImage rgb(600, 40, QImage::Format_RGB888);
+    QImage rgb(360, 40, QImage::Format_RGB888);
     rgb.fill(Qt::white);
-    for (int x = 0; x < 600; x += 3)
+    for (int x = 0; x < 360; x += 3)
         rgb.setPixel(x, x % 40, qRgb(0, 0, 0));
-    QTest::newRow("24-bit, wider than the paper") << rgb;
+    QTest::newRow("24-bit") << rgb;
     QTest::newRow("1-bit") << rgb.convertToFormat(QImage::Format_Mono);
 }
 
@@ -254,6 +255,22 @@ void TestPictureImport::blackAndWhitePictureGoesInUnasked()
     // Exactly the picture as read, unscaled.
     QCOMPARE(insertedResource(), QImage(path));
     QCOMPARE(insertedResource().size(), picture.size());
+}
+
+void TestPictureImport::wideBlackAndWhitePictureIsOfferedTheFit()
+{
+    // A paper-wide logo is wider than the page's content and would lose its right edge.
+    QImage logo(384, 40, QImage::Format_Mono);
+    logo.fill(1);
+    tool->setPictureChooser([](const QImage &, PictureImport *choice) {
+        PictureImportDialog dialog(QImage(384, 40, QImage::Format_Mono));
+        *choice = dialog.choice();
+        choice->scaleToPaper = true;
+        return true;
+    });
+    QVERIFY(tool->insertPicture(writeBmp("logo.bmp", logo)));
+    QCOMPARE(insertedResource().width(), kPageContentWidth);
+    QVERIFY(isPureBlackAndWhite(insertedResource()));
 }
 
 void TestPictureImport::declinedConversionChangesNothing()
@@ -276,7 +293,7 @@ void TestPictureImport::convertedPictureIsStoredInTheDesign()
     });
     QVERIFY(tool->insertPicture(writeBmp("photo.bmp", greyPhoto({768, 200}))));
     const QImage inserted = insertedResource();
-    QCOMPARE(inserted.size(), QSize(384, 100));
+    QCOMPARE(inserted.size(), QSize(366, 95));
 
     QJsonObject design;
     edit->saveToJson(design);

@@ -94,6 +94,7 @@ private slots:
     void previewSendsNothingAndChangesNothing();
     void ditheredPhotoPreviewsAsAPicture();
     void photoAsItIsPreviewsBlackAndMarked();
+    void previewTellsWhatPrintsOtherwise();
 
 private:
     void createWindow(int pages);
@@ -151,13 +152,14 @@ QRect TestPrintPreview::insertPhoto(PictureConversion mode)
     auto *tool = window->findChild<TtQEditTool *>("TtQEditToolClass");
     tool->setPictureChooser([mode](const QImage &, PictureImport *choice) {
         choice->mode = mode;
+        choice->scaleToPaper = false;
         return true;
     });
     TtQTextEdit *page = window->pageEditor(0);
     page->clear();
     QTemporaryDir dir;
     const QString path = dir.filePath("photo.bmp");
-    framedPhoto({384, 200}).save(path);
+    framedPhoto({kPageContentWidth, 200}).save(path);
     if (!tool->insertPicture(path))
         return {};
     page->renderPage();
@@ -378,9 +380,9 @@ void TestPrintPreview::ditheredPhotoPreviewsAsAPicture()
     createWindow(1);
     const QRect place = insertPhoto(PictureConversion::Dither);
     QVERIFY(place.isValid());
-    // The photo sits on the page with its frame; the page margin may cut its right edge.
+    // The photo sits on the page whole, with its frame, as wide as the page's content.
     QCOMPARE(place.height(), 200);
-    QVERIFY(place.width() >= 370);
+    QCOMPARE(place.width(), kPageContentWidth);
 
     PrintPreviewDialog *dialog = openPreview();
     QVERIFY(dialog);
@@ -394,7 +396,7 @@ void TestPrintPreview::ditheredPhotoPreviewsAsAPicture()
 
     // Recognisable: in every 20 x 20 cell inside the frame the share of printed dots follows
     // the photo's darkness there; a black block would be dark everywhere.
-    const QImage photo = framedPhoto({384, 200});
+    const QImage photo = framedPhoto({kPageContentWidth, 200});
     const QRect inside = place.adjusted(1, 1, -1, -1);
     double printed = 0;
     int cells = 0;
@@ -451,6 +453,33 @@ void TestPrintPreview::photoAsItIsPreviewsBlackAndMarked()
     const int expected = (place.width() - (rightEdgeCut ? 1 : 2)) * 198;
     QCOMPARE(marked, expected);
     QVERIFY(dialog->findChild<QLabel *>("labGreyDots")->text().contains(QString::number(expected)));
+}
+
+void TestPrintPreview::previewTellsWhatPrintsOtherwise()
+{
+    createWindow(1);
+    TtQTextEdit *page = window->pageEditor(0);
+    page->addImageResource(solidImage({420, 20}, Qt::black), QStringLiteral("wide"));
+    page->setHtml(QStringLiteral(
+        "<p style=\"font-family:'No Such Family 7f3e9c'\"><img src=\"wide\" width=\"420\" "
+        "height=\"20\"/></p><p><span style=\"background-color:#e1ddfa;\">0001</span> and "
+        "<span style=\"background-color:#e1ddfa;\">0002</span></p>"));
+    PrintPreviewDialog *dialog = openPreview();
+    QVERIFY(dialog);
+    auto *notices = dialog->findChild<QLabel *>("labNotices");
+    QVERIFY(notices->isVisibleTo(dialog));
+    const QString title = window->findChild<QTabWidget *>("tabWidget")->tabText(0);
+    QCOMPARE(notices->text().split('\n').filter(title).size(), 2); // black bar, cut picture
+    QVERIFY(notices->text().contains("No Such Family 7f3e9c"));
+
+    // The picture's rows, and only those, end in a bar at the paper's edge.
+    const QImage shown = shownPage(dialog, 0);
+    const QRgb bar = shown.pixel(383, blackBounds(shown).top());
+    QVERIFY(bar != kBlack && bar != kWhite);
+    int barRows = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        barRows += shown.pixel(383, y) == bar;
+    QCOMPARE(barRows, 20);
 }
 
 TS_TEST_MAIN(TestPrintPreview)

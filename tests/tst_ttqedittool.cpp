@@ -66,7 +66,7 @@ private slots:
 
     void placeholderFragments_data();
     void placeholderFragments();
-    void placeholderTwiceGivesTwoBlocks();
+    void secondMarkSelectsTheFirst();
 
     void pictureAtFullSize();
     void codeReopensOnDoubleClick();
@@ -532,13 +532,18 @@ void TestTtQEditTool::placeholderFragments()
     QVERIFY(plain.length() > sample.length());
 }
 
-void TestTtQEditTool::placeholderTwiceGivesTwoBlocks()
+void TestTtQEditTool::secondMarkSelectsTheFirst()
 {
     edit->clear();
+    QSignalSpy told(tool, &TtQEditTool::sgnNotice);
     child<QPushButton>("btnTime")->click();
+    QCOMPARE(told.count(), 0);
+    // A second would print as a black bar: the first is selected instead, and the operator told.
     child<QPushButton>("btnTime")->click();
-    QCOMPARE(edit->toPlainText().count(QStringLiteral("02-02-2022 22:22:22")), 2);
-    QCOMPARE(fragmentsWithBackground(blockColorMap().value(BLOCK_DATETIME)).size(), 2);
+    QCOMPARE(edit->toPlainText().count(QStringLiteral("02-02-2022 22:22:22")), 1);
+    QCOMPARE(fragmentsWithBackground(blockColorMap().value(BLOCK_DATETIME)).size(), 1);
+    QVERIFY(edit->textCursor().selectedText().contains(QStringLiteral("02-02-2022")));
+    QCOMPARE(told.count(), 1);
 }
 
 void TestTtQEditTool::codeReopensOnDoubleClick()

@@ -121,17 +121,17 @@ QImage ditherFloydSteinberg(const QImage &image)
     return dots;
 }
 
-QImage scaleToPaperWidth(const QImage &image)
+QImage scaleToContentWidth(const QImage &image)
 {
-    if (image.width() <= kPaperDots)
+    if (image.width() <= kPageContentWidth)
         return image;
-    const int height = qMax(1, qRound(qreal(image.height()) * kPaperDots / image.width()));
-    return image.scaled(kPaperDots, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int height = qMax(1, qRound(qreal(image.height()) * kPageContentWidth / image.width()));
+    return image.scaled(kPageContentWidth, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage convertForPaper(const QImage &image, PictureConversion mode, bool scaleToPaper)
 {
-    const QImage source = scaleToPaper ? scaleToPaperWidth(image) : image;
+    const QImage source = scaleToPaper ? scaleToContentWidth(image) : image;
     switch (mode) {
     case PictureConversion::Dither:
         return ditherFloydSteinberg(source);

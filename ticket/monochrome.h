@@ -18,7 +18,7 @@ enum class PictureConversion
 struct PictureImport
 {
     PictureConversion mode = PictureConversion::Dither;
-    bool scaleToPaper = true; // only matters for pictures wider than the paper
+    bool scaleToPaper = true; // only matters for pictures wider than the page's content
 };
 
 // The picture as it sits on white paper: RGB888, partly transparent pixels blended with white.
@@ -34,11 +34,11 @@ int luminance(QRgb rgb);
 QImage thresholdHalf(const QImage &image);
 QImage ditherFloydSteinberg(const QImage &image);
 
-// The picture scaled to the paper's width keeping its aspect ratio (at least one row high);
-// pictures no wider than the paper are returned unchanged.
-QImage scaleToPaperWidth(const QImage &image);
+// The picture scaled to the page's content width keeping its aspect ratio (at least one row
+// high), so it prints whole between the margins; narrower pictures are returned unchanged.
+QImage scaleToContentWidth(const QImage &image);
 
-// The picture as it should enter a page: optionally scaled to the paper's width, then
+// The picture as it should enter a page: optionally scaled to the content width, then
 // converted. AsIs keeps the pixels (scaling aside) so the operator's own choice is respected.
 QImage convertForPaper(const QImage &image, PictureConversion mode, bool scaleToPaper);
 

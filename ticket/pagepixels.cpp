@@ -145,3 +145,14 @@ QImage downloadImageOf(const QImage &page)
         ClearRect(image, findBlockRectIn(page, flag));
     return image;
 }
+
+QList<BLOCK_FLAG> marksPrintedBlack(const QImage &page)
+{
+    const QImage download = downloadImageOf(page);
+    QList<BLOCK_FLAG> flags;
+    for (BLOCK_FLAG flag : {BLOCK_NUMBER, BLOCK_DATETIME, BLOCK_QUEUE}) {
+        if (findBlockRectIn(download, flag).isValid())
+            flags << flag;
+    }
+    return flags;
+}

@@ -4,6 +4,7 @@
 #include "papergeometry.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 
 // Pixel work on rendered pages, free of widgets so it can be tested on images directly.
@@ -28,3 +29,7 @@ void ClearRect(QImage &image, const QRect &rect);
 
 // A copy of the page with the three placeholder rectangles painted white.
 QImage downloadImageOf(const QImage &page);
+
+// The blocks whose colour is still on the page once their rectangles are painted white: a
+// second run of the colour, which prints as solid black.
+QList<BLOCK_FLAG> marksPrintedBlack(const QImage &page);

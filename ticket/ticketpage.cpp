@@ -123,8 +123,15 @@ void TicketPage::setSharpText(bool sharp)
 QFont TicketPage::font() const
 {
     QFont font = pageFont();
-    if (m_sharpText)
+    if (m_sharpText) {
         font.setStyleStrategy(QFont::NoAntialias);
+        // Hinting snaps every stem of a one-bit glyph to a whole dot: at 9 to 12 pt a bold stem
+        // and a regular one both become one dot wide, and glyphs shift inside their advances so
+        // the gaps go uneven. Unhinted outlines sampled at the dot centres keep each stem as
+        // wide as the type draws it, so bold covers more dots, and every glyph stays where the
+        // anti-aliased text has it.
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     return font;
 }
 

@@ -41,7 +41,7 @@ public:
     const TicketCode *code(const QString &name) const;
 
     // Text drawn without anti-aliasing, so glyph edges fall on whole dots instead of grey
-    // pixels that the printer would make black.
+    // pixels that the printer would make black; bold keeps its weight (see font()).
     void setSharpText(bool sharp);
     bool sharpText() const { return m_sharpText; }
     // The font of text that names none of its own, as this page draws it.

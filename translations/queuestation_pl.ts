@@ -98,16 +98,20 @@
         <translation>Bez zmian (każdy piksel inny niż biały drukuje się na czarno)</translation>
     </message>
     <message>
-        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
-        <translation>Obraz ma %1 punktów szerokości, więcej niż papier: skaluj do %2 punktów (z zachowaniem proporcji)</translation>
-    </message>
-    <message>
-        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
-        <translation>Rozmiar po imporcie: %1 × %2 punktów; część poza szerokością papieru %3 punktów nie zostanie wydrukowana</translation>
-    </message>
-    <message>
         <source>导入后的大小：%1 × %2 点</source>
         <translation>Rozmiar po imporcie: %1 × %2 punktów</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>Obraz ma %1 punktów szerokości, więcej niż treść strony: skaluj do %2 punktów (z zachowaniem proporcji)</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去</source>
+        <translation>Rozmiar po imporcie: %1 × %2 punktów, więcej niż szerokość treści strony (%3 punktów); krawędź papieru może obciąć jego prawy brzeg</translation>
+    </message>
+    <message>
+        <source>这张图片比页面内容宽，右边缘不会打印。请选择导入方式：</source>
+        <translation>Ten obraz jest szerszy niż treść strony, więc jego prawy brzeg nie zostałby wydrukowany. Wybierz sposób importu:</translation>
     </message>
 </context>
 <context>
@@ -314,6 +318,38 @@
     <message>
         <source>删除%1及其内容？后面的类型将依次前移。</source>
         <translation>Usunąć %1 wraz z zawartością? Kolejne rodzaje przesuną się o jeden.</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>numeru biletu</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>czasu</translation>
+    </message>
+    <message>
+        <source>排队人数</source>
+        <translation>liczby oczekujących</translation>
+    </message>
+    <message>
+        <source>%1：%2标记有第二段，会印成一条黑条</source>
+        <translation>%1: znacznik %2 ma drugi odcinek, który wydrukuje się jako czarny pasek</translation>
+    </message>
+    <message>
+        <source>%1：图片超出纸宽，右边缘不会打印</source>
+        <translation>%1: obraz jest szerszy niż papier; jego prawy brzeg nie zostanie wydrukowany</translation>
+    </message>
+    <message>
+        <source>“%1”以“%2”代替</source>
+        <translation>„%1” zastąpiono przez „%2”</translation>
+    </message>
+    <message>
+        <source>本机缺少设计所用的字体，打印会与设计时不同：%1</source>
+        <translation>Na tym komputerze brakuje czcionek użytych w projekcie, więc bilet wydrukuje się inaczej niż zaprojektowano: %1</translation>
+    </message>
+    <message>
+        <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
+        <translation>Ta strona ma już znacznik %1, został zaznaczony: strona może mieć tylko jeden znacznik każdego rodzaju</translation>
     </message>
 </context>
 <context>
@@ -537,6 +573,10 @@ p, li { white-space: pre-wrap; }
         <source>关于(&amp;A)</source>
         <translation>&amp;O programie</translation>
     </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;Widok</translation>
+    </message>
 </context>
 <context>
     <name>TtQEditTool</name>
@@ -677,6 +717,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>打印测试(&amp;P)</source>
         <translation>Wydruk te&amp;stowy</translation>
+    </message>
+    <message>
+        <source>按打印效果显示(&amp;P)</source>
+        <translation>Pokaż jak na &amp;wydruku</translation>
+    </message>
+    <message>
+        <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
+        <translation>Pokaż stronę jako punkty drukowane przez automat, z przykładowymi wartościami w znacznikach (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TtQTextEdit</name>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>Automat nie może zapisać tej strony</translation>
     </message>
 </context>
 </TS>

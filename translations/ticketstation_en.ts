@@ -98,16 +98,20 @@
         <translation>Keep as is (every pixel that is not white prints black)</translation>
     </message>
     <message>
-        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
-        <translation>The picture is %1 dots wide, wider than the paper: scale it to %2 dots (keeping the aspect ratio)</translation>
-    </message>
-    <message>
-        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
-        <translation>Size after import: %1 × %2 dots; what lies beyond the paper width of %3 dots does not print</translation>
-    </message>
-    <message>
         <source>导入后的大小：%1 × %2 点</source>
         <translation>Size after import: %1 × %2 dots</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>The picture is %1 dots wide, wider than the page&apos;s content: scale it to %2 dots (keeping the aspect ratio)</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去</source>
+        <translation>Size after import: %1 × %2 dots, wider than the page&apos;s content width of %3 dots; the paper&apos;s edge may cut off its right edge</translation>
+    </message>
+    <message>
+        <source>这张图片比页面内容宽，右边缘不会打印。请选择导入方式：</source>
+        <translation>This picture is wider than the page&apos;s content, so its right edge would not print. Choose how to bring it in:</translation>
     </message>
 </context>
 <context>
@@ -314,6 +318,38 @@
     <message>
         <source>删除%1及其内容？后面的类型将依次前移。</source>
         <translation>Remove %1 and its content? The types after it move up by one.</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>ticket number</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>排队人数</source>
+        <translation>people waiting</translation>
+    </message>
+    <message>
+        <source>%1：%2标记有第二段，会印成一条黑条</source>
+        <translation>%1: the %2 mark has a second run, which prints as a black bar</translation>
+    </message>
+    <message>
+        <source>%1：图片超出纸宽，右边缘不会打印</source>
+        <translation>%1: a picture is wider than the paper; its right edge will not print</translation>
+    </message>
+    <message>
+        <source>“%1”以“%2”代替</source>
+        <translation>“%1” is replaced by “%2”</translation>
+    </message>
+    <message>
+        <source>本机缺少设计所用的字体，打印会与设计时不同：%1</source>
+        <translation>This computer lacks fonts the design uses, so the ticket will print differently from its design: %1</translation>
+    </message>
+    <message>
+        <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
+        <translation>This page already has a %1 mark, now selected: a page takes one mark of each kind</translation>
     </message>
 </context>
 <context>
@@ -537,6 +573,10 @@ p, li { white-space: pre-wrap; }
         <source>关于(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
 </context>
 <context>
     <name>TtQEditTool</name>
@@ -677,6 +717,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>打印测试(&amp;P)</source>
         <translation>Test &amp;print</translation>
+    </message>
+    <message>
+        <source>按打印效果显示(&amp;P)</source>
+        <translation>Show as &amp;printed</translation>
+    </message>
+    <message>
+        <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
+        <translation>Show the page as the dots the ticket machine prints, with sample values in the marks (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TtQTextEdit</name>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>The ticket machine cannot store this page</translation>
     </message>
 </context>
 </TS>

@@ -98,16 +98,20 @@
         <translation>保持原样（所有非白色像素都印成黑色）</translation>
     </message>
     <message>
-        <source>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</source>
-        <translation>图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）</translation>
-    </message>
-    <message>
-        <source>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</source>
-        <translation>导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印</translation>
-    </message>
-    <message>
         <source>导入后的大小：%1 × %2 点</source>
         <translation>导入后的大小：%1 × %2 点</translation>
+    </message>
+    <message>
+        <source>图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）</source>
+        <translation>图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）</translation>
+    </message>
+    <message>
+        <source>导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去</source>
+        <translation>导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去</translation>
+    </message>
+    <message>
+        <source>这张图片比页面内容宽，右边缘不会打印。请选择导入方式：</source>
+        <translation>这张图片比页面内容宽，右边缘不会打印。请选择导入方式：</translation>
     </message>
 </context>
 <context>
@@ -314,6 +318,38 @@
     <message>
         <source>删除%1及其内容？后面的类型将依次前移。</source>
         <translation>删除%1及其内容？后面的类型将依次前移。</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>排队人数</source>
+        <translation>排队人数</translation>
+    </message>
+    <message>
+        <source>%1：%2标记有第二段，会印成一条黑条</source>
+        <translation>%1：%2标记有第二段，会印成一条黑条</translation>
+    </message>
+    <message>
+        <source>%1：图片超出纸宽，右边缘不会打印</source>
+        <translation>%1：图片超出纸宽，右边缘不会打印</translation>
+    </message>
+    <message>
+        <source>“%1”以“%2”代替</source>
+        <translation>“%1”以“%2”代替</translation>
+    </message>
+    <message>
+        <source>本机缺少设计所用的字体，打印会与设计时不同：%1</source>
+        <translation>本机缺少设计所用的字体，打印会与设计时不同：%1</translation>
+    </message>
+    <message>
+        <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
+        <translation>此页已有%1标记，已将它选中：每种标记每页只能有一个</translation>
     </message>
 </context>
 <context>
@@ -537,6 +573,10 @@ p, li { white-space: pre-wrap; }
         <source>关于(&amp;A)</source>
         <translation>关于(&amp;A)</translation>
     </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>TtQEditTool</name>
@@ -677,6 +717,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>打印测试(&amp;P)</source>
         <translation>打印测试(&amp;P)</translation>
+    </message>
+    <message>
+        <source>按打印效果显示(&amp;P)</source>
+        <translation>按打印效果显示(&amp;P)</translation>
+    </message>
+    <message>
+        <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
+        <translation>以管理机打印的点显示页面，标记中填入示例值 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TtQTextEdit</name>
+    <message>
+        <source>管理机无法存储此页</source>
+        <translation>管理机无法存储此页</translation>
     </message>
 </context>
 </TS>

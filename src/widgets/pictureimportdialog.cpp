@@ -1,5 +1,6 @@
 #include "pictureimportdialog.h"
 
+#include "monochrome.h"
 #include "pagepixels.h"
 #include "ui_pictureimportdialog.h"
 
@@ -9,11 +10,18 @@ PictureImportDialog::PictureImportDialog(const QImage &picture, QWidget *parent)
     : QDialog(parent), ui(new Ui::PictureImportDialog), m_picture(picture)
 {
     ui->setupUi(this);
-    const bool tooWide = picture.width() > kPaperDots;
+    // Between the margins a page holds less than the paper's width; wider prints cut.
+    const bool tooWide = picture.width() > kPageContentWidth;
     ui->cbScale->setVisible(tooWide);
-    ui->cbScale->setText(tr("图片宽 %1 点，超过纸宽：缩放到 %2 点宽（保持宽高比）")
+    ui->cbScale->setText(tr("图片宽 %1 点，超过页面内容宽度：缩放到 %2 点宽（保持宽高比）")
                              .arg(picture.width())
-                             .arg(kPaperDots));
+                             .arg(kPageContentWidth));
+    // A black-and-white picture is asked about only for its width; scaled, its dots stay sharp
+    // when cut at half grey.
+    if (isPureBlackAndWhite(picture)) {
+        ui->labIntro->setText(tr("这张图片比页面内容宽，右边缘不会打印。请选择导入方式："));
+        ui->rbThreshold->setChecked(true);
+    }
     ui->scrollPreview->setBackgroundRole(QPalette::Dark);
     // A change of mode unchecks one button and checks another; convert once, for the new one.
     for (QRadioButton *button : {ui->rbDither, ui->rbThreshold, ui->rbAsIs}) {
@@ -66,11 +74,12 @@ void PictureImportDialog::updatePreview()
     ui->labPreview->setPixmap(pixmap);
     ui->labPreview->adjustSize();
 
-    if (m_converted.width() > kPaperDots)
-        ui->labResult->setText(tr("导入后的大小：%1 × %2 点，超出纸宽 %3 点的部分不会打印")
-                                   .arg(m_converted.width())
-                                   .arg(m_converted.height())
-                                   .arg(kPaperDots));
+    if (m_converted.width() > kPageContentWidth)
+        ui->labResult->setText(
+            tr("导入后的大小：%1 × %2 点，比页面内容宽度 %3 点宽，右边缘可能被纸边截去")
+                .arg(m_converted.width())
+                .arg(m_converted.height())
+                .arg(kPageContentWidth));
     else
         ui->labResult->setText(
             tr("导入后的大小：%1 × %2 点").arg(m_converted.width()).arg(m_converted.height()));

@@ -10,8 +10,14 @@
 
 namespace {
 
-constexpr int kDotsPerMm = 8;
 constexpr int kZoom = 2;
+// Columns at the paper's right edge that show where a picture is cut.
+constexpr int kCutMarkDots = 3;
+
+QColor cutMarkColour()
+{
+    return QColor(220, 0, 0);
+}
 
 // Dots as millimetres without trailing zeros: 384 → "48", 130 → "16.25".
 QString millimetres(int dots)
@@ -27,6 +33,8 @@ PrintPreviewDialog::PrintPreviewDialog(QWidget *parent)
     ui->setupUi(this);
     ui->labGreySwatch->setStyleSheet(
         QStringLiteral("background-color: %1;").arg(greyDotColour().name()));
+    ui->labNotices->setStyleSheet(QStringLiteral("color: %1;").arg(cutMarkColour().name()));
+    ui->labNotices->hide();
     connect(ui->tabPages, &QTabWidget::currentChanged, this, &PrintPreviewDialog::showFacts);
     showFacts(-1);
 }
@@ -36,9 +44,17 @@ PrintPreviewDialog::~PrintPreviewDialog()
     delete ui;
 }
 
-void PrintPreviewDialog::setPages(const QList<TicketPreview> &pages, const QStringList &titles)
+void PrintPreviewDialog::setNotices(const QStringList &notices)
+{
+    ui->labNotices->setText(notices.join(QLatin1Char('\n')));
+    ui->labNotices->setVisible(!notices.isEmpty());
+}
+
+void PrintPreviewDialog::setPages(const QList<TicketPreview> &pages, const QStringList &titles,
+                                  const QList<QList<QRect>> &cutPictures)
 {
     m_pages = pages;
+    m_cutPictures = cutPictures;
     while (ui->tabPages->count() > 0) {
         QWidget *page = ui->tabPages->widget(0);
         ui->tabPages->removeTab(0);
@@ -75,10 +91,19 @@ void PrintPreviewDialog::showImages()
 {
     const int zoom = ui->cbZoom->isChecked() ? kZoom : 1;
     for (int k = 0; k < m_pages.size(); ++k) {
-        const QImage &marked = m_pages.at(k).marked;
+        QImage marked = m_pages.at(k).marked;
         auto *label = ui->tabPages->findChild<QLabel *>(QStringLiteral("labPage_%1").arg(k));
         if (marked.isNull() || !label)
             continue;
+        // The printed dots stop at the paper's edge; a bar there shows a picture went on.
+        for (const QRect &cut : m_cutPictures.value(k)) {
+            const QRect bar =
+                QRect(marked.width() - kCutMarkDots, cut.top(), kCutMarkDots, cut.height())
+                    .intersected(marked.rect());
+            for (int y = bar.top(); y <= bar.bottom(); ++y)
+                for (int x = bar.left(); x <= bar.right(); ++x)
+                    marked.setPixelColor(x, y, cutMarkColour());
+        }
         // Whole dots only: smoothing would invent greys the printer cannot make.
         QPixmap pixmap = QPixmap::fromImage(
             marked.scaled(marked.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation));

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QRect>
 #include <QStringList>
 
 namespace Ui {
@@ -19,8 +20,12 @@ public:
     explicit PrintPreviewDialog(QWidget *parent = nullptr);
     ~PrintPreviewDialog() override;
 
-    // One tab per page, titled in order.
-    void setPages(const QList<TicketPreview> &pages, const QStringList &titles);
+    // One tab per page, titled in order. `cutPictures` holds, per page, the parts of its
+    // pictures beyond the paper's edge (cutPictureParts); the shown page marks where they go.
+    void setPages(const QList<TicketPreview> &pages, const QStringList &titles,
+                  const QList<QList<QRect>> &cutPictures = {});
+    // What the operator should know before printing (printNotices); none hides the list.
+    void setNotices(const QStringList &notices);
 
 private slots:
     void on_cbZoom_toggled(bool checked);
@@ -31,4 +36,5 @@ private:
 
     Ui::PrintPreviewDialog *ui;
     QList<TicketPreview> m_pages;
+    QList<QList<QRect>> m_cutPictures;
 };

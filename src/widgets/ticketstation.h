@@ -89,8 +89,6 @@ private:
     void showNotice(const QString &text, bool error = false);
     // True when a line is open; otherwise tells the operator how to get one.
     bool requireConnection();
-    // Tells which pages have content below their height, which does not print.
-    void warnCutPages();
     // Offers to save unsaved edits; false when the operator cancels.
     bool confirmDiscard();
     void rememberDesign(const QString &path);

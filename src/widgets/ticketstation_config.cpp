@@ -3,6 +3,7 @@
 #include "design.h"
 #include "designfile.h"
 #include "operatordialogs.h"
+#include "printnotices.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
@@ -74,6 +75,12 @@ void TicketStation::setupEditActions()
 {
     TtQEditTool *tool = ui->TtQEditToolClass;
     fillMenu(ui->menuEdit, tool->editActions());
+    ui->menuView->addAction(tool->showAsPrintedAction());
+    connect(tool->showAsPrintedAction(), &QAction::toggled, this, [this](bool asPrinted) {
+        for (TtQTextEdit *editor : qAsConst(pageEditors))
+            editor->setShowAsPrinted(asPrinted);
+    });
+    connect(tool, &TtQEditTool::sgnNotice, this, [this](const QString &text) { showNotice(text); });
     fillMenu(ui->menuFormat, tool->formatActions());
     fillMenu(ui->menuInsert, tool->insertActions());
     // Download, preview and test print sit with the file's other ways out, as printing does.
@@ -170,6 +177,7 @@ void TicketStation::showDesignPages()
             auto *container = new QWidget;
             auto *layout = new QHBoxLayout(container);
             auto *editor = new TtQTextEdit(*page);
+            editor->setShowAsPrinted(ui->TtQEditToolClass->showAsPrintedAction()->isChecked());
             layout->addWidget(editor);
             editor->setSizePolicy(ui->textEdit->sizePolicy());
             editor->setMaximumSize(ui->textEdit->maximumSize());
@@ -280,11 +288,14 @@ bool TicketStation::loadDesign(const QString &path, bool reportFailures)
     design->setUnmodified();
     if (reportFailures)
         rememberDesign(path);
+    QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
     if (design->droppedPages() > 0)
-        showNotice(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
-                       .arg(design->droppedPages())
-                       .arg(kMaxDesignPages),
-                   true);
+        notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
+                            .arg(design->droppedPages())
+                            .arg(kMaxDesignPages));
+    // Told when the operator opens a design, not at every start.
+    if (reportFailures && !notices.isEmpty())
+        showNotice(notices.join(QLatin1Char('\n')), true);
     // The last page ends up current, as when the pages were shown one by one.
     ui->tabWidget->setCurrentIndex(ui->tabWidget->count() - 1);
     if (TtQTextEdit *edit = pageEditor(-1))

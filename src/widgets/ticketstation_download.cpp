@@ -1,5 +1,6 @@
 #include "design.h"
 #include "pagedownload.h"
+#include "printnotices.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
 #include "ticketstation.h"
@@ -11,31 +12,22 @@ void TicketStation::onDownPic()
 {
     if (!requireConnection())
         return;
-    warnCutPages();
     // Each page is rendered once; its block rectangles, records, download image and previews
     // all come from that one image.
+    const QList<TicketPage *> sent = design->pages().mid(0, kLayoutTableEntries);
     QList<QImage> pages;
     QString fault;
-    if (!renderDesignPages(design->pages().mid(0, kLayoutTableEntries), &pages, &fault)) {
+    if (!renderDesignPages(sent, &pages, &fault)) {
         // Half a design would leave the device with a layout for pages it never gets.
         qWarning() << Q_FUNC_INFO << __FILE__ << fault << "; nothing is sent";
         return;
     }
+    // The download goes ahead: the operator may want exactly this, but hears what will differ.
+    const QStringList notices = printNotices(sent, pageTitles(*ui->tabWidget), pages);
+    if (!notices.isEmpty())
+        showNotice(notices.join(QLatin1Char('\n')), true);
     const DesignDownload download = prepareDownload(pages);
     dispenser.download(download);
     // The bitmaps are for the operator's eyes only; the line need not wait for the disk.
     previewWriter.write(previewDir(), download.sentDots, download.pages);
-}
-
-void TicketStation::warnCutPages()
-{
-    QStringList cut;
-    for (int i = 0; i < pageEditors.size(); ++i) {
-        if (design->page(i)->isCut())
-            cut << ui->tabWidget->tabText(i);
-    }
-    if (!cut.isEmpty())
-        showNotice(
-            QObject::tr("超出页面高度的内容不会打印：%1").arg(cut.join(QStringLiteral("、"))),
-            true);
 }

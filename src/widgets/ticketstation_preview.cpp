@@ -1,7 +1,10 @@
 #include "design.h"
 #include "operatordialogs.h"
 #include "pagedownload.h"
+#include "pagepictures.h"
+#include "printnotices.h"
 #include "printpreviewdialog.h"
+#include "ticketpage.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ui_ticketstation.h"
@@ -11,10 +14,7 @@
 
 void TicketStation::onPreview()
 {
-    warnCutPages();
-    QStringList titles;
-    for (int i = 0; i < ui->tabWidget->count(); ++i)
-        titles.append(ui->tabWidget->tabText(i));
+    const QStringList titles = pageTitles(*ui->tabWidget);
     QList<QImage> pages;
     QString fault;
     if (!renderDesignPages(design->pages(), &pages, &fault)) {
@@ -25,10 +25,15 @@ void TicketStation::onPreview()
     }
     const QList<TicketPreview> previews =
         previewTickets(prepareDownload(pages), QDateTime::currentDateTime());
+    QList<QList<QRect>> cutPictures;
+    for (const TicketPage *page : design->pages())
+        cutPictures << cutPictureParts(page->document());
 
     // Window-modal but not blocking, so the page editors stay as they are behind it.
     auto *dialog = new PrintPreviewDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setPages(previews, titles.mid(0, previews.size()));
+    dialog->setPages(previews, titles.mid(0, previews.size()), cutPictures);
+    // Told in the dialog itself, where the operator looks at the pages concerned.
+    dialog->setNotices(printNotices(design->pages(), titles, pages));
     dialog->open();
 }

@@ -5,6 +5,7 @@
 #include "codedialog.h"
 #include "operatordialogs.h"
 #include "pictureimportdialog.h"
+#include "printnotices.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
@@ -16,6 +17,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
+#include <QPushButton>
 #include <QStringListModel>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -222,6 +224,20 @@ void TtQEditTool::setupDeviceActions()
     bindButton(ui->btn_down, actionDownload);
     bindButton(ui->btnPreview, actionPreview);
     bindButton(ui->btnTest, actionTestPrint);
+
+    actionShowAsPrinted =
+        newAction(this, QIcon(QStringLiteral(":/Icon/Image/asprinted.png")),
+                  tr("按打印效果显示(&P)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    actionShowAsPrinted->setCheckable(true);
+    auto *asPrinted = new QPushButton(ui->widget_2);
+    asPrinted->setObjectName(QStringLiteral("btnAsPrinted"));
+    asPrinted->setMaximumSize(ui->btn_down->maximumSize());
+    asPrinted->setIcon(actionShowAsPrinted->icon());
+    asPrinted->setToolTip(
+        tr("以管理机打印的点显示页面，标记中填入示例值 (%1)")
+            .arg(actionShowAsPrinted->shortcut().toString(QKeySequence::NativeText)));
+    bindButton(asPrinted, actionShowAsPrinted);
+    ui->horizontalLayout_2->insertWidget(ui->horizontalLayout_2->indexOf(ui->btn_down), asPrinted);
 }
 
 QList<QAction *> TtQEditTool::editActions() const
@@ -312,8 +328,9 @@ bool TtQEditTool::insertPicture(const QString &path, QString *errorString)
             *errorString = reader.errorString();
         return false;
     }
-    // The printer makes black dots only; greys and colours would all print as solid black.
-    if (!isPureBlackAndWhite(image)) {
+    // The printer makes black dots only; greys and colours would all print as solid black. A
+    // picture wider than the page's content would lose its right edge.
+    if (!isPureBlackAndWhite(image) || image.width() > kPageContentWidth) {
         PictureImport choice;
         if (!pictureChooser(image, &choice)) {
             if (errorString)
@@ -536,6 +553,12 @@ void TtQEditTool::insertMark(BLOCK_FLAG flag)
 {
     if (!currentEdit)
         return;
+    // Only the first run of a mark's colour is measured: a second would print as a black bar.
+    if (auto *page = qobject_cast<TtQTextEdit *>(currentEdit); page && page->selectMark(flag)) {
+        emit sgnNotice(markExistsNotice(flag));
+        returnFocusToPage();
+        return;
+    }
     const char *html = flag == BLOCK_NUMBER  ? numberBlockHtml
                        : flag == BLOCK_QUEUE ? queueBlockHtml
                                              : dateTimeBlockHtml;

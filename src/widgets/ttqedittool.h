@@ -38,12 +38,14 @@ public:
     QList<QAction *> formatActions() const; // bold, italic, underline, the alignments
     QList<QAction *> insertActions() const; // picture, code, the three marks
     QList<QAction *> deviceActions() const; // download, preview, test print
+    // Shows the pages as the dots the device prints; toggled(bool) tells the window.
+    QAction *showAsPrintedAction() const { return actionShowAsPrinted; }
 
     // Reads the picture at path and inserts it at the bound page's cursor. A picture that is
-    // purely black and white goes in unchanged; for any other the picture chooser decides how it
-    // is converted. Returns false, leaving the page untouched, when no page is bound, the file
-    // is not a readable image (errorString then tells why) or the chooser declines (errorString
-    // then empty).
+    // purely black and white and fits the page goes in unchanged; for any other the picture
+    // chooser decides how it is converted. Returns false, leaving the page untouched, when no page
+    // is bound, the file is not a readable image (errorString then tells why) or the chooser
+    // declines (errorString then empty).
     bool insertPicture(const QString &path, QString *errorString = nullptr);
 
     // Decides how a picture that is not purely black and white is brought in; false cancels.
@@ -71,6 +73,8 @@ signals:
     void sgnPreview();
     // The operator turned the design's sharp printed text on or off.
     void sgnSharpText(bool sharp);
+    // Something the operator should read, for the window's notice.
+    void sgnNotice(const QString &text);
 
 private slots:
     void on_cb_font_activated(QString arg1);
@@ -128,4 +132,5 @@ private:
     QAction *actionDownload;
     QAction *actionPreview;
     QAction *actionTestPrint;
+    QAction *actionShowAsPrinted;
 };

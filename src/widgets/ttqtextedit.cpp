@@ -1,15 +1,20 @@
 #include "ttqtextedit.h"
 
+#include "pagemarks.h"
 #include "pagepixels.h"
 #include "pagerender.h"
 #include "ticketpage.h"
+#include "ticketpreview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 TtQTextEdit::TtQTextEdit(QWidget *parent)
     : TtQTextEdit(std::make_unique<TicketPage>(), nullptr, parent)
@@ -28,6 +33,18 @@ TtQTextEdit::TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, 
     setDocument(m_page->document());
     // With the window's 8-dot scroll bar always there, the viewport is exactly the page width.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A picture wider than the page is cut at its edge, as on paper; scrolling sideways would
+    // hide the start of every line.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { horizontalScrollBar()->setRange(0, 0); });
+    m_printedRefresh.setSingleShot(true);
+    m_printedRefresh.setInterval(0);
+    connect(&m_printedRefresh, &QTimer::timeout, this, &TtQTextEdit::refreshPrintedTicket);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_showAsPrinted)
+            m_printedRefresh.start();
+    });
     renderPage();
 }
 
@@ -54,9 +71,98 @@ void TtQTextEdit::changeEvent(QEvent *event)
         document()->setDefaultFont(m_page->font());
 }
 
+void TtQTextEdit::setShowAsPrinted(bool asPrinted)
+{
+    if (asPrinted == m_showAsPrinted)
+        return;
+    m_showAsPrinted = asPrinted;
+    if (asPrinted) {
+        refreshPrintedTicket();
+    } else {
+        m_printedRefresh.stop();
+        m_printedTicket = QImage();
+    }
+    viewport()->update();
+}
+
+void TtQTextEdit::setSampleValues(const devicemodel::SampleValues &values)
+{
+    m_sampleValues = values;
+    if (m_showAsPrinted)
+        refreshPrintedTicket();
+}
+
+void TtQTextEdit::refreshPrintedTicket()
+{
+    // The same download and device model as the print preview and the emulator, so the view
+    // shows their dots.
+    m_printedTicket = previewPage(::renderPage(*m_page), m_sampleValues).ticket;
+    viewport()->update();
+}
+
+bool TtQTextEdit::selectMark(BLOCK_FLAG flag)
+{
+    for (const PageMark &mark : pageMarks(document())) {
+        if (mark.flag != flag)
+            continue;
+        QTextCursor cursor(document());
+        cursor.setPosition(mark.position);
+        cursor.setPosition(mark.position + mark.length, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+        return true;
+    }
+    return false;
+}
+
+void TtQTextEdit::paintAsPrinted(QPainter &painter)
+{
+    // Paper ends where the ticket does; the surround is darker.
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
+    const QPoint origin(0, -verticalScrollBar()->value());
+    if (m_printedTicket.isNull()) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(viewport()->rect(), Qt::AlignCenter, tr("管理机无法存储此页"));
+        return;
+    }
+    painter.drawImage(origin, m_printedTicket);
+
+    // The selection and the cursor over the dots, so typing and selecting still show.
+    const QTextCursor cursor = textCursor();
+    const QColor highlight = palette().color(QPalette::Highlight);
+    if (cursor.hasSelection()) {
+        const QColor shade(highlight.red(), highlight.green(), highlight.blue(), 96);
+        const int from = cursor.selectionStart();
+        const int to = cursor.selectionEnd();
+        for (QTextBlock block = document()->findBlock(from);
+             block.isValid() && block.position() <= to; block = block.next()) {
+            const QTextLayout *lines = block.layout();
+            const QPointF at =
+                document()->documentLayout()->blockBoundingRect(block).topLeft() + origin;
+            for (int i = 0; i < lines->lineCount(); ++i) {
+                const QTextLine line = lines->lineAt(i);
+                const int start = qMax(from - block.position(), line.textStart());
+                const int end = qMin(to - block.position(), line.textStart() + line.textLength());
+                if (start >= end)
+                    continue;
+                const qreal left = line.cursorToX(start);
+                const qreal right = line.cursorToX(end);
+                painter.fillRect(
+                    QRectF(at.x() + left, at.y() + line.y(), right - left, line.height()), shade);
+            }
+        }
+    }
+    if (hasFocus() && !isReadOnly())
+        painter.fillRect(cursorRect(cursor).adjusted(0, 0, cursorWidth() - 1, 0), highlight);
+}
+
 void TtQTextEdit::paintEvent(QPaintEvent *event)
 {
-    QTextEdit::paintEvent(event);
+    if (m_showAsPrinted) {
+        QPainter painter(viewport());
+        paintAsPrinted(painter);
+    } else {
+        QTextEdit::paintEvent(event);
+    }
     const int limit = m_page->maxHeight - verticalScrollBar()->value();
     if (limit >= viewport()->height())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "blockflag.h"
+#include "ticketdrawing.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -43,6 +45,20 @@ public:
     // A cursor selecting the code picture at `position` in the viewport; null when there is none.
     QTextCursor codeAt(const QPoint &position) const;
 
+    // Shows the page as the dots the device prints, placeholders filled in by the device with
+    // the sample values, instead of the text as typed; editing goes on in either view.
+    void setShowAsPrinted(bool asPrinted);
+    bool showsAsPrinted() const { return m_showAsPrinted; }
+    // Values the view fills the placeholders with; by default the device's first ticket, at the
+    // moment the view is drawn.
+    void setSampleValues(const devicemodel::SampleValues &values);
+    // The ticket the view shows, up to date with the page; null when the device would not keep
+    // the page, or while the page is shown as typed.
+    QImage printedTicket() const { return m_printedTicket; }
+
+    // Selects the first mark of this kind on the page; false when the page has none.
+    bool selectMark(BLOCK_FLAG flag);
+
 signals:
     // The operator double-clicked the code picture `selection` holds, to edit it.
     void codeActivated(const QTextCursor &selection);
@@ -57,9 +73,16 @@ protected:
 
 private:
     TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, QWidget *parent);
+    void refreshPrintedTicket();
+    void paintAsPrinted(QPainter &painter);
 
     std::unique_ptr<TicketPage> m_ownPage;
     TicketPage *m_page;
+    bool m_showAsPrinted = false;
+    devicemodel::SampleValues m_sampleValues;
+    QImage m_printedTicket;
+    // Edits that come in one go (a paste, an undo step) are drawn once.
+    QTimer m_printedRefresh;
 
 public:
     // The page's own values, under the names the editor has always had.

@@ -68,7 +68,13 @@ int main(int argc, char **argv)
         QStringLiteral("Listen on this TCP port of 127.0.0.1 (0: any free one), as a serial "
                        "device server does, instead of a new pseudo-terminal."),
         QStringLiteral("PORT"));
-    parser.addOptions({outOption, deviceOption, versionOption, hangupOption, tcpOption});
+    const QCommandLineOption sampleTimeOption(
+        QStringLiteral("sample-time"),
+        QStringLiteral("Date and time the preview tickets show, as yyyy-MM-ddTHH:mm:ss "
+                       "(default: the moment the pages are stored)."),
+        QStringLiteral("TIME"));
+    parser.addOptions(
+        {outOption, deviceOption, versionOption, hangupOption, tcpOption, sampleTimeOption});
     parser.process(app);
 
     const QDir outDir(parser.value(outOption));
@@ -92,6 +98,15 @@ int main(int argc, char **argv)
         tcpPort = parser.value(tcpOption).toInt(&ok);
         if (!ok || tcpPort < 0 || tcpPort > 65535 || parser.isSet(deviceOption)) {
             logLine(QStringLiteral("--tcp needs a port number from 0 to 65535, and no --device"));
+            return 2;
+        }
+    }
+
+    SampleValues samples;
+    if (parser.isSet(sampleTimeOption)) {
+        samples.time = QDateTime::fromString(parser.value(sampleTimeOption), Qt::ISODate);
+        if (!samples.time.isValid()) {
+            logLine(QStringLiteral("--sample-time needs a date and time as yyyy-MM-ddTHH:mm:ss"));
             return 2;
         }
     }
@@ -128,7 +143,7 @@ int main(int argc, char **argv)
     QObject::connect(&device, &DeviceState::nvPagesStored, [&](const QList<QImage> &pages) {
         for (int k = 0; k < pages.size(); ++k) {
             savePng(pages.at(k), QStringLiteral("nv_page_%1.png").arg(k));
-            const QImage preview = device.previewTicket(k);
+            const QImage preview = device.previewTicket(k, samples);
             if (!preview.isNull())
                 savePng(preview, QStringLiteral("preview_%1.png").arg(k));
         }

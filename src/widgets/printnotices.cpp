@@ -1,0 +1,83 @@
+#include "printnotices.h"
+
+#include "pagefonts.h"
+#include "pagepictures.h"
+#include "pagepixels.h"
+#include "pagerender.h"
+#include "ticketpage.h"
+
+#include <QAction>
+#include <QObject>
+#include <QTabWidget>
+
+namespace {
+
+const QString kListSeparator = QStringLiteral("、");
+
+QString markName(BLOCK_FLAG flag)
+{
+    switch (flag) {
+    case BLOCK_NUMBER:
+        return QObject::tr("号码");
+    case BLOCK_DATETIME:
+        return QObject::tr("时间");
+    case BLOCK_QUEUE:
+        return QObject::tr("排队人数");
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &titles,
+                         const QList<QImage> &rendered)
+{
+    QStringList cut;
+    QStringList notices;
+    QList<FontReplacement> fonts;
+    for (int i = 0; i < pages.size(); ++i) {
+        const TicketPage *page = pages.at(i);
+        if (!page)
+            continue;
+        const QString title = titles.value(i, QString::number(i + 1));
+        if (page->isCut())
+            cut << title;
+        QStringList marks;
+        for (BLOCK_FLAG flag :
+             marksPrintedBlack(i < rendered.size() ? rendered.at(i) : renderPage(*page)))
+            marks << markName(flag);
+        if (!marks.isEmpty())
+            notices << QObject::tr("%1：%2标记有第二段，会印成一条黑条")
+                           .arg(title, marks.join(kListSeparator));
+        if (!cutPictureParts(page->document()).isEmpty())
+            notices << QObject::tr("%1：图片超出纸宽，右边缘不会打印").arg(title);
+        for (const FontReplacement &font : missingFonts(page->document())) {
+            if (!fonts.contains(font))
+                fonts << font;
+        }
+    }
+    if (!cut.isEmpty())
+        notices.prepend(
+            QObject::tr("超出页面高度的内容不会打印：%1").arg(cut.join(kListSeparator)));
+    if (!fonts.isEmpty()) {
+        QStringList replaced;
+        for (const FontReplacement &font : qAsConst(fonts))
+            replaced << QObject::tr("“%1”以“%2”代替").arg(font.family, font.replacement);
+        notices << QObject::tr("本机缺少设计所用的字体，打印会与设计时不同：%1")
+                       .arg(replaced.join(QStringLiteral("；")));
+    }
+    return notices;
+}
+
+QStringList pageTitles(const QTabWidget &tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs.count(); ++i)
+        titles << tabs.tabText(i);
+    return titles;
+}
+
+QString markExistsNotice(BLOCK_FLAG flag)
+{
+    return QObject::tr("此页已有%1标记，已将它选中：每种标记每页只能有一个").arg(markName(flag));
+}
