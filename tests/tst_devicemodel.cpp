@@ -121,8 +121,6 @@ private slots:
     void storesLayoutTable();
     void layoutTableVoidsUnfinishedImages();
     void printsTestPage();
-    void textCellsFollowFontCode_data();
-    void textCellsFollowFontCode();
     void extremeTicketsAreDrawnWhole_data();
     void extremeTicketsAreDrawnWhole();
     void previewPlacesSampleTexts();
@@ -481,24 +479,6 @@ void TestDeviceModel::printsTestPage()
         }
     }
     QVERIFY(inkInCells > 0);
-}
-
-void TestDeviceModel::textCellsFollowFontCode_data()
-{
-    QTest::addColumn<int>("fontCode");
-    QTest::addColumn<QSize>("cell");
-    QTest::newRow("0x11") << 0x11 << QSize(12, 20);
-    QTest::newRow("0x12") << 0x12 << QSize(24, 20);
-    QTest::newRow("0x22") << 0x22 << QSize(36, 44);
-    QTest::newRow("unknown code prints smallest") << 0x05 << QSize(12, 20);
-}
-
-void TestDeviceModel::textCellsFollowFontCode()
-{
-    QFETCH(int, fontCode);
-    QFETCH(QSize, cell);
-    QCOMPARE(fontCell(fontCode), cell);
-    QCOMPARE(textRect({5, -3, fontCode, "abcd"}), QRect(5, -3, 4 * cell.width(), cell.height()));
 }
 
 void TestDeviceModel::extremeTicketsAreDrawnWhole_data()

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -16,6 +15,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -116,7 +116,6 @@ private slots:
     void missingCatalogueInstallsNothing();
     void menuEntryStoresLanguage_data();
     void menuEntryStoresLanguage();
-    void restartNoticeLastsThreeSeconds();
     void lastChoiceWins();
     void unwritableSettingsAreReported();
     void startsInStoredLanguage_data();
@@ -255,26 +254,12 @@ void TestLanguages::menuEntryStoresLanguage()
     QTranslator chosen;
     QVERIFY(chosen.load(QString(TS_CATALOGUE_DIR) + "/" + catalogue));
     QCOMPARE(tipText(), chosen.translate("QObject", "重启后生效"));
+    // Up for three seconds: the tip's own test shows that it hides when its time is up.
+    auto *hideTimer = findTip()->findChild<QTimer *>();
+    QVERIFY(hideTimer && hideTimer->isActive());
+    QCOMPARE(hideTimer->interval(), 3000);
     // Nothing switches before the next start.
     QCOMPARE(connect->text(), before);
-}
-
-void TestLanguages::restartNoticeLastsThreeSeconds()
-{
-    window = new TicketStation;
-    window->show();
-    QElapsedTimer clock;
-    clock.start();
-    window->findChild<QAction *>("actPolish_3")->trigger();
-    QtTransparentTisp *tip = findTip();
-    QVERIFY(tip->isVisible());
-    QTest::qWait(1500);
-    // A stalled machine may wake up late; only a check made in time says anything.
-    if (clock.elapsed() < 2800)
-        QVERIFY(tip->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), 5000);
-    // Coarse timers may fire up to 5 % early.
-    QVERIFY(clock.elapsed() >= 2850);
 }
 
 void TestLanguages::lastChoiceWins()

@@ -14,8 +14,6 @@ private slots:
     void cropHeightSeesEveryColumn_data();
     void cropHeightSeesEveryColumn();
 
-    void rgb888RowsKeepsColours();
-
     void colourRun_data();
     void colourRun();
     void colourOneUnitOffDoesNotMatch_data();
@@ -27,7 +25,6 @@ private slots:
     void blockRectByFlag();
     void unknownFlagFindsNothing();
 
-    void clearRect();
     void clearRectLeavesNullAndInvalidAlone();
     void clearRectIsClippedToImage();
 
@@ -77,22 +74,6 @@ void TestPagePixels::cropHeight()
 void TestPagePixels::cropHeightOfNullCanvas()
 {
     QCOMPARE(pageCropHeight(QImage()), 0);
-}
-
-void TestPagePixels::rgb888RowsKeepsColours()
-{
-    QImage canvas = whitePage(100, kPaperDots, QImage::Format_RGB32);
-    paint(canvas, QRect(0, 0, 10, 10), kNumber);
-    paint(canvas, QRect(383, 59, 1, 1), qRgb(1, 2, 3));
-    paint(canvas, QRect(0, 60, 384, 40), qRgb(0, 0, 0)); // below the rows taken
-
-    const QImage page = rgb888Rows(canvas, 60);
-    QCOMPARE(page.format(), QImage::Format_RGB888);
-    QCOMPARE(page.size(), QSize(kPaperDots, 60));
-    QCOMPARE(page, canvas.copy(0, 0, kPaperDots, 60).convertToFormat(QImage::Format_RGB888));
-    QCOMPARE(page.pixel(383, 59), qRgb(1, 2, 3));
-    const uchar *row = page.constScanLine(0);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(row), 3), QByteArray("\xe1\xdd\xfa"));
 }
 
 void TestPagePixels::cropHeightSeesEveryColumn_data()
@@ -229,19 +210,6 @@ void TestPagePixels::unknownFlagFindsNothing()
     QCOMPARE(findBlockRectIn(page, 0), QRect());
     QCOMPARE(findBlockRectIn(page, 4), QRect());
     QCOMPARE(findBlockRectIn(QImage(), BLOCK_NUMBER), QRect());
-}
-
-void TestPagePixels::clearRect()
-{
-    QImage page = whitePage(100);
-    page.fill(Qt::black);
-    ClearRect(page, QRect(10, 20, 30, 40));
-    QVERIFY(allWhite(page, QRect(10, 20, 30, 40)));
-    QCOMPARE(page.pixel(9, 20), qRgb(0, 0, 0));
-    QCOMPARE(page.pixel(40, 20), qRgb(0, 0, 0));
-    QCOMPARE(page.pixel(10, 19), qRgb(0, 0, 0));
-    QCOMPARE(page.pixel(10, 60), qRgb(0, 0, 0));
-    QCOMPARE(page.format(), QImage::Format_RGB888);
 }
 
 void TestPagePixels::clearRectLeavesNullAndInvalidAlone()
