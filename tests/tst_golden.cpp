@@ -7,6 +7,7 @@
 #include "design.h"
 #include "designfile.h"
 #include "devicecommands.h"
+#include "goldendesigns.h"
 #include "layouttable.h"
 #include "pagedownload.h"
 #include "stationsettings.h"
@@ -21,11 +22,6 @@
 namespace {
 
 const QDateTime kPreviewTime(QDate(2024, 5, 6), QTime(7, 8, 9));
-
-QString goldenDir(const QString &design)
-{
-    return QStringLiteral(TS_GOLDEN_DIR "/") + design;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -72,20 +68,17 @@ private slots:
 void TestGolden::designMatchesGoldenFiles_data()
 {
     QTest::addColumn<QString>("design");
-    for (const char *name : {"default", "polish-default", "six-full", "blank", "tallest"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const QString &name : goldenDesignNames())
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestGolden::designMatchesGoldenFiles()
 {
     QFETCH(QString, design);
     const QString dir = goldenDir(design);
-    const StationSettings station =
-        readStationSettings(QSettings(dir + "/settings.ini", QSettings::IniFormat));
-    Design model(station.pageCount, station.maxHeight);
-    const DesignReadResult read = readDesignFile(dir + "/design.json");
-    QVERIFY(read.ok);
-    model.loadJson(read.root);
+    const std::unique_ptr<Design> loaded = loadGoldenDesign(design);
+    QVERIFY(loaded);
+    const Design &model = *loaded;
 
     QList<QImage> pages;
     QVERIFY(renderDesignPages(model.pages().mid(0, kLayoutTableEntries), &pages));

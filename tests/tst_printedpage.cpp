@@ -4,6 +4,7 @@
 #include "design.h"
 #include "designfile.h"
 #include "emulatorsession.h"
+#include "goldendesigns.h"
 #include "monochrome.h"
 #include "pagedownload.h"
 #include "pagerender.h"
@@ -71,20 +72,16 @@ private slots:
 void TestPrintedPage::viewIsWhatTheEmulatorPrints_data()
 {
     QTest::addColumn<QString>("design");
-    for (const char *name : {"default", "polish-default", "six-full", "blank", "tallest"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const QString &name : goldenDesignNames())
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestPrintedPage::viewIsWhatTheEmulatorPrints()
 {
     QFETCH(QString, design);
-    const QString dir = QStringLiteral(TS_GOLDEN_DIR "/") + design;
-    const StationSettings station =
-        readStationSettings(QSettings(dir + "/settings.ini", QSettings::IniFormat));
-    Design model(station.pageCount, station.maxHeight);
-    const DesignReadResult read = readDesignFile(dir + "/design.json");
-    QVERIFY(read.ok);
-    model.loadJson(read.root);
+    const std::unique_ptr<Design> loaded = loadGoldenDesign(design);
+    QVERIFY(loaded);
+    const Design &model = *loaded;
 
     std::vector<std::unique_ptr<TtQTextEdit>> editors;
     for (TicketPage *page : model.pages()) {
