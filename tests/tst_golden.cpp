@@ -10,13 +10,11 @@
 #include "goldendesigns.h"
 #include "layouttable.h"
 #include "pagedownload.h"
-#include "stationsettings.h"
 #include "ticketpreview.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QtTest>
 
 namespace {

@@ -2,13 +2,11 @@
 // dots, marks found again, and pictures that never make the page scroll sideways.
 
 #include "design.h"
-#include "designfile.h"
 #include "emulatorsession.h"
 #include "goldendesigns.h"
 #include "monochrome.h"
 #include "pagedownload.h"
 #include "pagerender.h"
-#include "stationsettings.h"
 #include "testmain.h"
 #include "testpages.h"
 #include "ticketpage.h"
@@ -16,7 +14,6 @@
 #include "ttqtextedit.h"
 
 #include <QScrollBar>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextCursor>
