@@ -11,6 +11,9 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <csignal>
+#include <utility>
+
 using namespace devicemodel;
 
 namespace {
@@ -63,12 +66,19 @@ int main(int argc, char **argv)
         QStringLiteral("hangup-after"),
         QStringLiteral("Close the line after N frames and exit (fault injection)."),
         QStringLiteral("N"));
+    const QCommandLineOption stopOption(
+        QStringLiteral("stop-after"),
+        QStringLiteral("Stop the process (SIGSTOP) after N frames, as a device that froze: the "
+                       "line stays open and nothing is read or answered until SIGCONT (fault "
+                       "injection)."),
+        QStringLiteral("N"));
     const QCommandLineOption tcpOption(
         QStringLiteral("tcp"),
         QStringLiteral("Listen on this TCP port of 127.0.0.1 (0: any free one), as a serial "
                        "device server does, instead of a new pseudo-terminal."),
         QStringLiteral("PORT"));
-    parser.addOptions({outOption, deviceOption, versionOption, hangupOption, tcpOption});
+    parser.addOptions(
+        {outOption, deviceOption, versionOption, hangupOption, stopOption, tcpOption});
     parser.process(app);
 
     const QDir outDir(parser.value(outOption));
@@ -77,11 +87,15 @@ int main(int argc, char **argv)
         return 2;
     }
     int hangupAfter = -1;
-    if (parser.isSet(hangupOption)) {
+    int stopAfter = -1;
+    for (const auto &[option, frames] :
+         {std::pair{&hangupOption, &hangupAfter}, std::pair{&stopOption, &stopAfter}}) {
+        if (!parser.isSet(*option))
+            continue;
         bool ok = false;
-        hangupAfter = parser.value(hangupOption).toInt(&ok);
-        if (!ok || hangupAfter < 0) {
-            logLine(QStringLiteral("--hangup-after needs a number of frames"));
+        *frames = parser.value(*option).toInt(&ok);
+        if (!ok || *frames < 0) {
+            logLine(QStringLiteral("--%1 needs a number of frames").arg(option->names().first()));
             return 2;
         }
     }
@@ -161,6 +175,11 @@ int main(int argc, char **argv)
             for (const QString &effect : qAsConst(effects))
                 logLine(effect);
             effects.clear();
+            if (frames == stopAfter) {
+                logLine(QStringLiteral("stopping after %1 frames").arg(frames));
+                // Its reply has been written; from here on the device reads and answers nothing.
+                std::raise(SIGSTOP);
+            }
             if (hangupAfter >= 0 && frames >= hangupAfter) {
                 logLine(QStringLiteral("hanging up after %1 frames").arg(frames));
                 line.close();
