@@ -27,8 +27,7 @@ StationSettings readSettingsFile()
 } // namespace
 
 TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
-    : QMainWindow(parent), dispenser(timing), serialPort(dispenser.link()),
-      ui(new Ui::TicketStationClass)
+    : QMainWindow(parent), dispenser(timing), ui(new Ui::TicketStationClass)
 {
     const StationSettings settings = readSettingsFile();
     // The form below must be built after the catalogue is in place so it comes up translated.
@@ -87,23 +86,12 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     tip = new QtTransparentTisp(false, nullptr);
 
-    connect(&serialPort, &SerialPort::sgnFindNewSerialPort, this, &TicketStation::refreshPortList);
-    connect(&dispenser, &Dispenser::versionReceived, this, &TicketStation::showVersion);
-    connect(&dispenser, &Dispenser::noAnswer, this, [this] {
-        showNotice(QObject::tr("设备无应答：请检查端口是否正确、设备是否开机"), true);
-    });
-    connect(&dispenser, &Dispenser::finished, this,
-            [this] { showNotice(QObject::tr("下载完成")); });
+    setupDevice();
     // A port the enumeration misses, or the emulator's terminal, can be typed in.
     ui->cmbSerialPort->setEditable(true);
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
-    // Without this an unplugged device would go unnoticed until the operator pressed the button.
-    connect(&dispenser, &Dispenser::lost, this, &TicketStation::onDeviceLost);
-    connect(&dispenser, &Dispenser::openFailed, this, &TicketStation::onOpenFailed);
-    connect(&serialPort, &SerialPort::sgnConnected, this,
-            [this] { ui->labState->setText(QObject::tr("连接状态:--")); });
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
     for (int j = 0; j < 100; ++j)
@@ -113,7 +101,6 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
         ui->cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')),
                                         (k / 10) * 16 + k % 10);
 
-    connect(&dispenser, &Dispenser::progress, this, &TicketStation::showProgress);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);

@@ -170,7 +170,7 @@ bool TicketStation::confirmDiscard()
 
 void TicketStation::closeEvent(QCloseEvent *event)
 {
-    if (confirmDiscard())
+    if (confirmStopTransfer() && confirmDiscard())
         event->accept();
     else
         event->ignore();
