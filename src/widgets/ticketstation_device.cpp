@@ -10,6 +10,7 @@
 #include "ui_ticketstation.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QDateTime>
 
@@ -39,11 +40,15 @@ QString incompleteDesign()
 void TicketStation::setupDevice()
 {
     transferProgress = new TransferProgress(this);
-    // Beside the connection state, wherever the form puts it.
-    for (QBoxLayout *row : findChildren<QBoxLayout *>()) {
-        const int at = row->indexOf(ui->labState);
-        if (at >= 0)
-            row->insertWidget(at + 1, transferProgress);
+    // A row of its own under the connection state, wherever the form puts that.
+    const auto holdsState = [this](QLayoutItem *item) {
+        return item->layout() && item->layout()->indexOf(ui->labState) >= 0;
+    };
+    for (QBoxLayout *column : findChildren<QBoxLayout *>()) {
+        for (int i = 0; i < column->count(); ++i) {
+            if (holdsState(column->itemAt(i)))
+                column->insertWidget(i + 1, transferProgress);
+        }
     }
     connect(transferProgress, &TransferProgress::stopRequested, this, &TicketStation::stopDownload);
     stopAction = new QAction(QObject::tr("停止下载"), this);
@@ -125,6 +130,9 @@ void TicketStation::showJobProgress(Dispenser::Job job, int sent, int frames)
         return;
     stopAction->setEnabled(true);
     transferProgress->showProgress(sent, frames, dispenser.msForFrames(frames - sent));
+    // The tip stays on top of everything; it must not cover a question being asked.
+    if (QApplication::activeModalWidget())
+        return;
     const QString text =
         QStringLiteral(" %1 : %2 %")
             .arg(QObject::tr("当前进度"), QString::number(transferPercentage(sent, frames)));
@@ -143,6 +151,7 @@ void TicketStation::onJobFailed(Dispenser::Job job, Dispenser::Failure failure, 
     }
     stopAction->setEnabled(false);
     transferProgress->finish();
+    tip->hide();
     switch (failure) {
     case Dispenser::LineLost:
         // onDeviceLost tells the operator.
@@ -171,6 +180,7 @@ bool TicketStation::askToStopDownload(const QString &question)
 {
     if (!dispenser.isDownloading())
         return true;
+    tip->hide();
     if (Asker::question(this, QStringLiteral("TicketStation"), question,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return false;

@@ -5,22 +5,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace {
-constexpr int kBarWidth = 160;
-} // namespace
-
 TransferProgress::TransferProgress(QWidget *parent)
     : QWidget(parent), m_bar(new QProgressBar), m_text(new QLabel), m_stop(new QPushButton)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_bar->setObjectName(QStringLiteral("transferBar"));
-    m_bar->setFixedWidth(kBarWidth);
     m_text->setObjectName(QStringLiteral("transferText"));
     m_stop->setObjectName(QStringLiteral("transferStop"));
     m_stop->setText(tr("停止"));
     m_stop->setToolTip(tr("停止下载 (Esc)"));
-    layout->addWidget(m_bar);
+    layout->addWidget(m_bar, 1);
     layout->addWidget(m_text);
     layout->addWidget(m_stop);
     connect(m_stop, &QPushButton::clicked, this, &TransferProgress::stopRequested);
