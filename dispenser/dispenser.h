@@ -88,8 +88,6 @@ public:
     QString version() const { return m_version; }
     // Whether frames of a download still wait for the line.
     bool isDownloading() const { return hasDownload(m_jobs); }
-    // Whether frames of any job still wait for the line.
-    bool isSending() const { return !m_jobs.isEmpty(); }
     // How long `frames` more frames take at the device's pace.
     int msForFrames(int frames) const;
 
