@@ -82,15 +82,6 @@ bool Dispenser::open(const QString &portName)
     return true;
 }
 
-bool Dispenser::openDevice(QIODevice *device)
-{
-    if (!m_link.openDevice(device))
-        return false;
-    setState(Open);
-    startVersionQuery();
-    return true;
-}
-
 void Dispenser::startVersionQuery()
 {
     if (m_timing.versionQueryDelay >= 0)

@@ -77,9 +77,8 @@ public:
     // when the port cannot be opened. A network port (tcp://HOST:PORT) is connected after
     // this returns: the query waits for the connection, and openFailed() reports a failure.
     bool open(const QString &portName);
-    // The same over an already open device, which the dispenser takes over.
-    bool openDevice(QIODevice *device);
-    // Closes the line; jobs still running fail as lost.
+    // Closes the line: jobs whose frames wait fail as cancelled, those waiting for their answer
+    // as lost.
     void close();
     bool isOpen() const { return m_link.isOpen(); }
     State state() const { return m_state; }

@@ -70,23 +70,6 @@ bool SerialPort::openSerialPort(QString name)
     return true;
 }
 
-bool SerialPort::openDevice(QIODevice *device)
-{
-    if (isOpen() || !device || !device->isOpen()) {
-        m_errorString = device && !isOpen() ? device->errorString() : QString();
-        delete device;
-        return false;
-    }
-    device->setParent(this);
-    // A stream that ends (the far side closed) is a device that went away.
-    connect(device, &QIODevice::readChannelFinished, this, [this, device] {
-        if (device == m_device)
-            closeLostDevice();
-    });
-    attach(device);
-    return true;
-}
-
 bool SerialPort::openTcpPort(const QString &name)
 {
     TcpAddress address;

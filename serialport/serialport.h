@@ -33,9 +33,9 @@ struct LinkTiming
 };
 
 // The line to the dispenser: opens a serial port, or a TCP connection for a port written
-// tcp://HOST:PORT (see tcpaddress.h), or takes any open QIODevice; writes queued frames one at
-// a time at the device's pace, and reports received bursts, progress and a device that went
-// away by signals. Its send timer runs only while frames wait.
+// tcp://HOST:PORT (see tcpaddress.h); writes queued frames one at a time at the device's pace,
+// and reports received bursts, progress and a device that went away by signals. Its send
+// timer runs only while frames wait.
 class SerialPort : public QObject
 {
     Q_OBJECT
@@ -47,8 +47,6 @@ public:
     // connected afterwards: sgnConnected or sgnOpenFailed tells how that went, and frames
     // queued meanwhile wait for it.
     bool openSerialPort(QString name);
-    // Uses an already open device as the line; the link takes ownership of it.
-    bool openDevice(QIODevice *device);
     bool closeSerialPort();
     bool isOpen() const;
     // A network port is still being connected.
