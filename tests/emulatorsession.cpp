@@ -46,6 +46,9 @@ bool EmulatorSession::waitForLog(const QString &text, int timeoutMs)
 
 void EmulatorSession::resume()
 {
-    if (m_process)
-        ::kill(pid_t(m_process->processId()), SIGCONT);
+    // A process that has ended has no id; kill(0) would wake every process of the group,
+    // other tests' stopped emulators among them.
+    const qint64 pid = m_process ? m_process->processId() : 0;
+    if (pid > 0)
+        ::kill(pid_t(pid), SIGCONT);
 }
