@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     constexpr int kFrames = 97;
 
     PtyPair pty;
-    SerialPort link;
+    SerialPort link({PACKET_PRINT_DAT, chunkFrames});
     if (!pty.isValid() || !link.openSerialPort(pty.slavePath())) {
         out << "cannot open a pseudo-terminal\n";
         return 1;

@@ -14,7 +14,6 @@
 #include <QSaveFile>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -82,7 +81,7 @@ int bytes(const CliRequest &request, const DesignDownload &download)
     for (const QByteArray &frame : downloadFrames(download))
         bytes += frame;
     if (request.out.isEmpty()) {
-        if (isatty(STDOUT_FILENO))
+        if (standardOutputIsTerminal())
             return unusable("the bytes are binary: give --out FILE or redirect standard output");
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) !=
                 size_t(bytes.size()) ||
@@ -102,19 +101,17 @@ int bytes(const CliRequest &request, const DesignDownload &download)
 int devices(const CliRequest &request, PortOrder order)
 {
     order.timing.link.sendGap = request.sendGap;
-    // A silent device is given ten gaps to answer (three seconds at the device's pacing), and
-    // never less than a reply takes to cross the line.
-    order.timing.answerTimeout = qMax(10 * request.sendGap, 200);
-    if (order.task != PortOrder::AskVersion)
-        order.timing.versionQueryDelay = -1;
+    // The command line sends only what it was asked to, and the version query that confirms it.
+    order.timing.versionQueryDelay = -1;
+    order.timing.livenessInterval = -1;
     std::unique_ptr<ProgressView> view;
-    if (order.task == PortOrder::Download)
+    if (order.job == Dispenser::Download)
         view =
             std::make_unique<ProgressView>(request.ports, ProgressView::terminalOutput(), stdout);
 
-    const QList<PortResult> results = runOnPorts(request.ports, order, view.get());
+    const PortResults results = runOnPorts(request.ports, order, view.get());
     int failed = 0;
-    for (const PortResult &result : results) {
+    for (const PortResult &result : results.ports) {
         if (!result.ok) {
             ++failed;
             continue;
@@ -122,15 +119,17 @@ int devices(const CliRequest &request, PortOrder order)
         if (view)
             continue;
         // A single port's version is printed alone, so scripts can take it as it is.
-        printLine(stdout, results.size() == 1 && order.task == PortOrder::AskVersion
+        printLine(stdout, results.ports.size() == 1 && order.job == Dispenser::Version
                               ? result.text
                               : QStringLiteral("%1: %2").arg(result.port, result.text));
     }
-    for (const PortResult &result : results) {
+    for (const PortResult &result : results.ports) {
         if (!result.ok)
             printLine(stderr,
                       QStringLiteral("ticketstation-cli: %1: %2").arg(result.port, result.text));
     }
+    if (results.interrupted)
+        return kExitInterrupted;
     return failed == 0 ? 0 : kExitDeviceFailed;
 }
 
@@ -176,8 +175,11 @@ int runCommand(const CliRequest &request)
     case Command::Bytes:
         return bytes(request, download);
     case Command::Download:
-        order.task = PortOrder::Download;
-        order.download = &download;
+        order.job = Dispenser::Download;
+        order.start = [&download](Dispenser &dispenser) {
+            return dispenser.download(download);
+        };
+        order.doneText = QStringLiteral("finished: the device answered");
         return devices(request, order);
     case Command::TestPrint: {
         const int tab = request.testPage - 1;
@@ -190,36 +192,39 @@ int runCommand(const CliRequest &request)
         if (page.isNull())
             return unusable(QStringLiteral("page %1 cannot be rendered").arg(request.testPage));
         const QByteArray data = testPrintData(tab, page);
-        order.task = PortOrder::Send;
-        order.send = [data](Dispenser &dispenser) {
+        order.job = Dispenser::TestPrint;
+        order.start = [data](Dispenser &dispenser) {
             return dispenser.testPrint(data);
         };
-        order.sentText = QStringLiteral("test ticket of page %1 sent").arg(request.testPage);
+        order.doneText = QStringLiteral("test ticket of page %1 sent").arg(request.testPage);
         return devices(request, order);
     }
     case Command::SetClock: {
         const QDateTime time =
             request.clock.isValid() ? request.clock : QDateTime::currentDateTime();
-        order.task = PortOrder::Send;
-        order.send = [time](Dispenser &dispenser) {
+        order.job = Dispenser::Clock;
+        order.start = [time](Dispenser &dispenser) {
             return dispenser.setClock(time);
         };
-        order.sentText = time.toString(QStringLiteral("'clock set to' yyyy-MM-dd HH:mm:ss"));
+        order.doneText = time.toString(QStringLiteral("'clock set to' yyyy-MM-dd HH:mm:ss"));
         return devices(request, order);
     }
     case Command::Settings: {
         DesignSettings settings = design ? design->settings() : DesignSettings();
         request.settings.applyTo(settings);
         const SystemConfigValues values = systemConfigValues(settings);
-        order.task = PortOrder::Send;
-        order.send = [values](Dispenser &dispenser) {
+        order.job = Dispenser::Settings;
+        order.start = [values](Dispenser &dispenser) {
             return dispenser.sendSettings(values);
         };
-        order.sentText = settingsText(values);
+        order.doneText = settingsText(values);
         return devices(request, order);
     }
     case Command::Version:
-        order.task = PortOrder::AskVersion;
+        order.job = Dispenser::Version;
+        order.start = [](Dispenser &dispenser) {
+            return dispenser.queryVersion();
+        };
         return devices(request, order);
     }
     return kExitUnusable;

@@ -35,7 +35,10 @@ const char kDescription[] =
     "\n"
     "The design is read, never written. The number of pages is the design's own (at most 6)\n"
     "unless --pages is given.\n"
-    "Exit status: 0 done, 1 a device failed, 2 a design or option that cannot be used.";
+    "A command to a device is done once the device has answered the version query sent after\n"
+    "it; the device acknowledges nothing else.\n"
+    "Exit status: 0 done, 1 a device failed or did not answer, 2 a design or option that\n"
+    "cannot be used, 130 stopped by Ctrl-C (each port left incomplete is named).";
 
 struct CommandInfo
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "design.h"
+#include "dispenser.h"
 #include "papergeometry.h"
-#include "serialport.h"
 #include "ticketdrawing.h"
 
 #include <QDateTime>
@@ -12,9 +12,11 @@
 #include <array>
 #include <optional>
 
-// Exit statuses: a device that failed, and a design or option the program cannot use.
+// Exit statuses: a device that failed, a design or option the program cannot use, and a run
+// stopped by Ctrl-C (the shell's own status for a program ended by SIGINT).
 constexpr int kExitDeviceFailed = 1;
 constexpr int kExitUnusable = 2;
+constexpr int kExitInterrupted = 130;
 
 enum class Command
 {
@@ -53,7 +55,7 @@ struct CliRequest
     devicemodel::SampleValues samples;
     QDateTime clock; // invalid: the moment it is sent
     SettingsChanges settings;
-    int sendGap = LinkTiming().sendGap;
+    int sendGap = DispenserTiming().link.sendGap;
 };
 
 // What the command line asks for: a request to run, or text to print (help, version, or the

@@ -5,39 +5,77 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// A port whose transfer has not moved for this long has stopped taking data: at the device's
-// pace a frame goes out every few hundred milliseconds.
-constexpr int kMinStallMs = 5000;
-constexpr int kStallGaps = 10;
+// How often the run looks whether Ctrl-C was pressed: the signal handler may only set a flag.
+constexpr int kInterruptPollMs = 50;
+
+volatile std::sig_atomic_t interruptRequested = 0;
+
+extern "C" void onInterrupt(int)
+{
+    interruptRequested = 1;
+    // A second Ctrl-C ends the program at once.
+    std::signal(SIGINT, SIG_DFL);
+}
 
 struct PortJob
 {
     std::unique_ptr<Dispenser> dispenser;
-    QTimer stall;
-    int percent = 0;
+    int sent = 0;
+    int frames = 0;
     bool done = false;
     PortResult result;
 };
 
+// What a job that failed says about the device it leaves behind.
+QString failureText(Dispenser::Job job, Dispenser::Failure failure, int sent, int frames)
+{
+    const bool download = job == Dispenser::Download;
+    const QString incomplete =
+        download ? QStringLiteral(": the device keeps an incomplete design until the next "
+                                  "complete download")
+                 : QStringLiteral(": not everything was sent");
+    const QString leftBehind =
+        sent == 0        ? QStringLiteral(" before anything was sent")
+        : sent == frames ? QStringLiteral(" before the device answered")
+                         : QStringLiteral(" at %1 of %2 frames").arg(sent).arg(frames) + incomplete;
+    switch (failure) {
+    case Dispenser::LineLost:
+        return QStringLiteral("line lost") + leftBehind;
+    case Dispenser::Stalled:
+        return QStringLiteral("the line stopped taking data") + leftBehind;
+    case Dispenser::Cancelled:
+        return QStringLiteral("interrupted") + leftBehind;
+    case Dispenser::NotConfirmed:
+        break;
+    }
+    if (job == Dispenser::Version)
+        return QStringLiteral("no answer to the version query");
+    if (download)
+        return QStringLiteral("the design was sent, but the device did not answer afterwards; "
+                              "it may not have stored it");
+    return QStringLiteral("sent, but the device did not answer afterwards");
+}
+
 } // namespace
 
-QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, ProgressView *view)
+PortResults runOnPorts(const QStringList &ports, const PortOrder &order, ProgressView *view)
 {
     QEventLoop loop;
     std::vector<std::unique_ptr<PortJob>> jobs;
     int running = 0;
+    PortResults results;
 
     auto finish = [&](int index, bool ok, const QString &text) {
         PortJob &job = *jobs.at(size_t(index));
         if (job.done)
             return;
         job.done = true;
-        job.stall.stop();
         job.result.ok = ok;
         job.result.text = text;
         if (view)
@@ -45,9 +83,6 @@ QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, P
         if (--running == 0)
             loop.quit();
     };
-    const QString incomplete = order.task == PortOrder::Download
-                                   ? QStringLiteral(": the device holds an incomplete design")
-                                   : QStringLiteral(": not everything was sent");
 
     for (int i = 0; i < ports.size(); ++i) {
         jobs.push_back(std::make_unique<PortJob>());
@@ -57,59 +92,23 @@ QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, P
         Dispenser *dispenser = job.dispenser.get();
         ++running;
 
-        job.stall.setSingleShot(true);
-        job.stall.setInterval(qMax(kMinStallMs, kStallGaps * order.timing.link.sendGap));
-        QObject::connect(&job.stall, &QTimer::timeout, [&, i, dispenser] {
-            dispenser->close();
-            finish(i, false,
-                   QStringLiteral("the line stopped taking data at %1 %")
-                           .arg(jobs.at(size_t(i))->percent) +
-                       incomplete);
+        QObject::connect(dispenser, &Dispenser::jobProgress,
+                         [&, i](Dispenser::Job, int sent, int frames) {
+                             PortJob &progressing = *jobs.at(size_t(i));
+                             progressing.sent = sent;
+                             progressing.frames = frames;
+                             if (view)
+                                 view->setProgress(i, transferPercentage(sent, frames));
+                         });
+        QObject::connect(dispenser, &Dispenser::jobConfirmed, [&, i, dispenser](Dispenser::Job) {
+            finish(i, true,
+                   order.job == Dispenser::Version ? dispenser->version() : order.doneText);
         });
-        QObject::connect(dispenser, &Dispenser::lost, [&, i](bool duringDownload) {
-            const PortJob &lostJob = *jobs.at(size_t(i));
-            if (order.task == PortOrder::AskVersion)
-                finish(i, false, QStringLiteral("line lost before the device answered"));
-            else if (order.task == PortOrder::Download && !duringDownload)
-                finish(i, false, QStringLiteral("line lost"));
-            else
-                finish(i, false,
-                       QStringLiteral("line lost mid-%1 at %2 %")
-                               .arg(order.task == PortOrder::Download ? "download" : "transfer")
-                               .arg(lostJob.percent) +
-                           incomplete);
-        });
-
-        switch (order.task) {
-        case PortOrder::Download:
-            QObject::connect(dispenser, &Dispenser::progress, [&, i](int percent) {
-                PortJob &progressing = *jobs.at(size_t(i));
-                progressing.percent = percent;
-                progressing.stall.start();
-                if (view)
-                    view->setProgress(i, percent);
+        QObject::connect(
+            dispenser, &Dispenser::jobFailed,
+            [&, i](Dispenser::Job failed, Dispenser::Failure failure, int sent, int frames) {
+                finish(i, false, failureText(failed, failure, sent, frames));
             });
-            QObject::connect(dispenser, &Dispenser::finished,
-                             [&, i] { finish(i, true, QStringLiteral("done")); });
-            break;
-        case PortOrder::Send:
-            QObject::connect(&dispenser->link(), &SerialPort::sgnTransmissionProgress,
-                             [&, i](int percent) {
-                                 jobs.at(size_t(i))->percent = percent;
-                                 jobs.at(size_t(i))->stall.start();
-                             });
-            QObject::connect(&dispenser->link(), &SerialPort::sgnQueueEmpty,
-                             [&, i] { finish(i, true, order.sentText); });
-            break;
-        case PortOrder::AskVersion:
-            QObject::connect(dispenser, &Dispenser::versionReceived,
-                             [&, i](const QString &version) { finish(i, true, version); });
-            QObject::connect(dispenser, &Dispenser::noAnswer, [&, i] {
-                finish(i, false, QStringLiteral("no answer to the version query"));
-            });
-            break;
-        }
-
         QObject::connect(dispenser, &Dispenser::openFailed, [&, i](const QString &why) {
             finish(i, false, QStringLiteral("cannot open: %1").arg(why));
         });
@@ -117,24 +116,32 @@ QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, P
             finish(i, false, QStringLiteral("cannot open: %1").arg(dispenser->errorString()));
             continue;
         }
-        if (order.task == PortOrder::Download)
-            dispenser->download(*order.download);
-        else if (order.task == PortOrder::Send)
-            order.send(*dispenser);
-        if (order.task == PortOrder::AskVersion)
-            continue;
-        // A network port's frames wait for its connection, which has a timeout of its own.
-        if (dispenser->link().isConnecting())
-            QObject::connect(&dispenser->link(), &SerialPort::sgnConnected, &job.stall,
-                             qOverload<>(&QTimer::start));
-        else
-            job.stall.start();
+        order.start(*dispenser);
     }
+
+    interruptRequested = 0;
+    const auto previousHandler = std::signal(SIGINT, onInterrupt);
+    QTimer interruptPoll;
+    QObject::connect(&interruptPoll, &QTimer::timeout, [&] {
+        if (!interruptRequested)
+            return;
+        interruptPoll.stop();
+        results.interrupted = true;
+        for (size_t i = 0; i < jobs.size(); ++i) {
+            PortJob &job = *jobs.at(i);
+            // Frames still waiting are dropped, which fails the job; one written whole and
+            // waiting for the device's answer is given up as well.
+            job.dispenser->cancel();
+            finish(int(i), false,
+                   failureText(order.job, Dispenser::Cancelled, job.sent, job.frames));
+        }
+    });
+    interruptPoll.start(kInterruptPollMs);
     if (running > 0)
         loop.exec();
+    std::signal(SIGINT, previousHandler == SIG_ERR ? SIG_DFL : previousHandler);
 
-    QList<PortResult> results;
     for (const auto &job : jobs)
-        results << job->result;
+        results.ports << job->result;
     return results;
 }

@@ -8,22 +8,15 @@
 
 #include <functional>
 
-struct DesignDownload;
 class ProgressView;
 
-// What a command does on every port.
+// What a command does on every port: one job, started on each port's dispenser once it is
+// open, and done when the device has answered after it.
 struct PortOrder
 {
-    enum Task
-    {
-        Download,   // sends `download`, with progress
-        Send,       // `send` queues frames; done once they are written
-        AskVersion, // done once the device names its version
-    };
-    Task task = Download;
-    const DesignDownload *download = nullptr;
-    std::function<bool(Dispenser &)> send;
-    QString sentText; // what a finished Send reports
+    Dispenser::Job job = Dispenser::Download;
+    std::function<bool(Dispenser &)> start;
+    QString doneText; // what a confirmed job reports; a version query reports the version
     DispenserTiming timing;
 };
 
@@ -34,7 +27,13 @@ struct PortResult
     QString text; // the version, what was done, or why the port failed
 };
 
+struct PortResults
+{
+    QList<PortResult> ports;
+    bool interrupted = false; // Ctrl-C stopped the run
+};
+
 // Carries the order out on every port at once, each port its own dispenser at the device's
 // pace, and returns once every port has finished or failed; one port failing leaves the
-// others alone. `view`, when given, shows the progress of a download.
-QList<PortResult> runOnPorts(const QStringList &ports, const PortOrder &order, ProgressView *view);
+// others alone. Ctrl-C stops what is still being sent. `view`, when given, shows the progress.
+PortResults runOnPorts(const QStringList &ports, const PortOrder &order, ProgressView *view);

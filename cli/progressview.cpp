@@ -1,6 +1,10 @@
 #include "progressview.h"
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 constexpr int kBarWidth = 30;
@@ -18,9 +22,18 @@ ProgressView::ProgressView(const QStringList &ports, bool bars, FILE *out)
         redraw();
 }
 
+bool standardOutputIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stdout));
+#else
+    return isatty(fileno(stdout));
+#endif
+}
+
 bool ProgressView::terminalOutput()
 {
-    return isatty(STDOUT_FILENO) && qgetenv("TERM") != "dumb";
+    return standardOutputIsTerminal() && qgetenv("TERM") != "dumb";
 }
 
 void ProgressView::setProgress(int index, int percent)

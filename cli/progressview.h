@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <vector>
 
+// Whether standard output is a terminal rather than a file or a pipe.
+bool standardOutputIsTerminal();
+
 // Progress of a transfer to several ports: on a terminal one bar per port, redrawn in place;
 // elsewhere (a file, a pipe) plain lines at every tenth and at the end, so logs stay readable.
 class ProgressView

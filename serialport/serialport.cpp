@@ -1,9 +1,10 @@
 #include "serialport.h"
 
-#include "datapacket.h"
+#include "portfailure.h"
 #include "tcpaddress.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -15,7 +16,8 @@ namespace {
 constexpr qint64 kMaxBurst = 64 * 1024;
 } // namespace
 
-SerialPort::SerialPort(const LinkTiming &timing) : m_timing(timing), m_discovery(timing.discovery)
+SerialPort::SerialPort(const FrameCutting &cutting, const LinkTiming &timing)
+    : m_cutting(cutting), m_timing(timing), m_discovery(timing.discovery)
 {
     connect(&m_discovery, &PortDiscovery::portsFound, this, &SerialPort::onFindNewSerialPort);
     m_discovery.start();
@@ -23,10 +25,11 @@ SerialPort::SerialPort(const LinkTiming &timing) : m_timing(timing), m_discovery
     connect(&m_receiveTimer, &QTimer::timeout, this, &SerialPort::onReceiveDat);
     m_connectTimer.setSingleShot(true);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
-        failConnecting(tr("%1 秒内未能连接").arg(m_timing.connectTimeout / 1000.0));
+        failConnecting(portFailureText(
+            PortFailure::TimedOut, tr("%1 秒内未能连接").arg(m_timing.connectTimeout / 1000.0)));
     });
+    m_sendTimer.setSingleShot(true);
     connect(&m_sendTimer, &QTimer::timeout, this, &SerialPort::onSendDat);
-    m_sendTimer.start(m_timing.firstSendDelay);
 }
 
 SerialPort::~SerialPort()
@@ -42,7 +45,8 @@ bool SerialPort::openSerialPort(QString name)
         return openTcpPort(name);
     auto *port = new QSerialPort(name, this);
     if (!port->open(QIODevice::ReadWrite)) {
-        m_errorString = port->errorString();
+        m_errorString = portFailureText(
+            serialPortFailure(port->error(), QFileInfo(name).isWritable()), port->errorString());
         delete port;
         return false;
     }
@@ -66,23 +70,6 @@ bool SerialPort::openSerialPort(QString name)
     return true;
 }
 
-bool SerialPort::openDevice(QIODevice *device)
-{
-    if (isOpen() || !device || !device->isOpen()) {
-        m_errorString = device && !isOpen() ? device->errorString() : QString();
-        delete device;
-        return false;
-    }
-    device->setParent(this);
-    // A stream that ends (the far side closed) is a device that went away.
-    connect(device, &QIODevice::readChannelFinished, this, [this, device] {
-        if (device == m_device)
-            closeLostDevice();
-    });
-    attach(device);
-    return true;
-}
-
 bool SerialPort::openTcpPort(const QString &name)
 {
     TcpAddress address;
@@ -99,6 +86,7 @@ bool SerialPort::openTcpPort(const QString &name)
         // Every frame is written whole; it should leave at once, not wait for the next one.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         emit sgnConnected();
+        scheduleSend();
     });
     connect(socket, &QAbstractSocket::errorOccurred, this, [this, socket] {
         if (socket != m_device)
@@ -106,7 +94,7 @@ bool SerialPort::openTcpPort(const QString &name)
         emit sgnSerialPortError();
         // Once connected, any socket error (reset, closed by the far side) ends the connection.
         if (m_connecting)
-            failConnecting(socket->errorString());
+            failConnecting(portFailureText(socketFailure(socket->error()), socket->errorString()));
         else
             closeLostDevice();
     });
@@ -141,8 +129,19 @@ void SerialPort::attach(QIODevice *device)
     m_device = device;
     m_errorString.clear();
     m_awaitingDrain = false;
-    connect(device, &QIODevice::bytesWritten, this, [this, device] {
-        if (device == m_device && m_awaitingDrain && m_sendList.isEmpty())
+    connect(device, &QIODevice::bytesWritten, this, [this, device](qint64 bytes) {
+        if (device != m_device)
+            return;
+        emit sgnBytesAccepted();
+        while (bytes > 0 && !m_untaken.isEmpty()) {
+            const qint64 taken = qMin(bytes, m_untaken.first());
+            bytes -= taken;
+            if ((m_untaken.first() -= taken) == 0) {
+                m_untaken.removeFirst();
+                emit sgnFrameSent();
+            }
+        }
+        if (m_awaitingDrain && m_sendList.isEmpty())
             reportQueueEmptyOnceWritten();
     });
     connect(device, &QIODevice::readyRead, this, [this, device] {
@@ -156,12 +155,14 @@ void SerialPort::attach(QIODevice *device)
             m_receiveTimer.start(m_timing.receiveSilence);
     });
     m_sendList.clear();
+    m_untaken.clear();
     m_discovery.stop();
     ++m_openCount;
 }
 
 bool SerialPort::closeSerialPort()
 {
+    m_sendTimer.stop();
     m_receiveTimer.stop();
     m_connectTimer.stop();
     m_sendList.clear();
@@ -181,20 +182,46 @@ bool SerialPort::isOpen() const
     return m_device && m_device->isOpen();
 }
 
+bool SerialPort::isWriting() const
+{
+    return !m_sendList.isEmpty() || (m_device && m_device->bytesToWrite() > 0);
+}
+
 void SerialPort::queueDat(QByteArray dat)
 {
     m_sendList.append(dat);
+    scheduleSend();
 }
 
 void SerialPort::sendDat(QByteArray dat)
 {
-    sendDat(PACKET_PRINT_DAT, dat);
+    sendDat(m_cutting.defaultType, dat);
 }
 
 void SerialPort::sendDat(int type, QByteArray dat)
 {
-    for (const QByteArray &frame : chunkFrames(type, dat))
+    for (const QByteArray &frame : m_cutting.cut(type, dat))
         queueDat(frame);
+}
+
+int SerialPort::dropPendingFrames()
+{
+    const int dropped = m_sendList.size();
+    m_sendList.clear();
+    m_sendTimer.stop();
+    return dropped;
+}
+
+void SerialPort::scheduleSend()
+{
+    if (m_sendTimer.isActive() || m_sendList.isEmpty() || !isOpen() || m_connecting)
+        return;
+    // The first frame after an idle spell waits the short delay, and never follows the frame
+    // before it sooner than the gap, which is the device's only flow control.
+    qint64 delay = m_timing.firstSendDelay;
+    if (m_sinceWrite.isValid())
+        delay = qMax(delay, m_timing.sendGap - m_sinceWrite.elapsed());
+    m_sendTimer.start(int(delay));
 }
 
 void SerialPort::onFindNewSerialPort(const QStringList &portlist)
@@ -221,11 +248,15 @@ void SerialPort::onSendDat()
 {
     if (m_sendList.isEmpty() || !isOpen() || m_connecting)
         return;
-    m_sendTimer.stop();
-    m_device->write(m_sendList.takeFirst());
+    const QByteArray frame = m_sendList.takeFirst();
+    // Counted before the write, which may hand bytes to the system at once.
+    m_untaken.append(frame.size());
+    m_device->write(frame);
+    m_sinceWrite.start();
     if (auto *port = qobject_cast<QSerialPort *>(m_device.data()))
         port->flush();
-    m_sendTimer.start(m_timing.sendGap);
+    if (!m_sendList.isEmpty())
+        m_sendTimer.start(m_timing.sendGap);
     emit sgnTransmissionProgress(m_sendList.progress());
     if (m_sendList.isEmpty())
         reportQueueEmptyOnceWritten();

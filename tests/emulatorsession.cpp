@@ -1,12 +1,9 @@
 #include "emulatorsession.h"
 
-#include "ticketstation.h"
-
-#include <QComboBox>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QPushButton>
 #include <QTest>
+
+#include <csignal>
 
 EmulatorSession::~EmulatorSession()
 {
@@ -44,19 +41,14 @@ void EmulatorSession::stop()
 
 bool EmulatorSession::waitForLog(const QString &text, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!m_log.contains(text)) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return m_log.contains(text); }, timeoutMs);
 }
 
-void connectWindowTo(TicketStation *window, const QString &portPath)
+void EmulatorSession::resume()
 {
-    auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
-    ports->addItem(portPath);
-    ports->setCurrentIndex(ports->count() - 1);
-    window->findChild<QPushButton *>("btnConnect")->click();
+    // A process that has ended has no id; kill(0) would wake every process of the group,
+    // other tests' stopped emulators among them.
+    const qint64 pid = m_process ? m_process->processId() : 0;
+    if (pid > 0)
+        ::kill(pid_t(pid), SIGCONT);
 }

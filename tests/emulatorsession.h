@@ -10,7 +10,7 @@ class TicketStation;
 
 // The emulated dispenser run as a child process: it serves a pseudo-terminal (or, with --tcp, a
 // loopback TCP port), names it in its first output line "PORT <path>" and logs what it
-// receives on standard output.
+// receives on standard output. A test may stop it (SIGSTOP, --stop-after) and let it go on.
 class EmulatorSession
 {
 public:
@@ -25,6 +25,8 @@ public:
     void stop();
     // Waits until the log shows `text`, keeping the event loop running.
     bool waitForLog(const QString &text, int timeoutMs);
+    // Lets a process stopped by --stop-after go on, as a device that thaws.
+    void resume();
 
     QProcess *process() const { return m_process.get(); }
     const QString &log() const { return m_log; }
@@ -36,5 +38,6 @@ private:
     QString m_portPath;
 };
 
-// Picks `portPath` in the window's port list and presses Connect, as an operator would.
+// Picks `portPath` in the window's port list and presses Connect, as an operator would. Only
+// the tests of the window have it (emulatorwindow.cpp).
 void connectWindowTo(TicketStation *window, const QString &portPath);

@@ -142,7 +142,7 @@ void TestConnection::connectAndDisconnectTexts()
     QCOMPARE(button->text(), QStringLiteral("断开连接"));
     QVERIFY(!ports->isEnabled());
     QCOMPARE(version->text(), QStringLiteral("版本号:--"));
-    QCOMPARE(state->text(), QStringLiteral("连接状态:-- "));
+    QCOMPARE(state->text(), QStringLiteral("连接状态:--"));
 
     button->click();
 
@@ -154,17 +154,15 @@ void TestConnection::connectAndDisconnectTexts()
 
 void TestConnection::entriesThatOpenNothing_data()
 {
+    // Why a port fails is the link's business; the window shows it, whether the open fails at
+    // once or a network port fails after the click has returned.
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("tip");
     QTest::newRow("empty list") << QString() << QString();
-    QTest::newRow("no port in the entry") << "COM3"
-                                          << "无法打开端口 ENTRY";
     QTest::newRow("missing device") << "/dev/ticketstation-no-such-port"
-                                    << "无法打开端口 ENTRY";
-    QTest::newRow("malformed tcp port") << "tcp://127.0.0.1:0"
-                                        << "无法打开端口 ENTRY：端口号应为 1 到 65535";
+                                    << "无法打开端口 ENTRY：端口不存在";
     QTest::newRow("refused tcp port") << "tcp://127.0.0.1:CLOSED"
-                                      << "无法打开端口 ENTRY";
+                                      << "无法打开端口 ENTRY：连接被拒绝";
 }
 
 void TestConnection::entriesThatOpenNothing()
@@ -207,22 +205,11 @@ void TestConnection::versionReply_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("state");
-    QTest::newRow("plain") << QByteArray("#VERSION:V1.2") << QStringLiteral("版本号:V1.2")
-                           << QStringLiteral("连接状态:已连接");
-    QTest::newRow("line end kept")
-        << QByteArray("#VERSION:V1.2\r\n") << QStringLiteral("版本号:V1.2\r\n")
-        << QStringLiteral("连接状态:已连接");
-    QTest::newRow("marker twice") << QByteArray("#VERSION:A#VERSION:B")
-                                  << QStringLiteral("版本号:AB")
-                                  << QStringLiteral("连接状态:已连接");
-    QTest::newRow("text before the marker stays")
-        << QByteArray("ok#VERSION:2.0") << QStringLiteral("版本号:ok2.0")
-        << QStringLiteral("连接状态:已连接");
-    QTest::newRow("leading zero byte")
-        << QByteArray("\0#VERSION:V1.2", 14) << QStringLiteral("版本号:--")
-        << QStringLiteral("连接状态:-- ");
-    QTest::newRow("no marker") << QByteArray("VERSION V1.2") << QStringLiteral("版本号:--")
-                               << QStringLiteral("连接状态:-- ");
+    QTest::newRow("answered") << QByteArray("#VERSION:V1.2") << QStringLiteral("版本号:V1.2")
+                              << QStringLiteral("连接状态:已连接");
+    QTest::newRow("no version in the reply")
+        << QByteArray("VERSION V1.2") << QStringLiteral("版本号:--")
+        << QStringLiteral("连接状态:设备无应答");
 }
 
 void TestConnection::versionReply()
@@ -231,11 +218,12 @@ void TestConnection::versionReply()
     QFETCH(QString, version);
     QFETCH(QString, state);
     connectTo(pty->slavePath());
+    QCOMPARE(pty->read(kVersionQuery.size(), 4000), kVersionQuery);
 
     QVERIFY(pty->write(reply));
 
-    QTRY_COMPARE(child<QLabel>("labVersion")->text(), version);
-    QCOMPARE(child<QLabel>("labState")->text(), state);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>("labState")->text(), state, 5000);
+    QCOMPARE(child<QLabel>("labVersion")->text(), version);
 }
 
 void TestConnection::disconnectWithinFirstSecondDropsQuery()
@@ -243,13 +231,13 @@ void TestConnection::disconnectWithinFirstSecondDropsQuery()
     auto *button = child<QPushButton>("btnConnect");
     connectTo(pty->slavePath());
     button->click();
-    // Past the moment the first session's query was due.
-    QTest::qWait(fastTiming().versionQueryDelay * 2);
-
     button->click();
     QCOMPARE(button->text(), QStringLiteral("断开连接"));
+    QCOMPARE(pty->read(kVersionQuery.size(), 4000), kVersionQuery);
 
-    QCOMPARE(pty->readFor(fastTiming().versionQueryDelay * 4), kVersionQuery);
+    // The first session's query would come around now, ahead of the clock frame.
+    child<QPushButton>("btnSetTime")->click();
+    QCOMPARE(pty->read(15, 4000).left(8), QByteArray::fromHex("14000000ffffffff"));
 }
 
 void TestConnection::systemSettingsFromWidgets_data()
@@ -363,12 +351,6 @@ void TestConnection::portListFollowsDiscovery()
     const QString stale = QStringLiteral("Gone/dev/ticketstation-unplugged");
     ports->addItem(stale);
     QTRY_VERIFY(ports->findText(stale) < 0);
-
-    // While connected the list is left alone, so the connected entry stays shown.
-    const QString entry = pty->slavePath();
-    connectTo(entry);
-    QTest::qWait(timing.link.discovery * 4);
-    QCOMPARE(ports->currentText(), entry);
 }
 
 void TestConnection::unpluggedDeviceDisconnects()

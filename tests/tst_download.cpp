@@ -1,14 +1,18 @@
 #include "datapacket.h"
 #include "faulttools.h"
 #include "nvreference.h"
+#include "operatordialogs.h"
 #include "ptypair.h"
 #include "testmain.h"
 #include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -18,6 +22,7 @@
 namespace {
 
 const QRgb kInk = 0xFF202020;
+const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
 
 QByteArray frames(qint32 type, const QByteArray &data)
 {
@@ -56,9 +61,14 @@ private slots:
     void createsMissingPreviewFolder();
     void blankPageIsThirtyDotsHigh();
     void unrenderablePageSendsNothing();
+    void progressUntilTheDeviceAnswers_data();
+    void progressUntilTheDeviceAnswers();
+    void stopOrQuitAsksFirst_data();
+    void stopOrQuitAsksFirst();
 
 private:
-    TicketStation *createWindow(int pages, int maxHeight);
+    TicketStation *createWindow(int pages, int maxHeight,
+                                const DispenserTiming &timing = fastTiming());
     bool connectTo(PtyPair &pty);
     void download();
     // Everything the download sends when done step by step as the page editors' own lookups
@@ -82,10 +92,11 @@ void TestDownload::init()
 void TestDownload::cleanup()
 {
     window.reset();
+    Asker::clearAnswers();
     QFile::remove(languageDir + "/settings.ini");
 }
 
-TicketStation *TestDownload::createWindow(int pages, int maxHeight)
+TicketStation *TestDownload::createWindow(int pages, int maxHeight, const DispenserTiming &timing)
 {
     QFile file(languageDir + "/settings.ini");
     if (file.open(QIODevice::WriteOnly))
@@ -94,7 +105,7 @@ TicketStation *TestDownload::createWindow(int pages, int maxHeight)
                        .arg(maxHeight)
                        .toUtf8());
     file.close();
-    window = std::make_unique<TicketStation>(nullptr, fastTiming());
+    window = std::make_unique<TicketStation>(nullptr, timing);
     window->show();
     return window.get();
 }
@@ -165,7 +176,8 @@ void TestDownload::sendsWhatTheLiteralMethodSends()
     const QByteArray sent = pty.read(expected.size(), 10000);
     QCOMPARE(sent.size(), expected.size());
     QCOMPARE(sent, expected);
-    QCOMPARE(pty.readFor(400), QByteArray());
+    // The device's answer to this is all that tells it has read the design.
+    QCOMPARE(pty.read(kVersionQuery.size(), 2000), kVersionQuery);
 }
 
 void TestDownload::writesPreviews()
@@ -234,8 +246,95 @@ void TestDownload::unrenderablePageSendsNothing()
     PtyPair pty;
     QVERIFY(connectTo(pty));
     download();
-    QCOMPARE(pty.readFor(200), QByteArray());
+    // Nothing was queued: a clock frame is the next thing on the line.
+    window->findChild<QPushButton *>("btnSetTime")->click();
+    QCOMPARE(pty.read(8, 2000), QByteArray::fromHex("14000000ffffffff"));
     QVERIFY(!QFile::exists(tempDir + "/newImage_0.bmp"));
+}
+
+void TestDownload::progressUntilTheDeviceAnswers_data()
+{
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("device answers") << true << QObject::tr("下载完成：设备已应答");
+    QTest::newRow("device silent")
+        << false << QObject::tr("设计已发送，但设备之后没有应答；设备可能没有保存它。");
+}
+
+void TestDownload::progressUntilTheDeviceAnswers()
+{
+    QFETCH(bool, answers);
+    QFETCH(QString, told);
+    DispenserTiming timing = fastTiming();
+    timing.link.sendGap = 200;
+    createWindow(1, 64, timing);
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    auto *bar = window->findChild<QProgressBar *>("transferBar");
+    auto *text = window->findChild<QLabel *>("transferText");
+    QVERIFY(bar && text && !bar->isVisible());
+    Asker::setNextAnswer(QMessageBox::Ok);
+
+    download();
+    // The table, the reset and four image frames: the frame count and the time left at the
+    // device's pace.
+    const QRegularExpression counting(
+        QObject::tr("第 %1/%2 帧，剩余约 %3 秒").arg("[1-5]", "6", "[1-9]").prepend('^') + '$');
+    QTRY_VERIFY2(counting.match(text->text()).hasMatch(), qPrintable(text->text()));
+    QVERIFY(bar->isVisible());
+    QTRY_COMPARE(text->text(), QObject::tr("等待设备应答…"));
+    // The device answers the query that follows the design.
+    QByteArray line;
+    QTRY_VERIFY_WITH_TIMEOUT((line += pty.read(4096, 10)).endsWith(kVersionQuery), 5000);
+    if (answers)
+        QVERIFY(pty.write("#VERSION:V1"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 5000);
+    QTRY_COMPARE(answers ? tipText() : Asker::lastText(), told);
+    QCOMPARE(Asker::pendingAnswers(), answers ? 1 : 0);
+}
+
+void TestDownload::stopOrQuitAsksFirst_data()
+{
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Esc, stopped") << false << int(QMessageBox::Yes);
+    QTest::newRow("Esc, goes on") << false << int(QMessageBox::No);
+    QTest::newRow("quit, stopped") << true << int(QMessageBox::Yes);
+    QTest::newRow("quit, goes on") << true << int(QMessageBox::No);
+}
+
+void TestDownload::stopOrQuitAsksFirst()
+{
+    QFETCH(bool, quit);
+    QFETCH(int, answer);
+    DispenserTiming timing = fastTiming();
+    timing.link.sendGap = 100;
+    createWindow(1, 64, timing);
+    PtyPair pty;
+    QVERIFY(connectTo(pty));
+    download();
+    QVERIFY(!pty.read(8 + 126, 2000).isEmpty());
+    // The design is unchanged, so quitting asks nothing else.
+    Asker::setNextAnswer(QMessageBox::StandardButton(answer));
+
+    auto *stop = window->findChild<QAction *>("actStopDownload");
+    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
+    if (quit)
+        window->close();
+    else
+        stop->trigger();
+
+    QVERIFY(
+        Asker::lastText().contains(QObject::tr("设备将保留不完整的设计，直到下一次完整下载。")));
+    const bool stopped = answer == QMessageBox::Yes;
+    QCOMPARE(window->isVisible(), !(quit && stopped));
+    if (stopped && !quit)
+        QTRY_VERIFY(tipText().startsWith(QObject::tr("下载已停止")));
+    // Stopped, the next thing on the line is the clock frame; going on, the rest of the design.
+    window->findChild<QPushButton *>("btnSetTime")->click();
+    const QByteArray next = pty.read(8, 3000);
+    QCOMPARE(next == QByteArray::fromHex("14000000ffffffff"), stopped);
 }
 
 TS_TEST_MAIN(TestDownload)

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -94,14 +95,8 @@ void TestFaultDevice::deviceVanishesDuringDownload()
         QObject::tr("设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载");
     QCOMPARE(tipText(), interrupted);
 
-    // The rest of the download is dropped: no progress report replaces the notice.
-    QElapsedTimer watch;
-    watch.start();
-    while (watch.elapsed() < 300) {
-        QVERIFY2(!tipText().contains(QObject::tr("当前进度")), qPrintable(tipText()));
-        QTest::qWait(20);
-    }
-    QCOMPARE(tipText(), interrupted);
+    // The rest of the download is dropped: no progress is shown any more.
+    QVERIFY(!window->findChild<QProgressBar *>("transferBar")->isVisible());
 
     // A device plugged in again is reached as usual.
     startEmulator(second, {"--version", "EMU-2.0"});
@@ -131,7 +126,9 @@ void TestFaultDevice::noiseFloodKeepsMemoryBounded()
         QCoreApplication::processEvents();
         peak = qMax(peak, residentKiB());
     }
-    QTest::qWait(200);
+    // The first query went unanswered in the noise; by then the link has read all of it.
+    QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel *>("labState")->text(),
+                              QObject::tr("连接状态:设备无应答"), 10000);
     peak = qMax(peak, residentKiB());
     qDebug("resident memory grew by %lld KiB during the flood", peak - before);
     QVERIFY2(peak - before < memoryBoundKiB(floodBytes / 1024 * 3 / 4),
@@ -142,6 +139,7 @@ void TestFaultDevice::noiseFloodKeepsMemoryBounded()
     // The link still understands the device once the noise is over.
     QVERIFY(pty.write("#VERSION:V9.9"));
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("V9.9"), 3000);
+    QCOMPARE(window->findChild<QLabel *>("labState")->text(), QObject::tr("连接状态:已连接"));
 }
 
 TS_TEST_MAIN(TestFaultDevice)

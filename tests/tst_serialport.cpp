@@ -9,6 +9,10 @@
 
 #include <memory>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 class TestSerialPort : public QObject
 {
     Q_OBJECT
@@ -17,12 +21,10 @@ private slots:
     void init();
     void cleanup();
 
-    void opensAndClosesPseudoTerminal();
-    void openFailsForMissingPort_data();
-    void openFailsForMissingPort();
+    void portsThatOpenNothing_data();
+    void portsThatOpenNothing();
     void singleFrameReportsFullProgress();
-    void sendDatChunks_data();
-    void sendDatChunks();
+    void sendDatUsesTheRuleItIsHanded();
     void framesArePaced_data();
     void framesArePaced();
     void framesQueuedWhileClosedAreDropped();
@@ -65,14 +67,46 @@ QList<int> progressValues(const QSignalSpy &spy)
 }
 // The link's intervals shortened, in the same proportions, so the tests need not sit through
 // the device's 300 ms pacing and the two-second port listing.
-const LinkTiming kTiming{10, 60, 30, 300};
+const LinkTiming kTiming{10, 60, 30, 300, 300};
+const FrameCutting kCutting{PACKET_PRINT_DAT, chunkFrames};
+
+// A loopback port whose queue of connections waiting to be accepted is full, once `filler`
+// has taken the one place: the kernel drops further connection requests, so a connection
+// there neither comes about nor is refused.
+struct FullBacklog
+{
+    FullBacklog()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        fd = socket(AF_INET, SOCK_STREAM, 0);
+        if (fd < 0 || bind(fd, reinterpret_cast<sockaddr *>(&address), size) != 0 ||
+            listen(fd, 0) != 0 ||
+            getsockname(fd, reinterpret_cast<sockaddr *>(&address), &size) != 0)
+            return;
+        port = ntohs(address.sin_port);
+        filler.connectToHost(QHostAddress::LocalHost, port);
+        if (!filler.waitForConnected(2000))
+            port = 0;
+    }
+    ~FullBacklog()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    int fd = -1;
+    quint16 port = 0;
+    QTcpSocket filler;
+};
 } // namespace
 
 void TestSerialPort::init()
 {
     pty = std::make_unique<PtyPair>();
     QVERIFY(pty->isValid());
-    link = std::make_unique<SerialPort>(kTiming);
+    link = std::make_unique<SerialPort>(kCutting, kTiming);
 }
 
 void TestSerialPort::cleanup()
@@ -81,21 +115,13 @@ void TestSerialPort::cleanup()
     pty.reset();
 }
 
-void TestSerialPort::opensAndClosesPseudoTerminal()
+void TestSerialPort::portsThatOpenNothing_data()
 {
-    QVERIFY(!link->isOpen());
-    QVERIFY(link->openSerialPort(pty->slavePath()));
-    QVERIFY(link->isOpen());
-    QVERIFY(link->closeSerialPort());
-    QVERIFY(!link->isOpen());
-}
-
-void TestSerialPort::openFailsForMissingPort_data()
-{
+    // What the operator is told, in the interface language, and the system's words after it.
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("why");
     QTest::newRow("no such device") << "/dev/ticketstation-no-such-port"
-                                    << "No such file";
+                                    << "端口不存在（No such file or directory）";
     QTest::newRow("tcp without port") << "tcp://127.0.0.1"
                                       << "tcp://地址:端口号";
     QTest::newRow("tcp port 0") << "tcp://127.0.0.1:0"
@@ -106,13 +132,39 @@ void TestSerialPort::openFailsForMissingPort_data()
                                    << "IP 地址";
     QTest::newRow("tcp IPv6 without brackets") << "tcp://::1:4001"
                                                << "IP 地址";
+    QTest::newRow("held by another program") << "HELD"
+                                             << "端口正被其他程序使用";
+    // These fail after the open has returned.
+    QTest::newRow("tcp refused")
+        << "tcp://127.0.0.1:CLOSED"
+        << "连接被拒绝：该地址上没有设备服务器在监听（Connection refused）";
+    QTest::newRow("tcp never connects") << "tcp://127.0.0.1:FULL"
+                                        << "连接超时（0.3 秒内未能连接）";
 }
 
-void TestSerialPort::openFailsForMissingPort()
+void TestSerialPort::portsThatOpenNothing()
 {
     QFETCH(QString, port);
     QFETCH(QString, why);
-    QVERIFY(!link->openSerialPort(port));
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    port.replace("CLOSED", QString::number(closed.serverPort()));
+    closed.close();
+    FullBacklog full;
+    QVERIFY(full.port);
+    port.replace("FULL", QString::number(full.port));
+    SerialPort holder(kCutting, kTiming);
+    if (port == "HELD") {
+        port = pty->slavePath();
+        QVERIFY(holder.openSerialPort(port));
+    }
+    QSignalSpy failed(link.get(), &SerialPort::sgnOpenFailed);
+
+    if (link->openSerialPort(port)) {
+        QVERIFY(link->isConnecting());
+        QVERIFY(failed.wait(3000));
+        QCOMPARE(failed.first().first().toString(), link->errorString());
+    }
     QVERIFY(!link->isOpen());
     QVERIFY2(link->errorString().contains(why), qPrintable(link->errorString()));
 }
@@ -129,39 +181,27 @@ void TestSerialPort::singleFrameReportsFullProgress()
     QTRY_COMPARE(progressValues(progress), QList<int>{100});
 }
 
-void TestSerialPort::sendDatChunks_data()
+void TestSerialPort::sendDatUsesTheRuleItIsHanded()
 {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QByteArray>("wire");
-    QTest::addColumn<QList<int>>("reports");
+    // A rule of the test's own: the type in front of every two bytes.
+    const FrameCutting pairs{7, [](int type, const QByteArray &dat) {
+                                 QList<QByteArray> frames;
+                                 for (int i = 0; i < dat.size(); i += 2)
+                                     frames << char(type) + dat.mid(i, 2);
+                                 return frames;
+                             }};
+    SerialPort paired(pairs, kTiming);
+    QSignalSpy progress(&paired, &SerialPort::sgnTransmissionProgress);
+    QVERIFY(paired.openSerialPort(pty->slavePath()));
 
-    const QByteArray exact = pattern(1024);
-    QTest::newRow("1024 bytes in one chunk")
-        << 1024 << QByteArray::fromHex("1300000000040000") + exact << QList<int>{100};
-    const QByteArray over = pattern(1025);
-    QTest::newRow("1025 bytes in two chunks")
-        << 1025
-        << QByteArray::fromHex("1300000000040000") + over.left(1024) +
-               QByteArray::fromHex("1300000001000000") + over.right(1)
-        << QList<int>{50, 100};
-    QTest::newRow("empty data queues nothing") << 0 << QByteArray() << QList<int>();
-}
+    paired.sendDat(QByteArray("abc"));
+    paired.sendDat(9, QByteArray());
 
-void TestSerialPort::sendDatChunks()
-{
-    QFETCH(int, size);
-    QFETCH(QByteArray, wire);
-    QFETCH(QList<int>, reports);
-    QSignalSpy progress(link.get(), &SerialPort::sgnTransmissionProgress);
-    QVERIFY(link->openSerialPort(pty->slavePath()));
-
-    link->sendDat(PACKET_TICKET_SET, pattern(size));
-
-    if (wire.isEmpty())
-        QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray());
-    else
-        QCOMPARE(pty->read(wire.size(), 3000), wire);
-    QTRY_COMPARE(progressValues(progress), reports);
+    QCOMPARE(paired.pendingFrames(), 2);
+    QCOMPARE(pty->read(5, 2000), QByteArray("\x07"
+                                            "ab\x07"
+                                            "c"));
+    QTRY_COMPARE(progressValues(progress), (QList<int>{50, 100}));
 }
 
 void TestSerialPort::framesArePaced_data()
@@ -173,6 +213,8 @@ void TestSerialPort::framesArePaced_data()
 
 void TestSerialPort::framesArePaced()
 {
+    // Three frames at once, then a fourth as soon as the third is out: after an idle spell the
+    // next frame still keeps the gap.
     QFETCH(bool, overTcp);
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
@@ -185,9 +227,14 @@ void TestSerialPort::framesArePaced()
     QList<qint64> times;
     QElapsedTimer clock;
     clock.start();
+    const QByteArray fourth("\x04"
+                            "fourth",
+                            7);
     connect(link.get(), &SerialPort::sgnTransmissionProgress, this, [&](int percentage) {
         reports.append(percentage);
         times.append(clock.elapsed());
+        if (reports.size() == 3)
+            link->queueDat(fourth);
     });
     const QList<QByteArray> frames{QByteArray("\x01first", 6), QByteArray("\x02second", 7),
                                    QByteArray("\x03third", 6)};
@@ -195,11 +242,12 @@ void TestSerialPort::framesArePaced()
     for (const QByteArray &frame : frames)
         link->queueDat(frame);
 
+    const QByteArray wire = frames.at(0) + frames.at(1) + frames.at(2) + fourth;
     if (overTcp)
-        QTRY_COMPARE(peer->peek(19), frames.at(0) + frames.at(1) + frames.at(2));
+        QTRY_COMPARE(peer->peek(wire.size()), wire);
     else
-        QCOMPARE(pty->read(19, 5000), frames.at(0) + frames.at(1) + frames.at(2));
-    QTRY_COMPARE(reports, (QList<int>{33, 66, 100}));
+        QCOMPARE(pty->read(wire.size(), 5000), wire);
+    QTRY_COMPARE(reports, (QList<int>{33, 66, 100, 100}));
     // The gap is the device's only flow control; the upper bound only catches a stalled queue.
     for (int i = 1; i < times.size(); ++i) {
         const qint64 gap = times.at(i) - times.at(i - 1);
@@ -211,14 +259,10 @@ void TestSerialPort::framesQueuedWhileClosedAreDropped()
 {
     QSignalSpy progress(link.get(), &SerialPort::sgnTransmissionProgress);
     link->queueDat(QByteArray("stale"));
-    QTest::qWait(kTiming.sendGap * 2);
-    QCOMPARE(progress.count(), 0);
 
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray());
-    QCOMPARE(progress.count(), 0);
-
     link->queueDat(QByteArray("fresh"));
+
     QCOMPARE(pty->read(5, 2000), QByteArray("fresh"));
     QTRY_COMPARE(progressValues(progress), QList<int>{100});
 }
@@ -232,15 +276,18 @@ void TestSerialPort::closeEmptiesQueue()
     QVERIFY(link->closeSerialPort());
 
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QCOMPARE(pty->readFor(kTiming.sendGap * 3), QByteArray("one"));
-    QCOMPARE(progressValues(progress), QList<int>{33});
+    link->queueDat(QByteArray("four"));
+
+    // Only what was written before the close came ahead of the new frame.
+    QCOMPARE(pty->read(7, 2000), QByteArray("onefour"));
+    QCOMPARE(progressValues(progress), (QList<int>{33, 100}));
 }
 
 void TestSerialPort::queueEmptyWaitsForTheDriver()
 {
     // Frames faster than the far side reads fill the terminal's buffer; what the port still
     // holds then must reach the line before the queue counts as written.
-    SerialPort fast(LinkTiming{1, 1, 30, 2000});
+    SerialPort fast(kCutting, LinkTiming{1, 1, 30, 2000});
     QSignalSpy empty(&fast, &SerialPort::sgnQueueEmpty);
     QSignalSpy lost(&fast, &SerialPort::sgnDeviceLost);
     QVERIFY(fast.openSerialPort(pty->slavePath()));
@@ -258,26 +305,26 @@ void TestSerialPort::queueEmptyWaitsForTheDriver()
 
 void TestSerialPort::receivedBursts_data()
 {
-    QTest::addColumn<int>("pauseMs");
+    QTest::addColumn<bool>("silenceBetween");
     QTest::addColumn<QList<QByteArray>>("bursts");
-    QTest::newRow("short pause joins the pieces") << 5 << QList<QByteArray>{"#VERSION:V1.2"};
-    QTest::newRow("long silence splits them") << 80 << QList<QByteArray>{"#VERSION", ":V1.2"};
+    QTest::newRow("pieces without a pause join") << false << QList<QByteArray>{"#VERSION:V1.2"};
+    QTest::newRow("silence splits them") << true << QList<QByteArray>{"#VERSION", ":V1.2"};
 }
 
 void TestSerialPort::receivedBursts()
 {
-    QFETCH(int, pauseMs);
+    QFETCH(bool, silenceBetween);
     QFETCH(QList<QByteArray>, bursts);
     QSignalSpy received(link.get(), &SerialPort::sgnReceiveDat);
     QVERIFY(link->openSerialPort(pty->slavePath()));
 
     QVERIFY(pty->write("#VERSION"));
-    QTest::qWait(pauseMs);
+    // The first burst ends with the silence after it.
+    if (silenceBetween)
+        QVERIFY(received.wait(2000));
     QVERIFY(pty->write(":V1.2"));
 
     QTRY_COMPARE(received.count(), bursts.size());
-    QTest::qWait(100);
-    QCOMPARE(received.count(), bursts.size());
     for (int i = 0; i < bursts.size(); ++i)
         QCOMPARE(received.at(i).at(0).toByteArray(), bursts.at(i));
 }
@@ -307,7 +354,11 @@ void TestSerialPort::discoveryPausesWhileOpen()
 {
     QSignalSpy found(link.get(), &SerialPort::sgnFindNewSerialPort);
     QVERIFY(link->openSerialPort(pty->slavePath()));
-    QTest::qWait(kTiming.discovery * 2);
+    // Frames that take longer than two listings to go out.
+    const int frames = kTiming.discovery * 2 / kTiming.sendGap + 2;
+    for (int i = 0; i < frames; ++i)
+        link->queueDat(QByteArray("x"));
+    QCOMPARE(pty->read(frames, 5000).size(), frames);
     QCOMPARE(found.count(), 0);
 
     QVERIFY(link->closeSerialPort());
@@ -328,7 +379,8 @@ void TestSerialPort::unpluggedDeviceClosesPort()
     QVERIFY(lost.wait(1000));
     QVERIFY(errors.count() > 0);
     QVERIFY(!link->isOpen());
-    QTest::qWait(kTiming.sendGap * 3);
+    // Nothing is left to write to a line that is gone.
+    QVERIFY(!link->isWriting());
     QCOMPARE(progressValues(progress), QList<int>{33});
     QCOMPARE(lost.count(), 1);
 

@@ -115,6 +115,41 @@
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>端口不存在</source>
+        <translation>port nie istnieje</translation>
+    </message>
+    <message>
+        <source>端口正被其他程序使用</source>
+        <translation>port zajęty: używa go inny program</translation>
+    </message>
+    <message>
+        <source>没有使用该端口的权限</source>
+        <translation>brak uprawnień: ten użytkownik nie może używać portu</translation>
+    </message>
+    <message>
+        <source>连接被拒绝：该地址上没有设备服务器在监听</source>
+        <translation>połączenie odrzucone: pod tym adresem nie nasłuchuje żaden serwer urządzeń</translation>
+    </message>
+    <message>
+        <source>网络不可达</source>
+        <translation>sieć nieosiągalna</translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation>przekroczono czas połączenia</translation>
+    </message>
+    <message>
+        <source>端口无法打开</source>
+        <translation>nie można otworzyć portu</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PrintPreviewDialog</name>
     <message>
         <source>打印预览</source>
@@ -244,10 +279,6 @@
         <translation>Urządzenie nie odpowiada: sprawdź, czy port jest właściwy i czy urządzenie jest włączone</translation>
     </message>
     <message>
-        <source>下载完成</source>
-        <translation>Pobieranie zakończone</translation>
-    </message>
-    <message>
         <source>这不是设计文件</source>
         <translation>To nie jest plik projektu</translation>
     </message>
@@ -350,6 +381,62 @@
     <message>
         <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
         <translation>Ta strona ma już znacznik %1, został zaznaczony: strona może mieć tylko jeden znacznik każdego rodzaju</translation>
+    </message>
+    <message>
+        <source>设备将保留不完整的设计，直到下一次完整下载。</source>
+        <translation>Urządzenie zachowa niepełny projekt aż do następnego pełnego pobrania.</translation>
+    </message>
+    <message>
+        <source>停止下载</source>
+        <translation>Zatrzymaj pobieranie</translation>
+    </message>
+    <message>
+        <source>下载完成：设备已应答</source>
+        <translation>Pobieranie zakończone: urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>停止下载并断开连接？</source>
+        <translation>Zatrzymać pobieranie i rozłączyć? </translation>
+    </message>
+    <message>
+        <source>连接状态:设备无应答</source>
+        <translation>Stan:nie odpowiada</translation>
+    </message>
+    <message>
+        <source>已发送，但设备之后没有应答</source>
+        <translation>Wysłano, ale urządzenie potem nie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据，连接已关闭</source>
+        <translation>Urządzenie przestało przyjmować dane; połączenie zamknięto</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
+        <translation>Urządzenie przestało przyjmować dane (wysłano %1 z %2 ramek); połączenie zamknięto. </translation>
+    </message>
+    <message>
+        <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
+        <translation>Projekt został wysłany, ale urządzenie potem nie odpowiedziało; mogło go nie zapisać.</translation>
+    </message>
+    <message>
+        <source>下载已停止，没有发送任何数据</source>
+        <translation>Pobieranie zatrzymane; nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>下载已停止（已发送 %1/%2 帧）。</source>
+        <translation>Pobieranie zatrzymane (wysłano %1 z %2 ramek). </translation>
+    </message>
+    <message>
+        <source>停止下载？</source>
+        <translation>Zatrzymać pobieranie? </translation>
+    </message>
+    <message>
+        <source>下载尚未完成，退出会中断它。</source>
+        <translation>Pobieranie nie jest zakończone; wyjście je przerwie. </translation>
+    </message>
+    <message>
+        <source>仍要退出吗？</source>
+        <translation>Zakończyć mimo to?</translation>
     </message>
 </context>
 <context>
@@ -576,6 +663,25 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>视图(&amp;V)</source>
         <translation>&amp;Widok</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>停止</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>停止下载 (Esc)</source>
+        <translation>Zatrzymaj pobieranie (Esc)</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 帧，剩余约 %3 秒</source>
+        <translation>Ramka %1 z %2, pozostało ok. %3 s</translation>
+    </message>
+    <message>
+        <source>等待设备应答…</source>
+        <translation>Oczekiwanie na odpowiedź urządzenia…</translation>
     </message>
 </context>
 <context>

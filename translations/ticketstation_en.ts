@@ -115,6 +115,41 @@
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>端口不存在</source>
+        <translation>port not found</translation>
+    </message>
+    <message>
+        <source>端口正被其他程序使用</source>
+        <translation>port busy: another program is using it</translation>
+    </message>
+    <message>
+        <source>没有使用该端口的权限</source>
+        <translation>permission denied: this user may not use the port</translation>
+    </message>
+    <message>
+        <source>连接被拒绝：该地址上没有设备服务器在监听</source>
+        <translation>connection refused: no device server listens at this address</translation>
+    </message>
+    <message>
+        <source>网络不可达</source>
+        <translation>network unreachable</translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation>connection timed out</translation>
+    </message>
+    <message>
+        <source>端口无法打开</source>
+        <translation>the port cannot be opened</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PrintPreviewDialog</name>
     <message>
         <source>打印预览</source>
@@ -244,10 +279,6 @@
         <translation>The device does not answer: check that the port is right and the device is switched on</translation>
     </message>
     <message>
-        <source>下载完成</source>
-        <translation>Download finished</translation>
-    </message>
-    <message>
         <source>这不是设计文件</source>
         <translation>This is not a design file</translation>
     </message>
@@ -350,6 +381,62 @@
     <message>
         <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
         <translation>This page already has a %1 mark, now selected: a page takes one mark of each kind</translation>
+    </message>
+    <message>
+        <source>设备将保留不完整的设计，直到下一次完整下载。</source>
+        <translation>The device keeps an incomplete design until the next complete download.</translation>
+    </message>
+    <message>
+        <source>停止下载</source>
+        <translation>Stop the download</translation>
+    </message>
+    <message>
+        <source>下载完成：设备已应答</source>
+        <translation>Download finished: the device answered</translation>
+    </message>
+    <message>
+        <source>停止下载并断开连接？</source>
+        <translation>Stop the download and disconnect? </translation>
+    </message>
+    <message>
+        <source>连接状态:设备无应答</source>
+        <translation>Status:not answering</translation>
+    </message>
+    <message>
+        <source>已发送，但设备之后没有应答</source>
+        <translation>Sent, but the device did not answer afterwards</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据，连接已关闭</source>
+        <translation>The device stopped taking data; the connection was closed</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
+        <translation>The device stopped taking data (%1 of %2 frames sent); the connection was closed. </translation>
+    </message>
+    <message>
+        <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
+        <translation>The design was sent, but the device did not answer afterwards; it may not have stored it.</translation>
+    </message>
+    <message>
+        <source>下载已停止，没有发送任何数据</source>
+        <translation>Download stopped; nothing was sent</translation>
+    </message>
+    <message>
+        <source>下载已停止（已发送 %1/%2 帧）。</source>
+        <translation>Download stopped (%1 of %2 frames sent). </translation>
+    </message>
+    <message>
+        <source>停止下载？</source>
+        <translation>Stop the download? </translation>
+    </message>
+    <message>
+        <source>下载尚未完成，退出会中断它。</source>
+        <translation>The download is not finished; quitting stops it. </translation>
+    </message>
+    <message>
+        <source>仍要退出吗？</source>
+        <translation>Quit anyway?</translation>
     </message>
 </context>
 <context>
@@ -576,6 +663,25 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>停止下载 (Esc)</source>
+        <translation>Stop the download (Esc)</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 帧，剩余约 %3 秒</source>
+        <translation>Frame %1 of %2, about %3 s left</translation>
+    </message>
+    <message>
+        <source>等待设备应答…</source>
+        <translation>Waiting for the device to answer…</translation>
     </message>
 </context>
 <context>

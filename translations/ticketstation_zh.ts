@@ -115,6 +115,41 @@
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>端口不存在</source>
+        <translation>端口不存在</translation>
+    </message>
+    <message>
+        <source>端口正被其他程序使用</source>
+        <translation>端口正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>没有使用该端口的权限</source>
+        <translation>没有使用该端口的权限</translation>
+    </message>
+    <message>
+        <source>连接被拒绝：该地址上没有设备服务器在监听</source>
+        <translation>连接被拒绝：该地址上没有设备服务器在监听</translation>
+    </message>
+    <message>
+        <source>网络不可达</source>
+        <translation>网络不可达</translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>端口无法打开</source>
+        <translation>端口无法打开</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>PrintPreviewDialog</name>
     <message>
         <source>打印预览</source>
@@ -244,10 +279,6 @@
         <translation>设备无应答：请检查端口是否正确、设备是否开机</translation>
     </message>
     <message>
-        <source>下载完成</source>
-        <translation>下载完成</translation>
-    </message>
-    <message>
         <source>这不是设计文件</source>
         <translation>这不是设计文件</translation>
     </message>
@@ -350,6 +381,62 @@
     <message>
         <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
         <translation>此页已有%1标记，已将它选中：每种标记每页只能有一个</translation>
+    </message>
+    <message>
+        <source>设备将保留不完整的设计，直到下一次完整下载。</source>
+        <translation>设备将保留不完整的设计，直到下一次完整下载。</translation>
+    </message>
+    <message>
+        <source>停止下载</source>
+        <translation>停止下载</translation>
+    </message>
+    <message>
+        <source>下载完成：设备已应答</source>
+        <translation>下载完成：设备已应答</translation>
+    </message>
+    <message>
+        <source>停止下载并断开连接？</source>
+        <translation>停止下载并断开连接？</translation>
+    </message>
+    <message>
+        <source>连接状态:设备无应答</source>
+        <translation>连接状态:设备无应答</translation>
+    </message>
+    <message>
+        <source>已发送，但设备之后没有应答</source>
+        <translation>已发送，但设备之后没有应答</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据，连接已关闭</source>
+        <translation>设备停止接收数据，连接已关闭</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
+        <translation>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</translation>
+    </message>
+    <message>
+        <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
+        <translation>设计已发送，但设备之后没有应答；设备可能没有保存它。</translation>
+    </message>
+    <message>
+        <source>下载已停止，没有发送任何数据</source>
+        <translation>下载已停止，没有发送任何数据</translation>
+    </message>
+    <message>
+        <source>下载已停止（已发送 %1/%2 帧）。</source>
+        <translation>下载已停止（已发送 %1/%2 帧）。</translation>
+    </message>
+    <message>
+        <source>停止下载？</source>
+        <translation>停止下载？</translation>
+    </message>
+    <message>
+        <source>下载尚未完成，退出会中断它。</source>
+        <translation>下载尚未完成，退出会中断它。</translation>
+    </message>
+    <message>
+        <source>仍要退出吗？</source>
+        <translation>仍要退出吗？</translation>
     </message>
 </context>
 <context>
@@ -576,6 +663,25 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>视图(&amp;V)</source>
         <translation>视图(&amp;V)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>停止下载 (Esc)</source>
+        <translation>停止下载 (Esc)</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 帧，剩余约 %3 秒</source>
+        <translation>第 %1/%2 帧，剩余约 %3 秒</translation>
+    </message>
+    <message>
+        <source>等待设备应答…</source>
+        <translation>等待设备应答…</translation>
     </message>
 </context>
 <context>

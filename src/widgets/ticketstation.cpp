@@ -16,7 +16,7 @@
 
 TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     : QMainWindow(parent), stationFile(settingsFilePath()), station(stationFile.read()),
-      dispenser(timing), serialPort(dispenser.link()), ui(new Ui::TicketStationClass)
+      dispenser(timing), ui(new Ui::TicketStationClass)
 {
     // The form below must be built after the catalogue is in place so it comes up translated.
     // Without a choice the interface is Chinese, and Qt's own dialogs must be Chinese too.
@@ -57,28 +57,16 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     tip = new QtTransparentTisp(false, nullptr);
 
-    connect(&serialPort, &SerialPort::sgnFindNewSerialPort, this, &TicketStation::refreshPortList);
-    connect(&dispenser, &Dispenser::versionReceived, this, &TicketStation::showVersion);
-    connect(&dispenser, &Dispenser::noAnswer, this, [this] {
-        showNotice(QObject::tr("设备无应答：请检查端口是否正确、设备是否开机"), true);
-    });
-    connect(&dispenser, &Dispenser::finished, this,
-            [this] { showNotice(QObject::tr("下载完成")); });
+    setupDevice();
     // A port the enumeration misses, or the emulator's terminal, can be typed in.
     ui->cmbSerialPort->setEditable(true);
     refreshPortList({});
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
-    // Without this an unplugged device would go unnoticed until the operator pressed the button.
-    connect(&dispenser, &Dispenser::lost, this, &TicketStation::onDeviceLost);
-    connect(&dispenser, &Dispenser::openFailed, this, &TicketStation::onOpenFailed);
-    connect(&serialPort, &SerialPort::sgnConnected, this,
-            [this] { ui->labState->setText(QObject::tr("连接状态:--")); });
 
     setupSettingsTab();
 
-    connect(&dispenser, &Dispenser::progress, this, &TicketStation::showProgress);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnPreview, this, &TicketStation::onPreview);

@@ -18,7 +18,9 @@ namespace Ui {
 class TicketStationClass;
 }
 class QMenu;
+class QAction;
 class QtTransparentTisp;
+class TransferProgress;
 class TtQTextEdit;
 
 // The main window: shows the design (one editor per page, the settings tab) and the connected
@@ -79,7 +81,6 @@ private:
     void showDesignSettings();
     DesignSettings shownSettings() const;
     void refreshPortList(const QStringList &portlist);
-    void showProgress(int percentage);
     void showVersion(const QString &version);
     void onDeviceLost(bool duringDownload);
     // A network port that did not connect after all.
@@ -98,12 +99,25 @@ private:
     QString lastFolder() const;
     void storeStationSettings();
 
+    // The dispenser's jobs and state as the operator sees them (ticketstation_device.cpp).
+    void setupDevice();
+    void showDeviceState(Dispenser::State state);
+    void showJobProgress(Dispenser::Job job, int sent, int frames);
+    void onJobFailed(Dispenser::Job job, Dispenser::Failure failure, int sent, int frames);
+    // Asks before a running download is stopped, saying what the device is left holding;
+    // true, the download stopped, when it may go on (or none runs).
+    bool askToStopDownload(const QString &question);
+    void stopDownload();
+    // Asked when the window closes.
+    bool confirmStopTransfer();
+    TransferProgress *transferProgress = nullptr;
+    // Esc, while a download is being written.
+    QAction *stopAction = nullptr;
+
     StationSettingsFile stationFile;
     StationSettings station;
     std::unique_ptr<Design> design;
     Dispenser dispenser;
-    // The dispenser's line, under the name the window has always had.
-    SerialPort &serialPort;
     PreviewWriter previewWriter;
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;

@@ -368,7 +368,7 @@ bool TicketStation::confirmDiscard()
 
 void TicketStation::closeEvent(QCloseEvent *event)
 {
-    if (confirmDiscard())
+    if (confirmStopTransfer() && confirmDiscard())
         event->accept();
     else
         event->ignore();

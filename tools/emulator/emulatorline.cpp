@@ -135,8 +135,12 @@ void EmulatorLine::watch()
 
 void EmulatorLine::write(const QByteArray &bytes)
 {
-    if (m_client)
+    // Out at once, not on the next turn of the event loop: a reply must leave even when the
+    // emulator is stopped right after it.
+    if (m_client) {
         m_client->write(bytes);
+        m_client->flush();
+    }
     if (m_fd < 0)
         return;
     qint64 done = 0;

@@ -11,6 +11,9 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <csignal>
+#include <utility>
+
 using namespace devicemodel;
 
 namespace {
@@ -63,6 +66,12 @@ int main(int argc, char **argv)
         QStringLiteral("hangup-after"),
         QStringLiteral("Close the line after N frames and exit (fault injection)."),
         QStringLiteral("N"));
+    const QCommandLineOption stopOption(
+        QStringLiteral("stop-after"),
+        QStringLiteral("Stop the process (SIGSTOP) after N frames, as a device that froze: the "
+                       "line stays open and nothing is read or answered until SIGCONT (fault "
+                       "injection)."),
+        QStringLiteral("N"));
     const QCommandLineOption tcpOption(
         QStringLiteral("tcp"),
         QStringLiteral("Listen on this TCP port of 127.0.0.1 (0: any free one), as a serial "
@@ -74,7 +83,8 @@ int main(int argc, char **argv)
                        "(default: the moment the pages are stored)."),
         QStringLiteral("TIME"));
     parser.addOptions(
-        {outOption, deviceOption, versionOption, hangupOption, tcpOption, sampleTimeOption});
+        {outOption, deviceOption, versionOption, hangupOption, stopOption, tcpOption,
+         sampleTimeOption});
     parser.process(app);
 
     const QDir outDir(parser.value(outOption));
@@ -83,11 +93,15 @@ int main(int argc, char **argv)
         return 2;
     }
     int hangupAfter = -1;
-    if (parser.isSet(hangupOption)) {
+    int stopAfter = -1;
+    for (const auto &[option, frames] :
+         {std::pair{&hangupOption, &hangupAfter}, std::pair{&stopOption, &stopAfter}}) {
+        if (!parser.isSet(*option))
+            continue;
         bool ok = false;
-        hangupAfter = parser.value(hangupOption).toInt(&ok);
-        if (!ok || hangupAfter < 0) {
-            logLine(QStringLiteral("--hangup-after needs a number of frames"));
+        *frames = parser.value(*option).toInt(&ok);
+        if (!ok || *frames < 0) {
+            logLine(QStringLiteral("--%1 needs a number of frames").arg(option->names().first()));
             return 2;
         }
     }
@@ -176,6 +190,11 @@ int main(int argc, char **argv)
             for (const QString &effect : qAsConst(effects))
                 logLine(effect);
             effects.clear();
+            if (frames == stopAfter) {
+                logLine(QStringLiteral("stopping after %1 frames").arg(frames));
+                // Its reply has been written; from here on the device reads and answers nothing.
+                std::raise(SIGSTOP);
+            }
             if (hangupAfter >= 0 && frames >= hangupAfter) {
                 logLine(QStringLiteral("hanging up after %1 frames").arg(frames));
                 line.close();
