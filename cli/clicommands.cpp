@@ -101,6 +101,8 @@ int bytes(const CliRequest &request, const DesignDownload &download)
 int devices(const CliRequest &request, PortOrder order)
 {
     order.timing.link.sendGap = request.sendGap;
+    order.timing.answerTimeout = request.answerWait;
+    order.timing.stallTimeout = request.stallTime;
     // The command line sends only what it was asked to, and the version query that confirms it.
     order.timing.versionQueryDelay = -1;
     order.timing.livenessInterval = -1;

@@ -52,25 +52,26 @@ struct CommandInfo
 const QMap<QString, CommandInfo> &commands()
 {
     const QStringList pageOptions{"design", "pages", "max-height"};
+    // The device's intervals, shortened by tests.
+    const QStringList timing{"send-gap", "answer-wait", "stall-time"};
     static const QMap<QString, CommandInfo> map{
         {"render",
          {Command::Render, true, true, false,
           pageOptions + QStringList{"out", "number", "waiting", "time"}}},
         {"bytes", {Command::Bytes, true, true, false, pageOptions + QStringList{"out"}}},
         {"download",
-         {Command::Download, true, true, true, pageOptions + QStringList{"port", "send-gap"}}},
+         {Command::Download, true, true, true, pageOptions + QStringList{"port"} + timing}},
         {"test-print",
          {Command::TestPrint, true, true, true,
-          pageOptions + QStringList{"port", "page", "send-gap"}}},
-        {"set-clock", {Command::SetClock, false, false, true, {"port", "time", "send-gap"}}},
+          pageOptions + QStringList{"port", "page"} + timing}},
+        {"set-clock",
+         {Command::SetClock, false, false, true, QStringList{"port", "time"} + timing}},
         {"settings",
-         {Command::Settings,
-          false,
-          true,
-          true,
-          {"design", "port", "send-gap", "network", "clear-hour", "interval", "limits",
-           "enable-limits", "disable-limits", "number-format"}}},
-        {"version", {Command::Version, false, false, true, {"port", "send-gap"}}},
+         {Command::Settings, false, true, true,
+          QStringList{"design", "port", "network", "clear-hour", "interval", "limits",
+                      "enable-limits", "disable-limits", "number-format"} +
+              timing}},
+        {"version", {Command::Version, false, false, true, QStringList{"port"} + timing}},
     };
     return map;
 }
@@ -79,7 +80,12 @@ QList<QCommandLineOption> allOptions()
 {
     QCommandLineOption sendGap(
         "send-gap", "Milliseconds between frames (for tests; the device needs 300).", "MS");
-    sendGap.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption answerWait(
+        "answer-wait", "Milliseconds a device may take to answer (for tests; default 3000).", "MS");
+    QCommandLineOption stallTime(
+        "stall-time", "Milliseconds a line may take no data (for tests; default 5000).", "MS");
+    for (QCommandLineOption *forTests : {&sendGap, &answerWait, &stallTime})
+        forTests->setFlags(QCommandLineOption::HiddenFromHelp);
     return {
         {"out", "render: folder for the images; bytes: file for the bytes.", "PATH"},
         {"port",
@@ -101,6 +107,8 @@ QList<QCommandLineOption> allOptions()
         {"disable-limits", "settings: the device ignores the number limits."},
         {"number-format", "settings: \"zeros\" (0001) or \"spaces\" (   1).", "FORMAT"},
         sendGap,
+        answerWait,
+        stallTime,
     };
 }
 
@@ -336,6 +344,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         read.whole("max-height", kMinPageHeight, kMaxPageHeight, &request.maxHeight) &&
         read.whole("page", 1, kLayoutTableEntries, &request.testPage) &&
         read.whole("send-gap", 0, kMaxSendGap, &request.sendGap) &&
+        read.whole("answer-wait", 1, kMaxSendGap, &request.answerWait) &&
+        read.whole("stall-time", 1, kMaxSendGap, &request.stallTime) &&
         (info.command != Command::Render || read.samples()) &&
         (info.command != Command::SetClock || read.time("time", &request.clock)) &&
         read.optionalWhole("network", 0, kNetWorkCount - 1, &request.settings.netWork) &&

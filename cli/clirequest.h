@@ -56,6 +56,8 @@ struct CliRequest
     QDateTime clock; // invalid: the moment it is sent
     SettingsChanges settings;
     int sendGap = DispenserTiming().link.sendGap;
+    int answerWait = DispenserTiming().answerTimeout;
+    int stallTime = DispenserTiming().stallTimeout;
 };
 
 // What the command line asks for: a request to run, or text to print (help, version, or the
