@@ -1,6 +1,5 @@
 #include "designfile.h"
 #include "faulttools.h"
-#include "modalanswer.h"
 #include "operatordialogs.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -76,24 +74,15 @@ private slots:
     void init();
     void cleanup();
 
-    void saveWritesSettingsAndEveryPage();
     void saveThenLoadRestoresWidgetsAndPictures();
-    void pagesFollowTheOpenedDesign();
-    void notADesignChangesNothing_data();
-    void notADesignChangesNothing();
-    void syntaxErrorChangesNothing();
+    void refusedDesignChangesNothing_data();
+    void refusedDesignChangesNothing();
     void lenientValues_data();
     void lenientValues();
-    void openRefusesOversizedFile();
-    void unusableFilesAreRefused_data();
-    void unusableFilesAreRefused();
-    void keysMayRepeatOnlyInSeparateObjects_data();
-    void keysMayRepeatOnlyInSeparateObjects();
-    void openShowsLastPage();
-    void openCancelledChangesNothing();
+    void readingADesignFile_data();
+    void readingADesignFile();
     void sharpTextIsPartOfTheDesign();
     void saveAsWritesTheNamedFile();
-    void saveAsCancelledWritesNothing();
     void startupDesignIsWrittenOnlyWhenAsked();
     void saveWritesTheOpenedFile();
     void ticketTypesAreAddedAndRemoved();
@@ -113,7 +102,6 @@ private:
     QMap<QString, int> readings() const;
     QJsonObject validRoot() const;
     void loadAndWait(const QString &path);
-    QString tipText() const;
     bool tipVisible() const;
 
     TicketStation *window = nullptr;
@@ -203,55 +191,10 @@ void TestConfig::loadAndWait(const QString &path)
     QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
 }
 
-QString TestConfig::tipText() const
-{
-    QtTransparentTisp *tip = findTip();
-    return tip ? tip->findChild<QLabel *>()->text() : QString();
-}
-
 bool TestConfig::tipVisible() const
 {
     QtTransparentTisp *tip = findTip();
     return tip && tip->isVisible();
-}
-
-void TestConfig::saveWritesSettingsAndEveryPage()
-{
-    setDistinctValues();
-    const QString path = dir->filePath("Config.json");
-    window->onSave(path);
-
-    const QByteArray bytes = readAll(path);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QVERIFY(document.isObject());
-    QCOMPARE(bytes, document.toJson(QJsonDocument::Indented));
-
-    const QJsonObject root = document.object();
-    QStringList expectedKeys = kComboNames + kSpinNames;
-    // A new design prints its text sharp.
-    expectedKeys << "cbEnableLimit"
-                 << "sharpPrintedText"
-                 << "type_1_html"
-                 << "type_2_html"
-                 << "type_3_html";
-    expectedKeys.sort();
-    QCOMPARE(root.keys(), expectedKeys);
-
-    QCOMPARE(root["cmbNetWork"].toVariant(), QVariant(42));
-    QCOMPARE(root["cmbClearNumberTime"].toVariant(), QVariant(15));
-    QCOMPARE(root["cmbNumberFormat"].toVariant(), QVariant(1));
-    QCOMPARE(root["spbTicketingInterval"].toVariant(), QVariant(4));
-    for (int i = 1; i <= 6; ++i)
-        QCOMPARE(root[QString("spbNumberLimit_%1").arg(i)].toInt(-1), 1000 + i * 11);
-    QVERIFY(root["cbEnableLimit"].isBool());
-    QCOMPARE(root["cbEnableLimit"].toBool(), false);
-    for (int i = 1; i <= kPages; ++i) {
-        const QJsonObject page = root[QString("type_%1_html").arg(i)].toObject();
-        QVERIFY(page["html"].isString());
-        QVERIFY(page["imageArry"].isArray());
-    }
 }
 
 void TestConfig::saveThenLoadRestoresWidgetsAndPictures()
@@ -295,81 +238,50 @@ void TestConfig::saveThenLoadRestoresWidgetsAndPictures()
     QCOMPARE(restored.value<QImage>().convertToFormat(QImage::Format_RGB32), picture);
 }
 
-void TestConfig::pagesFollowTheOpenedDesign()
+void TestConfig::refusedDesignChangesNothing_data()
 {
-    // Six pages opened in a window that starts new designs with three: all six are kept.
-    QJsonObject root = validRoot();
-    for (int i = kPages + 1; i <= 6; ++i)
-        root.insert(QString("type_%1_html").arg(i), pageEntry(QString("file page %1").arg(i)));
-    const QString path = dir->filePath("six.json");
-    QVERIFY(writeAll(path, QJsonDocument(root).toJson()));
-    loadAndWait(path);
-    QCOMPARE(widget<QTabWidget>("tabWidget")->count(), 6);
-    window->findChild<QAction *>("Save")->trigger();
-    const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
-    for (int i = 1; i <= 6; ++i) {
-        QTextDocument page;
-        page.setHtml(saved[QString("type_%1_html").arg(i)].toObject()["html"].toString());
-        QCOMPARE(page.toPlainText(), QString("file page %1").arg(i));
+    QTest::addColumn<QString>("name"); // empty: the operator cancels the file dialog
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("told"); // what the tip says, empty: nothing shown
+    QTest::newRow("cancelled") << QString() << QByteArray() << QString();
+    QTest::newRow("broken JSON") << "broken.json"
+                                 << QByteArray("{ \"cmbNetWork\": 3, \"cbEnableLimit\": tru")
+                                 << QObject::tr("打开失败：%1").arg("broken.json");
+    // Such a file would otherwise blank every page and setting.
+    QTest::newRow("not a design") << "other.json" << QByteArray("[1, 2, {\"cmbNetWork\": 5}]")
+                                  << QObject::tr("这不是设计文件");
+    QTest::newRow("past the size limit") << "huge.json" << QByteArray() << QObject::tr("文件过大");
+}
+
+void TestConfig::refusedDesignChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, told);
+    setDistinctValues();
+    window->pageEditor(0)->setPlainText("kept");
+    const QMap<QString, int> before = readings();
+    const QString path = name.isEmpty() ? QString() : dir->filePath(name);
+    if (!content.isEmpty()) {
+        QVERIFY(writeAll(path, content));
+    } else if (!path.isEmpty()) {
+        // Sparse, so the test costs no disk space.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(kMaxDesignFileBytes + 1));
     }
 
-    // A page missing in the middle stays an empty page, so the later ones keep their types.
-    root = validRoot();
-    root.remove("type_2_html");
-    const QString gap = dir->filePath("gap.json");
-    QVERIFY(writeAll(gap, QJsonDocument(root).toJson()));
-    loadAndWait(gap);
-    QCOMPARE(widget<QTabWidget>("tabWidget")->count(), kPages);
-    QCOMPARE(window->pageEditor(1)->toPlainText(), QString());
-    QCOMPARE(window->pageEditor(2)->toPlainText(), QString("file page 3"));
-}
-
-void TestConfig::notADesignChangesNothing_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("array") << QByteArray("[1, 2, {\"cmbNetWork\": 5}]");
-    QTest::newRow("empty object") << QByteArray("{}");
-    QTest::newRow("other keys") << QByteArray("{\"name\": \"x\", \"type_html\": 1}");
-}
-
-// Such a file would otherwise blank every page and setting.
-void TestConfig::notADesignChangesNothing()
-{
-    QFETCH(QByteArray, content);
-    setDistinctValues();
-    window->pageEditor(0)->setPlainText("kept");
-    const QMap<QString, int> before = readings();
-    const QString path = dir->filePath("other.json");
-    QVERIFY(writeAll(path, content));
-
+    if (!path.isEmpty()) {
+        window->onLoad(path);
+        QVERIFY2(!tipVisible(), "a load the operator did not ask for stays silent");
+    }
     Asker::setNextAnswer(QMessageBox::Discard);
     FileChooser::setNextFileName(path);
     window->findChild<QAction *>("Open")->trigger();
-    QTRY_VERIFY(tipVisible());
-    QVERIFY(tipText().contains(QObject::tr("这不是设计文件")));
-    QCOMPARE(readings(), before);
-    QCOMPARE(window->pageEditor(0)->toPlainText(), QString("kept"));
-}
-
-void TestConfig::syntaxErrorChangesNothing()
-{
-    setDistinctValues();
-    window->pageEditor(0)->setPlainText("kept");
-    const QMap<QString, int> before = readings();
-    const QString path = dir->filePath("broken.json");
-    QVERIFY(writeAll(path, "{ \"cmbNetWork\": 3, \"cbEnableLimit\": tru"));
-
-    window->onLoad(path);
-    QCOMPARE(readings(), before);
-    QCOMPARE(window->pageEditor(0)->toPlainText(), QString("kept"));
-    QVERIFY2(!tipVisible(), "a load the operator did not ask for stays silent");
-
-    // The same file picked by the operator: still nothing changes, and the tip says why.
-    FileChooser::setNextFileName(path);
-    Asker::setNextAnswer(QMessageBox::Discard);
-    window->findChild<QAction *>("Open")->trigger();
-    QTRY_VERIFY(tipVisible());
-    QVERIFY(tipText().startsWith(QObject::tr("打开失败：%1").arg("broken.json")));
+    if (told.isEmpty())
+        QVERIFY(!tipVisible());
+    else
+        QTRY_VERIFY(tipText().contains(told));
     QCOMPARE(readings(), before);
     QCOMPARE(window->pageEditor(0)->toPlainText(), QString("kept"));
 }
@@ -383,26 +295,18 @@ void TestConfig::lenientValues_data()
 
     QTest::newRow("combo index as text") << "cmbNetWork" << QJsonValue("7") << "cmbNetWork" << 0;
     QTest::newRow("combo index fractional") << "cmbNetWork" << QJsonValue(7.5) << "cmbNetWork" << 0;
-    QTest::newRow("combo index boolean") << "cmbNetWork" << QJsonValue(true) << "cmbNetWork" << 0;
     QTest::newRow("combo index written as double")
         << "cmbNetWork" << QJsonValue(7.0) << "cmbNetWork" << 7;
     QTest::newRow("combo index past the items")
         << "cmbNumberFormat" << QJsonValue(5) << "cmbNumberFormat" << -1;
-    QTest::newRow("combo index negative")
-        << "cmbClearNumberTime" << QJsonValue(-2) << "cmbClearNumberTime" << -1;
     QTest::newRow("key in other case") << "CmbNetWork" << QJsonValue(7) << "cmbNetWork" << 0;
     QTest::newRow("spin above range")
         << "spbTicketingInterval" << QJsonValue(99) << "spbTicketingInterval" << 5;
-    QTest::newRow("spin below range")
-        << "spbNumberLimit_3" << QJsonValue(-4) << "spbNumberLimit_3" << 0;
     QTest::newRow("spin beyond int")
         << "spbNumberLimit_6" << QJsonValue(1e12) << "spbNumberLimit_6" << 9999;
-    QTest::newRow("spin null") << "spbNumberLimit_2" << QJsonValue(QJsonValue::Null)
-                               << "spbNumberLimit_2" << 0;
     QTest::newRow("spin object") << "spbNumberLimit_4" << QJsonValue(QJsonObject{{"v", 3}})
                                  << "spbNumberLimit_4" << 0;
     QTest::newRow("check as number") << "cbEnableLimit" << QJsonValue(1) << "cbEnableLimit" << 0;
-    QTest::newRow("check as text") << "cbEnableLimit" << QJsonValue("true") << "cbEnableLimit" << 0;
     QTest::newRow("check true") << "cbEnableLimit" << QJsonValue(true) << "cbEnableLimit" << 1;
 }
 
@@ -427,37 +331,24 @@ void TestConfig::lenientValues()
     QCOMPARE(window->pageEditor(0)->toPlainText(), QString("file page 1"));
 }
 
-void TestConfig::openRefusesOversizedFile()
-{
-    setDistinctValues();
-    const QMap<QString, int> before = readings();
-    const QString path = dir->filePath("huge.json");
-    {
-        // Sparse, so the test costs no disk space.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(kMaxDesignFileBytes + 1));
-    }
-    FileChooser::setNextFileName(path);
-    Asker::setNextAnswer(QMessageBox::Discard);
-    window->findChild<QAction *>("Open")->trigger();
-    QTRY_VERIFY(tipVisible());
-    QVERIFY(tipText().contains(QObject::tr("文件过大")));
-    QCOMPARE(readings(), before);
-}
-
-void TestConfig::unusableFilesAreRefused_data()
+void TestConfig::readingADesignFile_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("content"); // written to `path` inside the temporary folder
-    QTest::addColumn<QString>("error");      // empty: any reason will do
-    QTest::newRow("missing") << "missing.json" << QByteArray() << QString();
-    QTest::newRow("folder") << "." << QByteArray() << QString();
-    QTest::newRow("empty") << "empty.json" << QByteArray("") << QObject::tr("不是有效的 JSON 文件");
-    QTest::newRow("scalar root") << "scalar.json" << QByteArray("42")
-                                 << QObject::tr("不是有效的 JSON 文件");
-    QTest::newRow("endless device") << "/dev/zero" << QByteArray() << QObject::tr("文件过大");
+    QTest::addColumn<QString>("error");      // empty: taken; "?": refused for any reason
+    const QString invalid = QObject::tr("不是有效的 JSON 文件");
     const QString repeated = QObject::tr("文件中的键重复出现：%1");
+    QTest::newRow("missing") << "missing.json" << QByteArray() << "?";
+    QTest::newRow("folder") << "." << QByteArray() << "?";
+    QTest::newRow("empty") << "empty.json" << QByteArray("") << invalid;
+    QTest::newRow("scalar root") << "scalar.json" << QByteArray("42") << invalid;
+    QTest::newRow("not UTF-8") << "latin1.json"
+                               << QByteArray("{\"type_1_html\": {\"html\": \"Gr\xfc\xdf\xff\"}}")
+                               << invalid;
+    QTest::newRow("nested past the parser's depth")
+        << "deep.json"
+        << "{\"x\": " + QByteArray(10000, '[') + QByteArray(10000, ']') + "}" << invalid;
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray() << QObject::tr("文件过大");
     QTest::newRow("repeated page")
         << "twice.json" << QByteArray(R"({"type_1_html":{"html":"a"},"type_1_html":{}})")
         << repeated.arg("type_1_html");
@@ -470,9 +361,20 @@ void TestConfig::unusableFilesAreRefused_data()
         << "long.json"
         << QByteArray("{\"" + QByteArray(100, 'k') + "\":1,\"" + QByteArray(100, 'k') + "\":2}")
         << repeated.arg(QString(40, 'k') + QChar(0x2026));
+    // Keys may repeat in separate objects, and key-like text elsewhere is no key.
+    QTest::newRow("sibling objects")
+        << "a.json" << QByteArray(R"({"a":{"k":1},"b":{"k":2}})") << QString();
+    QTest::newRow("objects in an array")
+        << "b.json" << QByteArray(R"({"a":[{"k":1},{"k":2}]})") << QString();
+    QTest::newRow("key text inside values")
+        << "c.json" << QByteArray(R"({"a":"\"a\":","b":["a","a"]})") << QString();
+    QTest::newRow("escaped quote in a key")
+        << "d.json" << QByteArray(R"({"a\"":1,"a":2})") << QString();
+    QTest::newRow("same text, other case")
+        << "e.json" << QByteArray(R"({"é":1,"É":2})") << QString();
 }
 
-void TestConfig::unusableFilesAreRefused()
+void TestConfig::readingADesignFile()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, content);
@@ -482,62 +384,17 @@ void TestConfig::unusableFilesAreRefused()
     if (!content.isNull())
         QVERIFY(writeAll(path, content));
 
-    const DesignReadResult result = readDesignFile(path, 4096);
+    const DesignReadResult result = ::readDesignFile(path, 1024 * 1024);
+    if (error.isEmpty()) {
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.root, QJsonDocument::fromJson(content).object());
+        return;
+    }
     QVERIFY(!result.ok);
     QVERIFY(result.root.isEmpty());
     QVERIFY(!result.error.isEmpty());
-    if (!error.isEmpty())
+    if (error != "?")
         QCOMPARE(result.error, error);
-}
-
-void TestConfig::keysMayRepeatOnlyInSeparateObjects_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("sibling objects") << QByteArray(R"({"a":{"k":1},"b":{"k":2}})");
-    QTest::newRow("objects in an array") << QByteArray(R"({"a":[{"k":1},{"k":2}]})");
-    QTest::newRow("key text inside values") << QByteArray(R"({"a":"\"a\":","b":["a","a"]})");
-    QTest::newRow("escaped quote in a key") << QByteArray(R"({"a\"":1,"a":2})");
-    QTest::newRow("same text, other case") << QByteArray(R"({"é":1,"É":2})");
-}
-
-void TestConfig::keysMayRepeatOnlyInSeparateObjects()
-{
-    QFETCH(QByteArray, content);
-    const QString path = dir->filePath("distinct.json");
-    QVERIFY(writeAll(path, content));
-    const DesignReadResult result = readDesignFile(path);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(result.root, QJsonDocument::fromJson(content).object());
-}
-
-void TestConfig::openShowsLastPage()
-{
-    const QString path = dir->filePath("picked.json");
-    QVERIFY(writeAll(path, QJsonDocument(validRoot()).toJson()));
-    auto *tabs = widget<QTabWidget>("tabWidget");
-    tabs->setCurrentIndex(0);
-    // The one test that answers the real file dialog, the way an operator types a name.
-    bool answered = false;
-    pickInNextFileDialog(this, path, &answered);
-    window->findChild<QAction *>("Open")->trigger();
-    QVERIFY(answered);
-    QCOMPARE(tabs->currentIndex(), kPages - 1);
-    QCOMPARE(window->pageEditor(kPages - 1)->toPlainText(), QString("file page %1").arg(kPages));
-    QCOMPARE(reading("cmbNetWork"), 42);
-    QVERIFY(!tipText().startsWith(QObject::tr("打开失败：%1").arg("picked.json")));
-}
-
-void TestConfig::openCancelledChangesNothing()
-{
-    setDistinctValues();
-    const QMap<QString, int> before = readings();
-    const QString html = window->pageEditor(0)->toHtml();
-    FileChooser::setNextFileName(QString());
-    Asker::setNextAnswer(QMessageBox::Discard);
-    window->findChild<QAction *>("Open")->trigger();
-    QCOMPARE(readings(), before);
-    QCOMPARE(window->pageEditor(0)->toHtml(), html);
-    QVERIFY(!tipVisible());
 }
 
 void TestConfig::sharpTextIsPartOfTheDesign()
@@ -574,27 +431,13 @@ void TestConfig::sharpTextIsPartOfTheDesign()
 void TestConfig::saveAsWritesTheNamedFile()
 {
     setDistinctValues();
-    // Two designs can share a folder; a name without extension is still a .json file.
+    // A name without extension is still a .json file.
     FileChooser::setNextFileName(dir->filePath("branch12"));
     window->findChild<QAction *>("SaveAs")->trigger();
-    FileChooser::setNextFileName(dir->filePath("branch13.json"));
-    window->findChild<QAction *>("SaveAs")->trigger();
-    for (const char *name : {"branch12.json", "branch13.json"}) {
-        const QJsonObject root = QJsonDocument::fromJson(readAll(dir->filePath(name))).object();
-        QCOMPARE(root["cmbNetWork"].toInt(), 42);
-        QVERIFY(root.contains("type_3_html"));
-    }
-}
-
-void TestConfig::saveAsCancelledWritesNothing()
-{
-    const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir->path()));
-    FileChooser::setNextFileName(QString());
-    window->findChild<QAction *>("SaveAs")->trigger();
-    QDir::setCurrent(before);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-    QVERIFY(!tipVisible());
+    const QJsonObject root =
+        QJsonDocument::fromJson(readAll(dir->filePath("branch12.json"))).object();
+    QCOMPARE(root["cmbNetWork"].toInt(), 42);
+    QVERIFY(root.contains("type_3_html"));
 }
 
 void TestConfig::startupDesignIsWrittenOnlyWhenAsked()
@@ -604,6 +447,7 @@ void TestConfig::startupDesignIsWrittenOnlyWhenAsked()
     // A new design has no file: Save asks for one, and cancelling writes nothing.
     FileChooser::setNextFileName(QString());
     window->findChild<QAction *>("Save")->trigger();
+    QVERIFY2(!tipVisible(), "nothing was saved anywhere");
     QVERIFY(!QFileInfo::exists(startupDesignPath()));
     QVERIFY(window->isWindowModified());
 
@@ -665,7 +509,7 @@ void TestConfig::ticketTypesAreAddedAndRemoved()
 
 void TestConfig::toolbarActsOnTheNewPages()
 {
-    // Each of these replaces the pages the toolbar was bound to.
+    // Each of these replaces the page the toolbar was bound to, or shows another.
     const QString path = dir->filePath("design.json");
     QVERIFY(writeAll(path, QJsonDocument(validRoot()).toJson()));
     const QList<std::function<void()>> replacements = {
@@ -675,13 +519,17 @@ void TestConfig::toolbarActsOnTheNewPages()
         [&] { window->findChild<QAction *>("actNew")->trigger(); },
         [&] { window->findChild<QAction *>("actAddPage")->trigger(); },
         [&] { window->findChild<QAction *>("actRemovePage")->trigger(); },
+        [&] { widget<QTabWidget>("tabWidget")->setCurrentIndex(0); },
     };
     for (const auto &replace : replacements) {
         Asker::setNextAnswer(QMessageBox::Discard);
         replace();
         Asker::clearAnswers();
         TtQTextEdit *page = window->pageEditor(-1);
-        page->selectAll();
+        // Set as the operator's keys set it, so the toolbar shows the format at the cursor.
+        QTextCursor all(page->document());
+        all.select(QTextCursor::Document);
+        page->setTextCursor(all);
         const int before = page->textCursor().charFormat().fontWeight();
         widget<QPushButton>("btn_bold")->click();
         QVERIFY(page->textCursor().charFormat().fontWeight() != before);
