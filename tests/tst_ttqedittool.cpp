@@ -8,27 +8,18 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFontComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QUuid>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <memory>
 
 class TestTtQEditTool : public QObject
@@ -39,12 +30,6 @@ private slots:
     void init();
     void cleanup();
 
-    void artwork_data();
-    void artwork();
-    void applicationIconHasEverySize();
-    void formSlotsConnectWithoutWarnings();
-
-    void bindingFillsSizesAndSetsPageFont();
     void bindingShowsEditorState();
     void bindingKeepsChosenLineHeights();
     void bindingMovesToTheNewPage();
@@ -52,7 +37,6 @@ private slots:
     void characterFormatOnSelection_data();
     void characterFormatOnSelection();
     void boldWithoutSelectionIsForWhatIsTyped();
-    void sizeFromComboKeyboard();
     void sizeText_data();
     void sizeText();
     void fontFromComboKeyboard();
@@ -60,23 +44,19 @@ private slots:
     void alignment_data();
     void alignment();
 
-    void spinBoxChangesEveryBlock();
-    void lineHeightZeroResetsSpacing();
-    void lineHeightIsOneUndoStep();
+    void lineHeightReachesEveryParagraph_data();
+    void lineHeightReachesEveryParagraph();
 
     void placeholderFragments_data();
     void placeholderFragments();
     void secondMarkSelectsTheFirst();
 
-    void pictureAtFullSize();
     void codeReopensOnDoubleClick();
     void codeDialogRefusesWhatWouldNotScan();
-    void pictureThroughDialog();
-    void pictureDialogCancelled();
-    void unreadablePictureChangesNothing();
-    void unreadablePictureThroughDialogIsReported();
+    void pictureThroughTheButton_data();
+    void pictureThroughTheButton();
 
-    void downloadAndTestPrintSignals();
+    void deviceButtonsSignalTheirWork();
     void unboundToolDoesNothing();
 
 private:
@@ -160,83 +140,6 @@ QList<QTextFragment> TestTtQEditTool::fragmentsWithBackground(const QColor &colo
         }
     }
     return found;
-}
-
-void TestTtQEditTool::artwork_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const char *name :
-         {"drop-down.png", "textbold.png", "textitalic.png", "textunder.png", "textleft.png",
-          "textcenter.png", "textright.png", "textjustify.png", "pic.png", "code.png", "type.png",
-          "remaNumber.png", "timer.png", "fileprint_1.png", "fileprint.png", "preview.png"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void TestTtQEditTool::artwork()
-{
-    QFETCH(QString, name);
-    const QImage image(QStringLiteral(":/Icon/Image/") + name);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.hasAlphaChannel());
-    // Toolbar icons are drawn at twice their on-screen size so they stay sharp on high-DPI.
-    if (name != QLatin1String("drop-down.png"))
-        QCOMPARE(image.size(), QSize(48, 48));
-}
-
-void TestTtQEditTool::applicationIconHasEverySize()
-{
-    QImageReader reader(QStringLiteral(":/Icon/Image/APP3.ico"));
-    QList<int> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        QVERIFY(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        sizes << image.width();
-    }
-    std::sort(sizes.begin(), sizes.end());
-    QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
-}
-
-void TestTtQEditTool::formSlotsConnectWithoutWarnings()
-{
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &text) { messages << text; });
-    {
-        TtQEditTool fresh;
-    }
-    qInstallMessageHandler(previous);
-    for (const QString &message : qAsConst(messages))
-        QVERIFY2(!message.contains(QLatin1String("connectSlotsByName")), qPrintable(message));
-}
-
-void TestTtQEditTool::bindingFillsSizesAndSetsPageFont()
-{
-    auto *size = child<QComboBox>("cb_size");
-    QStringList expected;
-    for (int standard : QFontDatabase::standardSizes()) {
-        if (standard <= 36)
-            expected << QString::number(standard);
-    }
-    // A second binding rebuilds the list instead of appending to it.
-    tool->bindTextEdit(edit);
-    QStringList items;
-    for (int i = 0; i < size->count(); ++i) {
-        items << size->itemText(i);
-        QVERIFY(!size->itemData(i).isValid());
-    }
-    QCOMPARE(items, expected);
-    QVERIFY(items.contains(QStringLiteral("36")));
-
-    QCOMPARE(edit->font().family(), QStringLiteral("Helvetica"));
-    QCOMPARE(edit->font().styleHint(), QFont::SansSerif);
-    QVERIFY(child<QPushButton>("btn_bold")->font().bold());
-    QVERIFY(child<QPushButton>("btn_italic")->font().italic());
-    QVERIFY(child<QPushButton>("btn_underline")->font().underline());
-    for (const char *name : {"btn_bold", "btn_italic", "btn_underline", "btn_left", "btn_center",
-                             "btn_right", "btn_justify"})
-        QVERIFY2(child<QPushButton>(name)->isCheckable(), name);
 }
 
 void TestTtQEditTool::bindingShowsEditorState()
@@ -375,18 +278,6 @@ void TestTtQEditTool::boldWithoutSelectionIsForWhatIsTyped()
     QCOMPARE(formatOfCharAt(end - 3).fontWeight(), int(QFont::Normal));
 }
 
-void TestTtQEditTool::sizeFromComboKeyboard()
-{
-    selectAll();
-    auto *size = child<QComboBox>("cb_size");
-    size->setCurrentIndex(size->findText(QStringLiteral("20")));
-    // Keyboard selection is a user choice, so the combo reports it through activated(QString).
-    QTest::keyClick(size, Qt::Key_Down);
-    QCOMPARE(size->currentText(), QStringLiteral("22"));
-    QCOMPARE(formatOfCharAt(3).fontPointSize(), 22.0);
-    QCOMPARE(formatOfCharAt(30).fontPointSize(), 22.0);
-}
-
 void TestTtQEditTool::sizeText_data()
 {
     QTest::addColumn<QString>("text");
@@ -394,10 +285,8 @@ void TestTtQEditTool::sizeText_data()
 
     QTest::newRow("whole") << "18" << 18.0;
     QTest::newRow("fraction") << "10.5" << 10.5;
-    QTest::newRow("zero") << "0" << 0.0;
     QTest::newRow("negative") << "-4" << 0.0;
     QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
 }
 
 void TestTtQEditTool::sizeText()
@@ -460,40 +349,36 @@ void TestTtQEditTool::alignment()
     QCOMPARE(int(edit->alignment()), expected);
 }
 
-void TestTtQEditTool::spinBoxChangesEveryBlock()
+void TestTtQEditTool::lineHeightReachesEveryParagraph_data()
 {
+    QTest::addColumn<int>("height");
+    QTest::newRow("one up from the default") << 11;
+    // Paragraph margins are 0 here, as on the default page; they must not stop the change.
+    QTest::newRow("zero") << 0;
+}
+
+void TestTtQEditTool::lineHeightReachesEveryParagraph()
+{
+    QFETCH(int, height);
     // Only the first paragraph is selected; the change still reaches every paragraph.
     QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
-    auto *spin = child<QSpinBox>("lineHeightspinBox");
-    QTest::keyClick(spin, Qt::Key_Up);
-    QCOMPARE(spin->value(), 11);
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::LineDistanceHeight));
-        QCOMPARE(block.blockFormat().lineHeight(), 11.0);
-    }
-}
-
-void TestTtQEditTool::lineHeightZeroResetsSpacing()
-{
-    // Paragraph margins are 0 here, as on the default page; they must not stop the change.
-    auto *spin = child<QSpinBox>("lineHeightspinBox");
-    spin->setValue(0);
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 0.0);
-}
-
-void TestTtQEditTool::lineHeightIsOneUndoStep()
-{
-    QTextDocument *document = edit->document();
-    child<QSpinBox>("lineHeightspinBox")->setValue(30);
-    document->undo();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 10.0);
-    document->redo();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 30.0);
+    child<QSpinBox>("lineHeightspinBox")->setValue(height);
+    const auto everyParagraphHas = [this](qreal lineHeight) {
+        for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().lineHeightType() != QTextBlockFormat::LineDistanceHeight ||
+                block.blockFormat().lineHeight() != lineHeight)
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(everyParagraphHas(height));
+    // One undo step for the whole page.
+    edit->document()->undo();
+    QVERIFY(everyParagraphHas(kDefaultLineHeight));
+    edit->document()->redo();
+    QVERIFY(everyParagraphHas(height));
 }
 
 void TestTtQEditTool::placeholderFragments_data()
@@ -607,141 +492,75 @@ void TestTtQEditTool::codeDialogRefusesWhatWouldNotScan()
     QCOMPARE(result->text(), makeCodePicture(dialog.code()).error);
 }
 
-void TestTtQEditTool::pictureAtFullSize()
+void TestTtQEditTool::pictureThroughTheButton_data()
 {
-    const QString path = writeBmp(QStringLiteral("wide.bmp"), QSize(500, 40), Qt::red);
-    edit->clear();
-    // A red picture is not black and white; the operator keeps it as it is, unscaled.
-    tool->setPictureChooser([](const QImage &, PictureImport *choice) {
-        choice->mode = PictureConversion::AsIs;
-        choice->scaleToPaper = false;
-        return true;
-    });
-    QVERIFY(tool->insertPicture(path));
-
-    QCOMPARE(edit->imageNames.size(), 1);
-    const QString name = edit->imageNames.first();
-    QCOMPARE(name.size(), 38);
-    QVERIFY(name.startsWith('{') && name.endsWith('}'));
-    QVERIFY(!QUuid(name).isNull());
-
-    const QTextCharFormat format = formatOfCharAt(0);
-    QVERIFY(format.isImageFormat());
-    const QTextImageFormat image = format.toImageFormat();
-    QCOMPARE(image.name(), name);
-    QCOMPARE(image.width(), 500.0);
-    QCOMPARE(image.height(), 40.0);
-    const QImage resource =
-        edit->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
-    QCOMPARE(resource.size(), QSize(500, 40));
-
-    // Laid out and drawn, the picture still covers 500 pixels of a row.
-    QTextDocument *document = edit->document();
-    document->setTextWidth(600);
-    QImage canvas(640, 120, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        document->drawContents(&painter);
-    }
-    int red = 0;
-    for (int x = 0; x < canvas.width(); ++x)
-        red += canvas.pixel(x, 20 + int(document->documentMargin())) == qRgb(255, 0, 0);
-    QCOMPARE(red, 500);
+    QTest::addColumn<QString>("file"); // empty: the operator cancels the file dialog
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("inserted");
+    QTest::newRow("bitmap") << "small.bmp" << QByteArray() << true;
+    QTest::newRow("cancelled") << QString() << QByteArray() << false;
+    QTest::newRow("not a picture")
+        << "broken.bmp" << QByteArray("BM this is not a bitmap") << false;
+    QTest::newRow("missing") << "missing.bmp" << QByteArray() << false;
 }
 
-void TestTtQEditTool::pictureThroughDialog()
+void TestTtQEditTool::pictureThroughTheButton()
 {
-    const QString path = writeBmp(QStringLiteral("small.bmp"), QSize(64, 32), Qt::black);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, inserted);
+    QString path;
+    if (file == QLatin1String("small.bmp")) {
+        path = writeBmp(file, QSize(64, 32), Qt::black);
+    } else if (!file.isEmpty()) {
+        path = dir->filePath(file);
+        QFile written(path);
+        if (!content.isEmpty())
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) > 0);
+        written.close();
+    }
+    const QString before = edit->toHtml();
     FileChooser::setNextFileName(path);
-    child<QPushButton>("btn_picture")->click();
-
-    QCOMPARE(edit->imageNames.size(), 1);
-    const QTextCursor cursor = edit->textCursor();
-    QVERIFY(cursor.charFormat().isImageFormat());
-    QCOMPARE(cursor.charFormat().toImageFormat().width(), 64.0);
-    QCOMPARE(cursor.charFormat().toImageFormat().name(), edit->imageNames.first());
-}
-
-void TestTtQEditTool::pictureDialogCancelled()
-{
-    const QString before = edit->toHtml();
-    FileChooser::setNextFileName(QString());
-    child<QPushButton>("btn_picture")->click();
-    QCOMPARE(edit->toHtml(), before);
-    QVERIFY(edit->imageNames.isEmpty());
-}
-
-void TestTtQEditTool::unreadablePictureChangesNothing()
-{
-    QFile broken(dir->filePath(QStringLiteral("broken.bmp")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("BM this is not a bitmap");
-    broken.close();
-    // A header that claims an absurd size must be refused before any pixel is allocated.
-    const QString hugePath = writeBmp(QStringLiteral("huge.bmp"), QSize(1, 1), Qt::black);
-    QFile huge(hugePath);
-    QVERIFY(huge.open(QIODevice::ReadWrite));
-    QVERIFY(huge.seek(18));
-    const qint32 side = 100000;
-    huge.write(reinterpret_cast<const char *>(&side), 4);
-    huge.write(reinterpret_cast<const char *>(&side), 4);
-    huge.close();
-
-    const QString before = edit->toHtml();
-    for (const QString &path : {broken.fileName(), hugePath, dir->filePath("missing.bmp")}) {
-        QString error;
-        QVERIFY2(!tool->insertPicture(path, &error), qPrintable(path));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(edit->toHtml(), before);
-        QVERIFY(edit->imageNames.isEmpty());
-    }
-}
-
-void TestTtQEditTool::unreadablePictureThroughDialogIsReported()
-{
-    QFile broken(dir->filePath(QStringLiteral("broken.bmp")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
-
-    const QString before = edit->toHtml();
-    FileChooser::setNextFileName(broken.fileName());
+    // A warning, for a file that could not be read, takes this answer.
     Asker::setNextAnswer(QMessageBox::Ok);
     child<QPushButton>("btn_picture")->click();
 
-    QCOMPARE(Asker::pendingAnswers(), 0);
-    QVERIFY(Asker::lastText().contains(QStringLiteral("broken.bmp")));
+    const bool warned = Asker::pendingAnswers() == 0;
+    Asker::clearAnswers();
+    if (inserted) {
+        QVERIFY(!warned);
+        QCOMPARE(edit->imageNames.size(), 1);
+        const QTextImageFormat image = edit->textCursor().charFormat().toImageFormat();
+        QCOMPARE(image.name(), edit->imageNames.first());
+        QCOMPARE(image.width(), 64.0);
+        return;
+    }
+    // Cancelling is no failure; a file that cannot be read is named with the reason.
+    QCOMPARE(warned, !file.isEmpty());
+    if (warned)
+        QVERIFY(Asker::lastText().contains(file));
     QCOMPARE(edit->toHtml(), before);
     QVERIFY(edit->imageNames.isEmpty());
 }
 
-void TestTtQEditTool::downloadAndTestPrintSignals()
+void TestTtQEditTool::deviceButtonsSignalTheirWork()
 {
     QSignalSpy down(tool, &TtQEditTool::sgnDown);
     QSignalSpy testPrint(tool, &TtQEditTool::sgnTestPrint);
-    QSignalSpy setTime(tool, &TtQEditTool::sgnSetTime);
     QSignalSpy preview(tool, &TtQEditTool::sgnPreview);
-
-    QTest::mouseClick(child<QPushButton>("btn_down"), Qt::LeftButton);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 0);
-    QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-    QCOMPARE(preview.count(), 0);
-    QTest::mouseClick(child<QPushButton>("btnPreview"), Qt::LeftButton);
-    QCOMPARE(preview.count(), 1);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-
+    const QList<QPair<const char *, QSignalSpy *>> buttons = {
+        {"btn_down", &down}, {"btnTest", &testPrint}, {"btnPreview", &preview}};
+    for (const auto &button : buttons) {
+        QTest::mouseClick(child<QPushButton>(button.first), Qt::LeftButton);
+        for (const auto &other : buttons)
+            QCOMPARE(other.second->count(), other.second == button.second ? 1 : 0);
+        button.second->clear();
+    }
+    // The formatting and mark buttons send nothing to the device.
     for (const char *name : {"btn_bold", "btn_italic", "btn_underline", "btn_left", "btn_center",
                              "btn_right", "btn_justify", "btnType", "btnReNum", "btnTime"})
         child<QPushButton>(name)->click();
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-    QCOMPARE(preview.count(), 1);
-    QCOMPARE(setTime.count(), 0);
+    QCOMPARE(down.count() + testPrint.count() + preview.count(), 0);
 }
 
 void TestTtQEditTool::unboundToolDoesNothing()
