@@ -1,9 +1,11 @@
 #include "devicestate.h"
 #include "framedecoder.h"
 #include "nvimage.h"
+#include "pagedownload.h"
 #include "pixeltools.h"
 #include "printerparser.h"
 #include "ticketdrawing.h"
+#include "ticketpreview.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -75,6 +77,15 @@ QImage randomPage(int height, quint32 seed)
     return image;
 }
 
+int inkIn(const QImage &image, const QRect &rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += image.pixel(x, y) != 0xFFFFFFFF;
+    return count;
+}
+
 const QByteArray kTestPageStart = hex("1a5b01000000008001ff0300");
 const QByteArray kTestPageEnd = hex("1a5d001a4f00");
 
@@ -96,8 +107,6 @@ class TestDeviceModel : public QObject
     Q_OBJECT
 
 private slots:
-    void decodesWholeFrames_data();
-    void decodesWholeFrames();
     void decodesFramesSplitAcrossReads_data();
     void decodesFramesSplitAcrossReads();
     void rejectsBadHeaders_data();
@@ -124,56 +133,29 @@ private slots:
     void extremeTicketsAreDrawnWhole_data();
     void extremeTicketsAreDrawnWhole();
     void previewPlacesSampleTexts();
+    void previewIsTheSentDotsWithSampleValues();
 };
-
-void TestDeviceModel::decodesWholeFrames_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("len");
-    QTest::addColumn<int>("payloadSize");
-    QTest::newRow("version query") << hex("15000000ffffffff") << 21 << -1 << 0;
-    QTest::newRow("clock") << hex("14000000ffffffff07050905150324") << 20 << -1 << 7;
-    QTest::newRow("settings") << frame(18, -1, QByteArray(32, '\1')) << 18 << -1 << 32;
-    QTest::newRow("layout table") << frame(19, 126, QByteArray(126, '\0')) << 19 << 126 << 126;
-    QTest::newRow("full print chunk")
-        << frame(22, 1024, QByteArray(1024, 'x')) << 22 << 1024 << 1024;
-    QTest::newRow("one-byte print chunk") << frame(22, 1, "\x1b") << 22 << 1 << 1;
-}
-
-void TestDeviceModel::decodesWholeFrames()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, type);
-    QFETCH(int, len);
-    QFETCH(int, payloadSize);
-    FrameDecoder decoder;
-    const QList<FrameDecoder::Event> events = decoder.feed(bytes);
-    QCOMPARE(events.size(), 1);
-    QVERIFY(!events.first().isFault());
-    QCOMPARE(events.first().frame.type, type);
-    QCOMPARE(events.first().frame.len, len);
-    QCOMPARE(events.first().frame.payload, bytes.mid(8));
-    QCOMPARE(events.first().frame.payload.size(), payloadSize);
-    QCOMPARE(decoder.pendingBytes(), 0);
-}
 
 void TestDeviceModel::decodesFramesSplitAcrossReads_data()
 {
     QTest::addColumn<int>("piece");
     QTest::newRow("byte by byte") << 1;
-    QTest::newRow("3 bytes") << 3;
     QTest::newRow("7 bytes, header split") << 7;
-    QTest::newRow("9 bytes") << 9;
-    QTest::newRow("1000 bytes") << 1000;
+    QTest::newRow("all at once") << 4096;
 }
 
 void TestDeviceModel::decodesFramesSplitAcrossReads()
 {
     QFETCH(int, piece);
-    const QByteArray stream = frame(21, -1) + frame(20, -1, hex("07050905150324")) +
-                              frame(22, 600, QByteArray(600, '\7')) +
-                              frame(18, -1, QByteArray(32, '\2')) + frame(22, 2, "\x1b\x40");
+    // Every kind of frame the program sends: without a length (-1) or with one, up to a full
+    // print chunk.
+    const QList<QByteArray> sent = {frame(21, -1),
+                                    frame(20, -1, hex("07050905150324")),
+                                    frame(19, 126, QByteArray(126, '\3')),
+                                    frame(22, 1024, QByteArray(1024, '\7')),
+                                    frame(18, -1, QByteArray(32, '\2')),
+                                    frame(22, 1, "\x1b")};
+    const QByteArray stream = sent.join();
     FrameDecoder decoder;
     QList<FrameDecoder::Event> events;
     for (int i = 0; i < stream.size(); i += piece)
@@ -181,12 +163,12 @@ void TestDeviceModel::decodesFramesSplitAcrossReads()
     QStringList faults;
     const QList<Frame> frames = framesOf(events, &faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
-    QCOMPARE(frames.size(), 5);
-    QCOMPARE(frames.at(0).type, 21);
-    QCOMPARE(frames.at(1).payload, hex("07050905150324"));
-    QCOMPARE(frames.at(2).payload, QByteArray(600, '\7'));
-    QCOMPARE(frames.at(3).type, 18);
-    QCOMPARE(frames.at(4).payload, QByteArray("\x1b\x40"));
+    QCOMPARE(frames.size(), sent.size());
+    for (int i = 0; i < sent.size(); ++i) {
+        QCOMPARE(le32(frames.at(i).type) + le32(frames.at(i).len), sent.at(i).left(8));
+        QCOMPARE(frames.at(i).payload, sent.at(i).mid(8));
+    }
+    QCOMPARE(decoder.pendingBytes(), 0);
 }
 
 void TestDeviceModel::rejectsBadHeaders_data()
@@ -545,6 +527,56 @@ void TestDeviceModel::previewPlacesSampleTexts()
     }
     QVERIFY(inNumber > 0);
     QVERIFY(inQueue > 0);
+}
+
+// The print preview's tickets: the dots the download sends, with the device's sample values in
+// the placeholders, and the dots that print only because they were grey marked.
+void TestDeviceModel::previewIsTheSentDotsWithSampleValues()
+{
+    // 131 rows: the NV image carries 128 of them.
+    QImage page = whitePage(131);
+    const QRect grey(200, 4, 50, 20);
+    const QRect number(20, 40, 96, 30);
+    const QRect date(100, 80, 240, 24);
+    paint(page, {8, 4, 100, 10}, 0xFF000000);
+    paint(page, grey, 0xFF808080);
+    paint(page, number, kNumber);
+    paint(page, date, kDateTime);
+    paint(page, {0, 128, 384, 3}, 0xFF000000); // rows that are not sent
+    page.setPixel(383, 127, kNumber);          // a second run of the number colour prints
+
+    const DesignDownload download = prepareDownload({page});
+    const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
+    const QList<TicketPreview> previews = previewTickets(download, now);
+    QCOMPARE(previews.size(), 1);
+    const TicketPreview &preview = previews.first();
+    QCOMPARE(preview.renderedHeight, 131);
+    QCOMPARE(preview.sentHeight, 128);
+    QCOMPARE(preview.ticket.size(), QSize(384, 128));
+    QCOMPARE(preview.greyDots, 50 * 20 + 1);
+    const QImage sent = download.sentDots.first();
+    QCOMPARE(inkIn(sent, number), 0);
+    QVERIFY(inkIn(preview.ticket, number) > 0);
+    QVERIFY(inkIn(preview.ticket, date) > 0);
+    // The date follows the time asked for, and only the date does.
+    const QImage later = previewTickets(download, now.addSecs(1)).first().ticket;
+    QVERIFY(later != preview.ticket);
+    const QRgb mark = greyDotColour().rgb();
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 384; ++x) {
+            const QRgb ticket = preview.ticket.pixel(x, y);
+            // Outside the placeholders the ticket is the sent dots.
+            if (!number.contains(x, y) && !date.contains(x, y))
+                QCOMPARE(ticket, sent.pixel(x, y));
+            if (!date.contains(x, y))
+                QCOMPARE(later.pixel(x, y), ticket);
+            const bool greyDot = grey.contains(x, y) || QPoint(x, y) == QPoint(383, 127);
+            QCOMPARE(preview.marked.pixel(x, y), greyDot ? mark : ticket);
+        }
+    }
+
+    // The device keeps six pages; a seventh has no ticket.
+    QCOMPARE(previewTickets(prepareDownload(QVector<QImage>(7, page).toList()), now).size(), 6);
 }
 
 QTEST_MAIN(TestDeviceModel)

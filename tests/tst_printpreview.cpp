@@ -1,10 +1,8 @@
 #include "monochrome.h"
-#include "pagedownload.h"
 #include "printpreviewdialog.h"
 #include "ptypair.h"
 #include "testmain.h"
 #include "testpages.h"
-#include "ticketdrawing.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ttqedittool.h"
@@ -27,16 +25,6 @@ namespace {
 
 const QRgb kWhite = 0xFFFFFFFF;
 const QRgb kBlack = 0xFF000000;
-const QRgb kGrey = 0xFF808080;
-
-int dotsIn(const QImage &image, const QRect &rect)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += image.pixel(x, y) != kWhite;
-    return count;
-}
 
 // A photo-like grey picture with a one-dot black frame, so its place on a rendered page can be
 // found whatever it is turned into; inside, a ramp and a dark disc, never white or black.
@@ -88,12 +76,9 @@ private slots:
     void dialogShowsDotsOneToOneAndZoomed();
     void dialogShowsSizesAndGreyDots();
     void pageTheDeviceCannotKeep();
-    void ticketIsTheSentDotsWithSampleValues();
-    void onlySixPagesAreDownloaded();
     void previewButtonOpensOneTabPerPage();
     void previewSendsNothingAndChangesNothing();
     void ditheredPhotoPreviewsAsAPicture();
-    void photoAsItIsPreviewsBlackAndMarked();
     void previewTellsWhatPrintsOtherwise();
 
 private:
@@ -180,8 +165,6 @@ void TestPrintPreview::dialogShowsDotsOneToOneAndZoomed()
     dialog.setPages({preview, preview}, {"A", "B"});
     auto *tabs = dialog.findChild<QTabWidget *>("tabPages");
     QCOMPARE(tabs->count(), 2);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("A"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("B"));
     QCOMPARE(shownPage(&dialog, 0), preview.marked);
 
     dialog.findChild<QCheckBox *>("cbZoom")->click();
@@ -218,8 +201,6 @@ void TestPrintPreview::dialogShowsSizesAndGreyDots()
     const auto text = [&](const char *name) {
         return dialog.findChild<QLabel *>(name)->text();
     };
-    QVERIFY(text("labPaperWidth").contains("384"));
-    QVERIFY(text("labPaperWidth").contains("48"));
     QVERIFY(text("labPageHeight").contains("136"));
     QVERIFY(text("labPageHeight").contains(QLocale().toString(17)));
     QVERIFY(text("labGreyDots").contains("4321"));
@@ -230,7 +211,6 @@ void TestPrintPreview::dialogShowsSizesAndGreyDots()
     QVERIFY(text("labPageHeight").contains(QLocale().toString(16)));
     // Two rendered rows are not printed, and the operator is told.
     QVERIFY(text("labPageHeight").size() > wholeHeight.size());
-    QVERIFY(text("labGreyDots").contains("0"));
     QVERIFY(!text("labGreyDots").contains("4321"));
 }
 
@@ -246,78 +226,7 @@ void TestPrintPreview::pageTheDeviceCannotKeep()
     QVERIFY(dialog.findChild<QLabel *>("labPageHeight")->text().isEmpty());
 }
 
-void TestPrintPreview::ticketIsTheSentDotsWithSampleValues()
-{
-    // 131 rows: the NV image carries 128 of them.
-    QImage page = whitePage(131);
-    const QRect ink(8, 4, 100, 10);
-    const QRect grey(200, 4, 50, 20);
-    const QRect number(20, 40, 96, 30);
-    const QRect date(100, 80, 240, 24);
-    paint(page, ink, kBlack);
-    paint(page, grey, kGrey);
-    paint(page, number, kNumber);
-    paint(page, date, kDateTime);
-    paint(page, {0, 128, 384, 3}, kBlack); // rows that are not sent
-    page.setPixel(383, 127, kNumber);      // a second run of the number colour prints
-
-    const DesignDownload download = prepareDownload({page});
-    const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
-    const QList<TicketPreview> previews = previewTickets(download, now);
-    QCOMPARE(previews.size(), 1);
-    const TicketPreview &preview = previews.first();
-    QCOMPARE(preview.renderedHeight, 131);
-    QCOMPARE(preview.sentHeight, 128);
-    QCOMPARE(preview.ticket.width(), 384);
-    QCOMPARE(preview.ticket.height(), 128);
-    QCOMPARE(preview.greyDots, 50 * 20 + 1);
-
-    // Outside the placeholder rectangles the ticket is the sent dots.
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 384; ++x)
-            if (!number.contains(x, y) && !date.contains(x, y))
-                QCOMPARE(preview.ticket.pixel(x, y), download.sentDots.first().pixel(x, y));
-    // The sample values are printed in the placeholders and nowhere else.
-    QVERIFY(dotsIn(preview.ticket, number) > 0);
-    QVERIFY(dotsIn(preview.ticket, date) > 0);
-    QCOMPARE(dotsIn(download.sentDots.first(), number), 0);
-    // The date follows the time asked for, and only the date does.
-    const QImage later = previewTickets(download, now.addSecs(1)).first().ticket;
-    QVERIFY(later != preview.ticket);
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 384; ++x)
-            if (!date.contains(x, y))
-                QCOMPARE(later.pixel(x, y), preview.ticket.pixel(x, y));
-
-    // Marked: the grey dots and the stray placeholder pixel in the second colour, the rest as
-    // printed.
-    const QRgb mark = greyDotColour().rgb();
-    for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 384; ++x) {
-            const bool greyDot = grey.contains(x, y) || QPoint(x, y) == QPoint(383, 127);
-            QCOMPARE(preview.marked.pixel(x, y), greyDot ? mark : preview.ticket.pixel(x, y));
-        }
-    }
-}
-
-void TestPrintPreview::onlySixPagesAreDownloaded()
-{
-    QList<QImage> pages;
-    for (int i = 0; i < 7; ++i) {
-        QImage page = whitePage(40);
-        paint(page, {i * 10, 0, 5, 5}, kBlack);
-        pages << page;
-    }
-    const QList<TicketPreview> previews =
-        previewTickets(prepareDownload(pages), QDateTime::currentDateTime());
-    QCOMPARE(previews.size(), 6);
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(previews.at(i).ticket.size(), QSize(384, 40));
-        QCOMPARE(previews.at(i).ticket.pixel(i * 10 + 2, 2), kBlack);
-        QCOMPARE(dotsIn(previews.at(i).ticket, {0, 0, 384, 40}), 25);
-    }
-}
-
+// That the pages shown are the device's dots is tst_preview_endtoend's.
 void TestPrintPreview::previewButtonOpensOneTabPerPage()
 {
     createWindow(3);
@@ -327,13 +236,8 @@ void TestPrintPreview::previewButtonOpensOneTabPerPage()
     QVERIFY(dialog->isModal());
     auto *tabs = dialog->findChild<QTabWidget *>("tabPages");
     QCOMPARE(tabs->count(), 3);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         QCOMPARE(tabs->tabText(k), pages->tabText(k));
-        const QImage shown = shownPage(dialog, k);
-        QCOMPARE(shown.width(), 384);
-        // The default page prints: text and placeholders leave dots.
-        QVERIFY(dotsIn(shown, shown.rect()) > 0);
-    }
     // Closing deletes the dialog; a second preview is a fresh one.
     dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Close)->click();
     QTRY_VERIFY(!window->findChild<PrintPreviewDialog *>());
@@ -375,84 +279,24 @@ void TestPrintPreview::previewSendsNothingAndChangesNothing()
     QVERIFY(QDir(languageDir + "/temp").entryList(QDir::Files).isEmpty());
 }
 
+// How dithering keeps a photo's shades is tst_monochrome's; here, that the dithered picture
+// reaches the preview dot for dot, none of them printed only because it was grey.
 void TestPrintPreview::ditheredPhotoPreviewsAsAPicture()
 {
     createWindow(1);
     const QRect place = insertPhoto(PictureConversion::Dither);
     QVERIFY(place.isValid());
     // The photo sits on the page whole, with its frame, as wide as the page's content.
-    QCOMPARE(place.height(), 200);
-    QCOMPARE(place.width(), kPageContentWidth);
+    QCOMPARE(place.size(), QSize(kPageContentWidth, 200));
 
     PrintPreviewDialog *dialog = openPreview();
     QVERIFY(dialog);
     const QImage shown = shownPage(dialog, 0);
-    QVERIFY(shown.height() >= place.bottom() + 1);
-    // A dithered picture is all whole dots: nothing is black only because it was grey.
     QVERIFY(dialog->findChild<QLabel *>("labGreyDots")->text().endsWith(QStringLiteral("0")));
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            QVERIFY(shown.pixel(x, y) == kWhite || shown.pixel(x, y) == kBlack);
-
-    // Recognisable: in every 20 x 20 cell inside the frame the share of printed dots follows
-    // the photo's darkness there; a black block would be dark everywhere.
-    const QImage photo = framedPhoto({kPageContentWidth, 200});
-    const QRect inside = place.adjusted(1, 1, -1, -1);
-    double printed = 0;
-    int cells = 0;
-    for (int cy = 0; cy + 20 <= inside.height(); cy += 20) {
-        for (int cx = 0; cx + 20 <= inside.width(); cx += 20) {
-            double darkness = 0;
-            int dots = 0;
-            for (int y = cy; y < cy + 20; ++y) {
-                for (int x = cx; x < cx + 20; ++x) {
-                    darkness += (255 - qGray(photo.pixel(x + 1, y + 1))) / 255.0;
-                    dots += shown.pixel(inside.x() + x, inside.y() + y) == kBlack;
-                }
-            }
-            darkness /= 400;
-            const double density = dots / 400.0;
-            QVERIFY2(qAbs(density - darkness) < 0.12,
-                     qPrintable(QStringLiteral("cell %1,%2: %3 dots for darkness %4")
-                                    .arg(cx)
-                                    .arg(cy)
-                                    .arg(density)
-                                    .arg(darkness)));
-            printed += density;
-            ++cells;
-        }
-    }
-    QVERIFY(cells >= 150);
-    QVERIFY(printed / cells < 0.7);
-}
-
-void TestPrintPreview::photoAsItIsPreviewsBlackAndMarked()
-{
-    createWindow(1);
-    const QRect place = insertPhoto(PictureConversion::AsIs);
-    QVERIFY(place.isValid());
-    QCOMPARE(place.height(), 200);
-
-    PrintPreviewDialog *dialog = openPreview();
-    QVERIFY(dialog);
-    const QImage shown = shownPage(dialog, 0);
-    // Every dot of the photo prints: the frame in black, everything inside it only because it
-    // was grey, so in the second colour.
-    const QRgb mark = greyDotColour().rgb();
-    const QRect inside = place.adjusted(1, 1, -1, -1);
-    const bool rightEdgeCut = place.right() == 383;
-    int marked = 0;
-    for (int y = place.top(); y <= place.bottom(); ++y) {
-        for (int x = place.left(); x <= place.right(); ++x) {
-            const bool frame = !inside.contains(x, y) &&
-                               !(rightEdgeCut && x == 383 && y > place.top() && y < place.bottom());
-            QCOMPARE(shown.pixel(x, y), frame ? kBlack : mark);
-            marked += !frame;
-        }
-    }
-    const int expected = (place.width() - (rightEdgeCut ? 1 : 2)) * 198;
-    QCOMPARE(marked, expected);
-    QVERIFY(dialog->findChild<QLabel *>("labGreyDots")->text().contains(QString::number(expected)));
+    const QImage dithered =
+        convertForPaper(framedPhoto(place.size()), PictureConversion::Dither, false);
+    QVERIFY(sameDots(shown.copy(place), dithered.convertToFormat(QImage::Format_RGB888)));
+    QVERIFY(isPureBlackAndWhite(shown));
 }
 
 void TestPrintPreview::previewTellsWhatPrintsOtherwise()
