@@ -233,10 +233,8 @@ void TestMonochrome::convertForPaper_data()
     const int dither = int(PictureConversion::Dither);
     const int threshold = int(PictureConversion::Threshold);
     const int asIs = int(PictureConversion::AsIs);
-    QTest::newRow("dithered") << dither << false << QSize(500, 40) << true;
     QTest::newRow("dithered and scaled") << dither << true << QSize(366, 29) << true;
     QTest::newRow("threshold") << threshold << false << QSize(500, 40) << true;
-    QTest::newRow("threshold and scaled") << threshold << true << QSize(366, 29) << true;
     QTest::newRow("as it is") << asIs << false << QSize(500, 40) << false;
     QTest::newRow("as it is, scaled") << asIs << true << QSize(366, 29) << false;
 }

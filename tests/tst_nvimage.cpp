@@ -37,13 +37,10 @@ private slots:
     void otherFormatsEncodeAlike();
     void widthNotMultipleOfEightSendsWholeBytesOnly();
 
-    void tableWithoutPagesIsZero();
+    void nothingToSend();
     void tableOfWorkedExample();
-    void tableOfPageWithoutBlocks();
-    void tableFillsAtMostSixEntries();
-    void commandWithoutPages();
+    void tableOfPagesWithoutBlocks();
     void commandOfWorkedExample();
-    void blankPageSendsThreeWhiteBands();
     void sixFullPagesGoOutIn138Frames();
     void secondRunOfPlaceholderColourIsSentBlack();
 };
@@ -189,9 +186,10 @@ void TestNvImage::widthNotMultipleOfEightSendsWholeBytesOnly()
     QCOMPARE(page, expected);
 }
 
-void TestNvImage::tableWithoutPagesIsZero()
+void TestNvImage::nothingToSend()
 {
     QCOMPARE(layoutTable({}), QByteArray(126, '\0'));
+    QCOMPARE(nvImageCommand({}), bytes({0x1C, 0x71, 0x00}));
 }
 
 void TestNvImage::tableOfWorkedExample()
@@ -205,27 +203,18 @@ void TestNvImage::tableOfWorkedExample()
     QCOMPARE(layoutTable({page}), expected);
 }
 
-void TestNvImage::tableOfPageWithoutBlocks()
+void TestNvImage::tableOfPagesWithoutBlocks()
 {
     const QByteArray table = layoutTable({whitePage(30), whitePage(300)});
     QCOMPARE(table.size(), 126);
     QCOMPARE(table.left(21), bytes({0x66}) + QByteArray(18, '\0') + bytes({30, 0}));
     QCOMPARE(table.mid(21, 21), bytes({0x66}) + QByteArray(18, '\0') + bytes({0x2C, 0x01}));
     QCOMPARE(table.mid(42), QByteArray(84, '\0'));
-}
-
-void TestNvImage::tableFillsAtMostSixEntries()
-{
-    const QList<QImage> pages = QVector<QImage>(7, whitePage(30)).toList();
-    const QByteArray table = layoutTable(pages);
-    QCOMPARE(table.size(), 126);
+    // The device has six entries; a seventh page has none.
+    const QByteArray seven = layoutTable(QVector<QImage>(7, whitePage(30)).toList());
+    QCOMPARE(seven.size(), 126);
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(table.at(21 * i), char(0x66));
-}
-
-void TestNvImage::commandWithoutPages()
-{
-    QCOMPARE(nvImageCommand({}), bytes({0x1C, 0x71, 0x00}));
+        QCOMPARE(seven.at(21 * i), char(0x66));
 }
 
 void TestNvImage::commandOfWorkedExample()
@@ -238,12 +227,6 @@ void TestNvImage::commandOfWorkedExample()
     QCOMPARE(command.size(), 3 + 4 + 384 * 16);
     QCOMPARE(command.at(7), char(0x80));
     QCOMPARE(dots.size(), 1);
-}
-
-void TestNvImage::blankPageSendsThreeWhiteBands()
-{
-    const QByteArray command = nvImageCommand({whitePage(30)});
-    QCOMPARE(command, bytes({0x1C, 0x71, 0x01, 0x30, 0x00, 0x03, 0x00}) + QByteArray(1152, '\0'));
 }
 
 void TestNvImage::sixFullPagesGoOutIn138Frames()
