@@ -132,7 +132,6 @@ private slots:
     void printsTestPage();
     void extremeTicketsAreDrawnWhole_data();
     void extremeTicketsAreDrawnWhole();
-    void previewPlacesSampleTexts();
     void previewIsTheSentDotsWithSampleValues();
 };
 
@@ -501,34 +500,6 @@ void TestDeviceModel::extremeTicketsAreDrawnWhole()
         QCOMPARE(ticket.pixel(383, height - 1), 0xFF000000u);
 }
 
-void TestDeviceModel::previewPlacesSampleTexts()
-{
-    QImage page(384, 100, QImage::Format_RGB888);
-    page.fill(Qt::white);
-    const QDateTime now(QDate(2022, 7, 17), QTime(18, 6, 1));
-    QCOMPARE(sampleText(2, now), QStringLiteral("7-17-2022 18:06:01"));
-    const QList<BlockRecord> records{{100, 10, 0x12, 1}, {0, 0, 0, 0}, {20, 60, 0x11, 3}};
-    const QImage preview = drawTicketPreview(page, records, now);
-    QCOMPARE(preview.size(), QSize(384, 100));
-    const QRect number = textRect({100, 10, 0x12, "0001"});
-    const QRect queue = textRect({20, 60, 0x11, "02"});
-    int inNumber = 0;
-    int inQueue = 0;
-    for (int y = 0; y < preview.height(); ++y) {
-        for (int x = 0; x < preview.width(); ++x) {
-            const bool ink = preview.pixel(x, y) != 0xFFFFFFFF;
-            if (number.contains(x, y))
-                inNumber += ink;
-            else if (queue.contains(x, y))
-                inQueue += ink;
-            else
-                QVERIFY2(!ink, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
-        }
-    }
-    QVERIFY(inNumber > 0);
-    QVERIFY(inQueue > 0);
-}
-
 // The print preview's tickets: the dots the download sends, with the device's sample values in
 // the placeholders, and the dots that print only because they were grey marked.
 void TestDeviceModel::previewIsTheSentDotsWithSampleValues()
@@ -547,6 +518,7 @@ void TestDeviceModel::previewIsTheSentDotsWithSampleValues()
 
     const DesignDownload download = prepareDownload({page});
     const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
+    QCOMPARE(sampleText(2, now), QStringLiteral("11-5-2023 09:07:03"));
     const QList<TicketPreview> previews = previewTickets(download, now);
     QCOMPARE(previews.size(), 1);
     const TicketPreview &preview = previews.first();
