@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <functional>
+#include <limits>
 #include <sys/resource.h>
 
 namespace {
@@ -77,8 +78,9 @@ private slots:
     void saveThenLoadRestoresWidgetsAndPictures();
     void refusedDesignChangesNothing_data();
     void refusedDesignChangesNothing();
-    void lenientValues_data();
-    void lenientValues();
+    void designValues_data();
+    void designValues();
+    void valuesOutsideTheTabsRanges();
     void readingADesignFile_data();
     void readingADesignFile();
     void sharpTextIsPartOfTheDesign();
@@ -286,49 +288,57 @@ void TestConfig::refusedDesignChangesNothing()
     QCOMPARE(window->pageEditor(0)->toPlainText(), QString("kept"));
 }
 
-void TestConfig::lenientValues_data()
+// A design file's values are read leniently, whatever their type.
+void TestConfig::designValues_data()
 {
-    QTest::addColumn<QString>("key");
     QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QString>("widgetName");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("combo index as text") << "cmbNetWork" << QJsonValue("7") << "cmbNetWork" << 0;
-    QTest::newRow("combo index fractional") << "cmbNetWork" << QJsonValue(7.5) << "cmbNetWork" << 0;
-    QTest::newRow("combo index written as double")
-        << "cmbNetWork" << QJsonValue(7.0) << "cmbNetWork" << 7;
-    QTest::newRow("combo index past the items")
-        << "cmbNumberFormat" << QJsonValue(5) << "cmbNumberFormat" << -1;
-    QTest::newRow("key in other case") << "CmbNetWork" << QJsonValue(7) << "cmbNetWork" << 0;
-    QTest::newRow("spin above range")
-        << "spbTicketingInterval" << QJsonValue(99) << "spbTicketingInterval" << 5;
-    QTest::newRow("spin beyond int")
-        << "spbNumberLimit_6" << QJsonValue(1e12) << "spbNumberLimit_6" << 9999;
-    QTest::newRow("spin object") << "spbNumberLimit_4" << QJsonValue(QJsonObject{{"v", 3}})
-                                 << "spbNumberLimit_4" << 0;
-    QTest::newRow("check as number") << "cbEnableLimit" << QJsonValue(1) << "cbEnableLimit" << 0;
-    QTest::newRow("check true") << "cbEnableLimit" << QJsonValue(true) << "cbEnableLimit" << 1;
+    QTest::addColumn<int>("number"); // as designInt reads it
+    QTest::addColumn<bool>("flag");  // as designBool reads it
+    QTest::newRow("whole number") << QJsonValue(7) << 7 << false;
+    QTest::newRow("written as double") << QJsonValue(7.0) << 7 << false;
+    QTest::newRow("fraction") << QJsonValue(7.5) << 0 << false;
+    QTest::newRow("text") << QJsonValue("7") << 0 << false;
+    QTest::newRow("beyond int") << QJsonValue(-1e12) << std::numeric_limits<int>::min() << false;
+    QTest::newRow("object") << QJsonValue(QJsonObject{{"v", 3}}) << 0 << false;
+    QTest::newRow("true") << QJsonValue(true) << 0 << true;
+    QTest::newRow("absent") << QJsonValue(QJsonValue::Undefined) << 0 << false;
 }
 
-void TestConfig::lenientValues()
+void TestConfig::designValues()
 {
-    QFETCH(QString, key);
     QFETCH(QJsonValue, value);
-    QFETCH(QString, widgetName);
-    QFETCH(int, expected);
+    QFETCH(int, number);
+    QFETCH(bool, flag);
+    QJsonObject root;
+    if (!value.isUndefined())
+        root.insert("key", value);
+    QCOMPARE(designInt(root, "key"), number);
+    QCOMPARE(designBool(root, "key"), flag);
+    QCOMPARE(designInt(root, "Key"), 0);
+}
 
+// The settings tab holds values to its ranges; what it shows is the design's from then on.
+void TestConfig::valuesOutsideTheTabsRanges()
+{
     QJsonObject root = validRoot();
-    root.remove(widgetName);
-    root.insert(key, value);
-    const QString path = dir->filePath("lenient.json");
+    root.insert("cmbNumberFormat", 5);
+    root.insert("spbTicketingInterval", 99);
+    root.insert("spbNumberLimit_6", 1e12);
+    root.insert("cbEnableLimit", 1);
+    const QString path = dir->filePath("outside.json");
     QVERIFY(writeAll(path, QJsonDocument(root).toJson()));
-
     loadAndWait(path);
-    QCOMPARE(reading(widgetName), expected);
-    QCOMPARE(widget<QWidget>("ComGrouping")->isEnabled(), reading("cbEnableLimit") == 1);
+    QCOMPARE(reading("cmbNumberFormat"), -1);
+    QCOMPARE(reading("spbTicketingInterval"), 5);
+    QCOMPARE(reading("spbNumberLimit_6"), 9999);
+    QVERIFY(!widget<QWidget>("ComGrouping")->isEnabled());
     // The other values are still taken.
     QCOMPARE(reading("spbNumberLimit_1"), 100);
     QCOMPARE(window->pageEditor(0)->toPlainText(), QString("file page 1"));
+    window->onSave(path);
+    const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+    QCOMPARE(saved["spbTicketingInterval"].toInt(), 5);
+    QCOMPARE(saved["spbNumberLimit_6"].toInt(), 9999);
 }
 
 void TestConfig::readingADesignFile_data()
@@ -538,21 +548,15 @@ void TestConfig::toolbarActsOnTheNewPages()
 
 void TestConfig::unwritableTargetIsReportedAndKept()
 {
-    // A folder that cannot be made, whatever the user's rights: its parent is a plain file.
-    const QString blocker = dir->filePath("blocker");
-    QVERIFY(writeAll(blocker, "not a folder"));
-    window->onSave(blocker + "/Config/Config.json");
-    QVERIFY(tipVisible());
-    QVERIFY(tipText().startsWith(QObject::tr("保存失败：%1").arg("Config.json")));
-    QCOMPARE(readAll(blocker), QByteArray("not a folder"));
-
-    // A target that is a folder cannot be replaced by the file.
+    // A folder that cannot be made is tst_design::fileFollowsOpenAndSave's; a target that is a
+    // folder cannot be replaced by the file either, and the operator is told.
     const QString occupied = dir->filePath("occupied.json");
     QVERIFY(QDir().mkpath(occupied + "/inside"));
     window->onSave(occupied);
+    QVERIFY(tipVisible());
     QVERIFY(tipText().startsWith(QObject::tr("保存失败：%1").arg("occupied.json")));
     QVERIFY(QFileInfo(occupied + "/inside").isDir());
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"blocker"});
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
 }
 
 void TestConfig::interruptedSaveKeepsPreviousFile()

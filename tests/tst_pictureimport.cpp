@@ -195,8 +195,6 @@ void TestPictureImport::askedPictureGoesInAsChosen_data()
 
     QImage logo(kPaperDots, 40, QImage::Format_Mono);
     logo.fill(1);
-    QTest::newRow("grey, dithered and scaled")
-        << greyPhoto({500, 100}) << int(PictureConversion::Dither) << true;
     QTest::newRow("grey, as it is")
         << greyPhoto({500, 100}) << int(PictureConversion::AsIs) << false;
     // A paper-wide logo is wider than the page's content and would lose its right edge.

@@ -40,8 +40,6 @@ private slots:
     void cleanup();
 
     void pagesFollowTheStationSettings();
-    void pageEditorIndices_data();
-    void pageEditorIndices();
     void enableLimitTogglesGroup();
     void tipIsOwnWindowAndReleased();
     void shortcutsAreLiveAndUnique();
@@ -106,33 +104,6 @@ void TestTicketStation::pagesFollowTheStationSettings()
         QCOMPARE(editor->maxHeight, 700);
         QTRY_COMPARE(editor->width(), kPaperDots);
     }
-}
-
-void TestTicketStation::pageEditorIndices_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("found");
-
-    QTest::newRow("current") << -1 << true;
-    QTest::newRow("last") << 1 << true;
-    QTest::newRow("count") << 2 << false;
-    QTest::newRow("minus two") << -2 << false;
-}
-
-void TestTicketStation::pageEditorIndices()
-{
-    QFETCH(int, index);
-    QFETCH(bool, found);
-    createWindow();
-    pages()->setCurrentIndex(1);
-    TtQTextEdit *editor = window->pageEditor(index);
-    QCOMPARE(editor != nullptr, found);
-    if (index == -1)
-        QCOMPARE(editor, window->pageEditor(1));
-    // Without any tab there is no current page either.
-    while (pages()->count() > 0)
-        pages()->removeTab(0);
-    QVERIFY(!window->pageEditor(index));
 }
 
 void TestTicketStation::enableLimitTogglesGroup()

@@ -266,7 +266,6 @@ void TestTtQEditTool::sizeText_data()
     QTest::addColumn<qreal>("expected");
 
     QTest::newRow("fraction") << "10.5" << 10.5;
-    QTest::newRow("negative") << "-4" << 0.0;
     QTest::newRow("letters") << "abc" << 0.0;
 }
 
@@ -463,7 +462,6 @@ void TestTtQEditTool::pictureThroughTheButton_data()
     QTest::newRow("cancelled") << QString() << QByteArray() << false;
     QTest::newRow("not a picture")
         << "broken.bmp" << QByteArray("BM this is not a bitmap") << false;
-    QTest::newRow("missing") << "missing.bmp" << QByteArray() << false;
 }
 
 void TestTtQEditTool::pictureThroughTheButton()
