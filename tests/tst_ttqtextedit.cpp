@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 #include <QJsonArray>
-#include <QPainter>
 #include <QTextCursor>
 #include <QTextImageFormat>
 #include <QtTest>
@@ -53,7 +52,6 @@ private slots:
 
     void cropHeight_data();
     void cropHeight();
-    void renderMatchesPlainDrawing();
     void unallocatableCanvasGivesNullPage_data();
     void unallocatableCanvasGivesNullPage();
 
@@ -112,46 +110,6 @@ void TestTtQTextEdit::cropHeight()
     } else {
         QCOMPARE(ink.height(), page.height() - ink.y()); // cut at the canvas bottom
     }
-}
-
-// The canvas's cap is cropHeight's; here the content fits, so all of it is compared.
-void TestTtQTextEdit::renderMatchesPlainDrawing()
-{
-    const int maxHeight = 2000;
-    // Mixed content: anti-aliased text in several sizes and styles, blocks and pictures. Both
-    // drawings use the same fonts, so the glyphs' shapes do not matter.
-    QString html = QStringLiteral("<p align=center style='font-size:26pt'>Ticket 小票</p>"
-                                  "<p style='font-size:9pt'><i>small italic</i> <b>bold</b></p>"
-                                  "<p align=center style='font-size:18pt'>No. <span "
-                                  "style='background-color:#e1ddfa'>0001</span></p>"
-                                  "<p><img src='logo' width='200' height='80'></p>");
-    for (int i = 0; i < 40; ++i)
-        html += QStringLiteral("<p style='font-size:%1pt'>line %2 "
-                               "<span style='background-color:#fac3c3'>02</span></p>")
-                    .arg(8 + i % 10)
-                    .arg(i);
-    edit->addImageResource(solidImage(QSize(200, 80), Qt::darkBlue), "logo");
-    edit->setHtml(html);
-    edit->maxHeight = maxHeight;
-    edit->renderPage();
-
-    // The straightforward way: draw everything on an RGB888 canvas, look for the lowest row
-    // holding a non-white pixel and keep 30 rows below it.
-    QImage canvas(kPaperDots, maxHeight, QImage::Format_RGB888);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing);
-        edit->document()->drawContents(&painter);
-    }
-    int lowest = 0;
-    for (int y = maxHeight - 1; y > 0 && lowest == 0; --y)
-        for (int x = 0; x < kPaperDots && lowest == 0; ++x)
-            if (canvas.pixel(x, y) != 0xFFFFFFFF)
-                lowest = y;
-    const QImage expected = canvas.copy(0, 0, kPaperDots, std::min(lowest + 30, maxHeight));
-    QVERIFY(lowest > 100);
-    QCOMPARE(edit->pageImage, expected);
 }
 
 void TestTtQTextEdit::unallocatableCanvasGivesNullPage_data()
