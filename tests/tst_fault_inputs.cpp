@@ -222,26 +222,18 @@ void TestFaultInputs::designWithManyPageKeys()
 void TestFaultInputs::largeDesignFile_data()
 {
     QTest::addColumn<bool>("valid");
-    QTest::addColumn<char>("fill"); // the byte an invalid file repeats; 0: random noise
-    QTest::newRow("50 MB of noise") << false << '\0';
-    QTest::newRow("50 MB of opening brackets") << false << '[';
-    QTest::newRow("50 MB of valid JSON") << true << '\0';
+    // Opening brackets are the most a file can make the reader follow for its size.
+    QTest::newRow("50 MB of opening brackets") << false;
+    QTest::newRow("50 MB of valid JSON") << true;
 }
 
 void TestFaultInputs::largeDesignFile()
 {
     QFETCH(bool, valid);
-    QFETCH(char, fill);
     constexpr int size = 50 * 1024 * 1024;
-    QByteArray bytes;
-    if (valid) {
-        bytes = "{\"spbTicketingInterval\": 2, \"padding\": \"" + QByteArray(size, 'x') + "\"}";
-    } else if (fill) {
-        bytes = QByteArray(size, fill);
-    } else {
-        bytes.resize(size);
-        QRandomGenerator(50).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
-    }
+    QByteArray bytes =
+        valid ? "{\"spbTicketingInterval\": 2, \"padding\": \"" + QByteArray(size, 'x') + "\"}"
+              : QByteArray(size, '[');
     const QString path = dir->filePath("large.json");
     QVERIFY(writeFile(path, bytes));
     bytes.clear();

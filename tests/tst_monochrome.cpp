@@ -208,7 +208,6 @@ void TestMonochrome::scaleKeepsAspect_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QSize>("scaled");
 
-    QTest::newRow("twice the content") << QSize(732, 100) << QSize(366, 50);
     QTest::newRow("rounded height") << QSize(500, 333) << QSize(366, 244);
     QTest::newRow("thin strip keeps one row") << QSize(1000, 1) << QSize(366, 1);
     QTest::newRow("the paper's width") << QSize(384, 384) << QSize(366, 366);

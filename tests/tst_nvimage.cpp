@@ -26,8 +26,6 @@ class TestNvImage : public QObject
 private slots:
     void sizeHeader_data();
     void sizeHeader();
-    void dotLandsInItsByteAndBit_data();
-    void dotLandsInItsByteAndBit();
     void anythingButPureWhiteIsADot_data();
     void anythingButPureWhiteIsADot();
     void rowsBelowLastBandAreNotSent();
@@ -67,33 +65,6 @@ void TestNvImage::sizeHeader()
     QCOMPARE(page.left(4), header);
     QCOMPARE(page.size(), 4 + dataBytes);
     QCOMPARE(page.mid(4), QByteArray(dataBytes, '\0'));
-}
-
-void TestNvImage::dotLandsInItsByteAndBit_data()
-{
-    QTest::addColumn<QPoint>("dot");
-    QTest::addColumn<int>("index"); // data byte index: column * Y + band
-    QTest::addColumn<int>("bit");
-    // 384 x 32: Y = 4
-    QTest::newRow("top-left is bit 7 of the first byte") << QPoint(0, 0) << 0 << 0x80;
-    QTest::newRow("row 7 is bit 0") << QPoint(0, 7) << 0 << 0x01;
-    QTest::newRow("row 8 starts the second band") << QPoint(0, 8) << 1 << 0x80;
-    QTest::newRow("column 1 follows column 0's bands") << QPoint(1, 0) << 4 << 0x80;
-    QTest::newRow("row 13 of column 2") << QPoint(2, 13) << 2 * 4 + 1 << 0x04;
-    QTest::newRow("bottom-right") << QPoint(383, 31) << 383 * 4 + 3 << 0x01;
-}
-
-void TestNvImage::dotLandsInItsByteAndBit()
-{
-    QFETCH(QPoint, dot);
-    QFETCH(int, index);
-    QFETCH(int, bit);
-    QImage image = whitePage(32);
-    image.setPixel(dot, qRgb(0, 0, 0));
-    const QByteArray page = nvPageData(image);
-    QByteArray expected(384 * 4, '\0');
-    expected[index] = char(bit);
-    QCOMPARE(page.mid(4), expected);
 }
 
 void TestNvImage::anythingButPureWhiteIsADot_data()

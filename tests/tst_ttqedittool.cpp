@@ -542,8 +542,8 @@ void TestTtQEditTool::unboundToolDoesNothing()
     QVERIFY(!fresh.insertCode(TicketCode{CodeSymbology::Qr, "A042"}, &error));
     QVERIFY(!error.isEmpty());
 
+    // As the window leaves it while it replaces the pages.
     fresh.bindTextEdit(nullptr);
-    QVERIFY(fresh.findChild<QComboBox *>(QStringLiteral("cb_size"))->count() > 0);
     fresh.findChild<QSpinBox *>(QStringLiteral("lineHeightspinBox"))->setValue(5);
     QTest::ignoreMessage(QtDebugMsg, "TtQEditTool::~TtQEditTool()");
 }
