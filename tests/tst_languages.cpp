@@ -107,8 +107,6 @@ private slots:
     void init();
     void cleanup();
 
-    void qtLanguageOfCatalogue_data();
-    void qtLanguageOfCatalogue();
     void installsCatalogueWithQtsOwn_data();
     void installsCatalogueWithQtsOwn();
     void missingCatalogueInstallsNothing_data();
@@ -152,25 +150,6 @@ void TestLanguages::cleanup()
         QDir(settingsPath()).removeRecursively();
 }
 
-void TestLanguages::qtLanguageOfCatalogue_data()
-{
-    QTest::addColumn<QString>("catalogue");
-    QTest::addColumn<QString>("language");
-    QTest::newRow("english") << kCatalogueEnglish << "en";
-    QTest::newRow("chinese") << kCatalogueChinese << "zh_CN";
-    QTest::newRow("without suffix") << "ticketstation_en"
-                                    << "en";
-    QTest::newRow("unknown language") << "ticketstation_de.qm"
-                                      << "";
-}
-
-void TestLanguages::qtLanguageOfCatalogue()
-{
-    QFETCH(QString, catalogue);
-    QFETCH(QString, language);
-    QCOMPARE(::qtLanguageOfCatalogue(catalogue), language);
-}
-
 void TestLanguages::installsCatalogueWithQtsOwn_data()
 {
     QTest::addColumn<QString>("catalogue");
@@ -187,7 +166,7 @@ void TestLanguages::installsCatalogueWithQtsOwn()
     QFETCH(bool, translatesProgram);
     QFETCH(QString, qtText);
 
-    // Both spellings of the folder are accepted.
+    // Each catalogue brings Qt's own for its language; both spellings of the folder are accepted.
     QVERIFY(installInterfaceLanguage(owner, languageDir(), catalogue));
     const QString notice = QCoreApplication::translate("QObject", "重启后生效");
     QVERIFY(!notice.isEmpty());
