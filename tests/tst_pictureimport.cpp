@@ -47,10 +47,8 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogStartsFromThePicture_data();
-    void dialogStartsFromThePicture();
-    void dialogPreviewFollowsChoice_data();
-    void dialogPreviewFollowsChoice();
+    void dialogShowsWhatPrints_data();
+    void dialogShowsWhatPrints();
     void askedPictureGoesInAsChosen_data();
     void askedPictureGoesInAsChosen();
     void blackAndWhitePictureGoesInUnasked_data();
@@ -113,76 +111,61 @@ QImage TestPictureImport::insertedResource() const
         .value<QImage>();
 }
 
-// How pictures convert is tst_monochrome's; here, what the dialog offers and shows.
-void TestPictureImport::dialogStartsFromThePicture_data()
+// How pictures convert is tst_monochrome's; here, what the dialog starts from, follows and shows.
+void TestPictureImport::dialogShowsWhatPrints_data()
 {
     QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("button"); // the mode the operator picks; empty: none
+    QTest::addColumn<bool>("unscale");   // whether the operator turns the fitting off
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("offersScaling");
 
+    const QImage photo = greyPhoto({500, 100});
     QImage logo(kPaperDots, 40, QImage::Format_Mono);
     logo.fill(1);
-    QTest::newRow("grey, wider than the page")
-        << greyPhoto({500, 100}) << int(PictureConversion::Dither) << true;
+    const int dither = int(PictureConversion::Dither);
+    QTest::newRow("grey, wider than the page") << photo << "" << false << dither << true;
     // Its dots stay sharp when cut at half grey.
     QTest::newRow("black and white, wider than the page")
-        << logo << int(PictureConversion::Threshold) << true;
-    QTest::newRow("grey, narrow") << greyPhoto({200, 50}) << int(PictureConversion::Dither)
-                                  << false;
+        << logo << "" << false << int(PictureConversion::Threshold) << true;
+    QTest::newRow("grey, narrow") << greyPhoto({200, 50}) << "" << false << dither << false;
+    QTest::newRow("threshold picked")
+        << photo << "rbThreshold" << false << int(PictureConversion::Threshold) << true;
+    QTest::newRow("dither, unscaled") << photo << "rbDither" << true << dither << true;
+    QTest::newRow("as it is, unscaled")
+        << photo << "rbAsIs" << true << int(PictureConversion::AsIs) << true;
 }
 
-void TestPictureImport::dialogStartsFromThePicture()
+void TestPictureImport::dialogShowsWhatPrints()
 {
     QFETCH(QImage, picture);
+    QFETCH(QString, button);
+    QFETCH(bool, unscale);
     QFETCH(int, mode);
     QFETCH(bool, offersScaling);
     PictureImportDialog dialog(picture);
-    QCOMPARE(dialog.findChild<QCheckBox *>("cbScale")->isVisibleTo(&dialog), offersScaling);
-    const PictureImport choice = dialog.choice();
-    QCOMPARE(int(choice.mode), mode);
-    // Fitted to the page unless the operator says otherwise; a narrow picture keeps its size.
-    QVERIFY(choice.scaleToPaper || !offersScaling);
-    const QImage expected = convertForPaper(picture, PictureConversion(mode), choice.scaleToPaper);
-    QCOMPARE(expected.width(), qMin(picture.width(), kPageContentWidth));
-    QCOMPARE(dialog.converted(), expected);
-    QVERIFY(sameDots(shownPreview(dialog), printedDots(expected)));
-}
-
-void TestPictureImport::dialogPreviewFollowsChoice_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("scale");
-    QTest::addColumn<int>("mode");
-
-    QTest::newRow("threshold") << "rbThreshold" << true << int(PictureConversion::Threshold);
-    QTest::newRow("dither unscaled") << "rbDither" << false << int(PictureConversion::Dither);
-    QTest::newRow("as it is unscaled") << "rbAsIs" << false << int(PictureConversion::AsIs);
-}
-
-void TestPictureImport::dialogPreviewFollowsChoice()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, scale);
-    QFETCH(int, mode);
-
-    const QImage photo = greyPhoto({500, 100});
-    PictureImportDialog dialog(photo);
     dialog.show();
-    // Start from another choice so the preview has to change.
-    dialog.findChild<QRadioButton *>(button == "rbAsIs" ? "rbThreshold" : "rbAsIs")->click();
-    dialog.findChild<QRadioButton *>(button)->click();
-    if (!scale)
-        dialog.findChild<QCheckBox *>("cbScale")->click();
+    auto *scale = dialog.findChild<QCheckBox *>("cbScale");
+    QCOMPARE(scale->isVisible(), offersScaling);
+    if (!button.isEmpty()) {
+        // From another choice first, so the preview has to change.
+        dialog.findChild<QRadioButton *>(button == "rbAsIs" ? "rbThreshold" : "rbAsIs")->click();
+        dialog.findChild<QRadioButton *>(button)->click();
+    }
+    if (unscale)
+        scale->click();
 
     QCOMPARE(int(dialog.choice().mode), mode);
-    QCOMPARE(dialog.choice().scaleToPaper, scale);
-    const QImage expected = convertForPaper(photo, PictureConversion(mode), scale);
+    // Fitted to the page unless the operator says otherwise; a narrow picture keeps its size.
+    QCOMPARE(dialog.choice().scaleToPaper, !unscale);
+    const QImage expected = convertForPaper(picture, PictureConversion(mode), !unscale);
+    QCOMPARE(expected.width(),
+             unscale ? picture.width() : qMin(picture.width(), kPageContentWidth));
     QCOMPARE(dialog.converted(), expected);
-
     // The preview shows the dots the printer makes: anything not white is black, and nothing
     // beyond the paper's 384 dots.
     const QImage shown = shownPreview(dialog);
-    QCOMPARE(shown.size(), QSize(qMin(expected.width(), 384), expected.height()));
+    QCOMPARE(shown.size(), QSize(qMin(expected.width(), kPaperDots), expected.height()));
     QVERIFY(isPureBlackAndWhite(shown));
     QVERIFY(sameDots(shown, printedDots(expected).copy(0, 0, shown.width(), expected.height())));
 }
