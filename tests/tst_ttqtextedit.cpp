@@ -192,7 +192,7 @@ void TestTtQTextEdit::loadUnreadablePictureRegistersNullImage_data()
     QTest::newRow("not base64") << QByteArray("@@@not base64@@@");
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("not a bmp") << QByteArray("hello, world").toBase64();
-    // A header claiming an absurd size is tst_fault_inputs::hugePictureInDesign's.
+    // A header claiming an absurd size is tst_fault_inputs::hugePicture's.
 }
 
 void TestTtQTextEdit::loadUnreadablePictureRegistersNullImage()
