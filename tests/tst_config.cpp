@@ -341,7 +341,6 @@ void TestConfig::readingADesignFile_data()
     QTest::newRow("missing") << "missing.json" << QByteArray() << "?";
     QTest::newRow("folder") << "." << QByteArray() << "?";
     QTest::newRow("empty") << "empty.json" << QByteArray("") << invalid;
-    QTest::newRow("scalar root") << "scalar.json" << QByteArray("42") << invalid;
     QTest::newRow("not UTF-8") << "latin1.json"
                                << QByteArray("{\"type_1_html\": {\"html\": \"Gr\xfc\xdf\xff\"}}")
                                << invalid;
