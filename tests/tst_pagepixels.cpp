@@ -18,7 +18,6 @@ private slots:
 
     void blockRectByFlag_data();
     void blockRectByFlag();
-    void clearRectIsClippedToImage();
     void nullOrUnknownFindsNothing();
 
     void downloadImageClearsEveryBlock();
@@ -162,18 +161,6 @@ void TestPagePixels::blockRectByFlag()
     paint(page, QRect(20, 200, 216, 20), kDateTime);
     paint(page, QRect(300, 120, 36, 24), kQueue);
     QCOMPARE(findBlockRectIn(page, flag), expected);
-}
-
-void TestPagePixels::clearRectIsClippedToImage()
-{
-    QImage page = whitePage(50);
-    page.fill(Qt::black);
-    const QImage before = page.copy();
-    ClearRect(page, QRect());
-    QCOMPARE(page, before);
-    ClearRect(page, QRect(370, 40, 100, 100));
-    QVERIFY(allWhite(page, QRect(370, 40, 14, 10)));
-    QCOMPARE(page.pixel(369, 49), qRgb(0, 0, 0));
 }
 
 void TestPagePixels::nullOrUnknownFindsNothing()
