@@ -1,9 +1,11 @@
 #include "devicestate.h"
 #include "framedecoder.h"
 #include "nvimage.h"
+#include "pagedownload.h"
 #include "pixeltools.h"
 #include "printerparser.h"
 #include "ticketdrawing.h"
+#include "ticketpreview.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -75,6 +77,15 @@ QImage randomPage(int height, quint32 seed)
     return image;
 }
 
+int inkIn(const QImage &image, const QRect &rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += image.pixel(x, y) != 0xFFFFFFFF;
+    return count;
+}
+
 const QByteArray kTestPageStart = hex("1a5b01000000008001ff0300");
 const QByteArray kTestPageEnd = hex("1a5d001a4f00");
 
@@ -96,8 +107,6 @@ class TestDeviceModel : public QObject
     Q_OBJECT
 
 private slots:
-    void decodesWholeFrames_data();
-    void decodesWholeFrames();
     void decodesFramesSplitAcrossReads_data();
     void decodesFramesSplitAcrossReads();
     void rejectsBadHeaders_data();
@@ -106,12 +115,10 @@ private slots:
     void dropsUnfinishedFrame();
 
     void decodesTestPageCommands();
-    void decodesCommandsSplitAnywhere();
     void nvImagesAcrossChunks_data();
     void nvImagesAcrossChunks();
     void refusesAbsurdNvSizes_data();
     void refusesAbsurdNvSizes();
-    void skipsToNextJobAfterFault();
     void refusesEndlessText();
 
     void answersVersionQuery();
@@ -123,57 +130,29 @@ private slots:
     void printsTestPage();
     void extremeTicketsAreDrawnWhole_data();
     void extremeTicketsAreDrawnWhole();
-    void previewPlacesSampleTexts();
+    void previewIsTheSentDotsWithSampleValues();
 };
-
-void TestDeviceModel::decodesWholeFrames_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("len");
-    QTest::addColumn<int>("payloadSize");
-    QTest::newRow("version query") << hex("15000000ffffffff") << 21 << -1 << 0;
-    QTest::newRow("clock") << hex("14000000ffffffff07050905150324") << 20 << -1 << 7;
-    QTest::newRow("settings") << frame(18, -1, QByteArray(32, '\1')) << 18 << -1 << 32;
-    QTest::newRow("layout table") << frame(19, 126, QByteArray(126, '\0')) << 19 << 126 << 126;
-    QTest::newRow("full print chunk")
-        << frame(22, 1024, QByteArray(1024, 'x')) << 22 << 1024 << 1024;
-    QTest::newRow("one-byte print chunk") << frame(22, 1, "\x1b") << 22 << 1 << 1;
-}
-
-void TestDeviceModel::decodesWholeFrames()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, type);
-    QFETCH(int, len);
-    QFETCH(int, payloadSize);
-    FrameDecoder decoder;
-    const QList<FrameDecoder::Event> events = decoder.feed(bytes);
-    QCOMPARE(events.size(), 1);
-    QVERIFY(!events.first().isFault());
-    QCOMPARE(events.first().frame.type, type);
-    QCOMPARE(events.first().frame.len, len);
-    QCOMPARE(events.first().frame.payload, bytes.mid(8));
-    QCOMPARE(events.first().frame.payload.size(), payloadSize);
-    QCOMPARE(decoder.pendingBytes(), 0);
-}
 
 void TestDeviceModel::decodesFramesSplitAcrossReads_data()
 {
     QTest::addColumn<int>("piece");
     QTest::newRow("byte by byte") << 1;
-    QTest::newRow("3 bytes") << 3;
     QTest::newRow("7 bytes, header split") << 7;
-    QTest::newRow("9 bytes") << 9;
-    QTest::newRow("1000 bytes") << 1000;
+    QTest::newRow("all at once") << 4096;
 }
 
 void TestDeviceModel::decodesFramesSplitAcrossReads()
 {
     QFETCH(int, piece);
-    const QByteArray stream = frame(21, -1) + frame(20, -1, hex("07050905150324")) +
-                              frame(22, 600, QByteArray(600, '\7')) +
-                              frame(18, -1, QByteArray(32, '\2')) + frame(22, 2, "\x1b\x40");
+    // Every kind of frame the program sends: without a length (-1) or with one, up to a full
+    // print chunk.
+    const QList<QByteArray> sent = {frame(21, -1),
+                                    frame(20, -1, hex("07050905150324")),
+                                    frame(19, 126, QByteArray(126, '\3')),
+                                    frame(22, 1024, QByteArray(1024, '\7')),
+                                    frame(18, -1, QByteArray(32, '\2')),
+                                    frame(22, 1, "\x1b")};
+    const QByteArray stream = sent.join();
     FrameDecoder decoder;
     QList<FrameDecoder::Event> events;
     for (int i = 0; i < stream.size(); i += piece)
@@ -181,12 +160,12 @@ void TestDeviceModel::decodesFramesSplitAcrossReads()
     QStringList faults;
     const QList<Frame> frames = framesOf(events, &faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
-    QCOMPARE(frames.size(), 5);
-    QCOMPARE(frames.at(0).type, 21);
-    QCOMPARE(frames.at(1).payload, hex("07050905150324"));
-    QCOMPARE(frames.at(2).payload, QByteArray(600, '\7'));
-    QCOMPARE(frames.at(3).type, 18);
-    QCOMPARE(frames.at(4).payload, QByteArray("\x1b\x40"));
+    QCOMPARE(frames.size(), sent.size());
+    for (int i = 0; i < sent.size(); ++i) {
+        QCOMPARE(le32(frames.at(i).type) + le32(frames.at(i).len), sent.at(i).left(8));
+        QCOMPARE(frames.at(i).payload, sent.at(i).mid(8));
+    }
+    QCOMPARE(decoder.pendingBytes(), 0);
 }
 
 void TestDeviceModel::rejectsBadHeaders_data()
@@ -245,40 +224,29 @@ void TestDeviceModel::dropsUnfinishedFrame()
 
 void TestDeviceModel::decodesTestPageCommands()
 {
-    PrinterParser parser;
-    const QByteArray page = kTestPageStart + pageImageCommand(2) +
+    const QByteArray page = hex("1b40") + kTestPageStart + pageImageCommand(2) +
                             textCommand(96, 55, 0x12, "001") +
                             textCommand(10, -7, 0x22, "\xe5\x8f\xb7") + kTestPageEnd;
-    const QList<PrinterCommand> commands = parser.feed(hex("1b40") + page);
-    QCOMPARE(commands.size(), 7);
-    QCOMPARE(commands.at(0).kind, PrinterCommand::Reset);
-    QCOMPARE(commands.at(1).kind, PrinterCommand::PageStart);
-    QCOMPARE(commands.at(1).values, QVector<int>({0, 0, 384, 1023, 0}));
-    QCOMPARE(commands.at(2).kind, PrinterCommand::PageImage);
-    QCOMPARE(commands.at(2).values, QVector<int>({0, 0, 80, 80, 0, 2}));
-    QCOMPARE(commands.at(3).kind, PrinterCommand::Text);
-    QCOMPARE(commands.at(3).x, 96);
-    QCOMPARE(commands.at(3).y, 55);
-    QCOMPARE(commands.at(3).fontCode, 0x12);
-    QCOMPARE(commands.at(3).text, QStringLiteral("001"));
-    QCOMPARE(commands.at(4).y, -7);
-    QCOMPARE(commands.at(4).text, QStringLiteral("号"));
-    QCOMPARE(commands.at(5).kind, PrinterCommand::PageEnd);
-    QCOMPARE(commands.at(6).kind, PrinterCommand::Print);
-    QVERIFY(!parser.busy());
-}
-
-void TestDeviceModel::decodesCommandsSplitAnywhere()
-{
-    const QByteArray page =
-        kTestPageStart + pageImageCommand(0) + textCommand(96, 55, 0x12, "001") + kTestPageEnd;
-    for (int cut = 1; cut < page.size(); ++cut) {
+    // Whole, and cut in two anywhere.
+    for (int cut = 0; cut < page.size(); ++cut) {
         PrinterParser parser;
         QList<PrinterCommand> commands = parser.feed(page.left(cut));
         commands << parser.feed(page.mid(cut));
-        QCOMPARE(commands.size(), 5);
-        QCOMPARE(commands.at(2).text, QStringLiteral("001"));
-        QCOMPARE(commands.at(4).kind, PrinterCommand::Print);
+        QCOMPARE(commands.size(), 7);
+        QCOMPARE(commands.at(0).kind, PrinterCommand::Reset);
+        QCOMPARE(commands.at(1).kind, PrinterCommand::PageStart);
+        QCOMPARE(commands.at(1).values, QVector<int>({0, 0, 384, 1023, 0}));
+        QCOMPARE(commands.at(2).kind, PrinterCommand::PageImage);
+        QCOMPARE(commands.at(2).values, QVector<int>({0, 0, 80, 80, 0, 2}));
+        QCOMPARE(commands.at(3).kind, PrinterCommand::Text);
+        QCOMPARE(QVector<int>({commands.at(3).x, commands.at(3).y, commands.at(3).fontCode}),
+                 QVector<int>({96, 55, 0x12}));
+        QCOMPARE(commands.at(3).text, QStringLiteral("001"));
+        QCOMPARE(commands.at(4).y, -7);
+        QCOMPARE(commands.at(4).text, QStringLiteral("号"));
+        QCOMPARE(commands.at(5).kind, PrinterCommand::PageEnd);
+        QCOMPARE(commands.at(6).kind, PrinterCommand::Print);
+        QVERIFY(!parser.busy());
     }
 }
 
@@ -337,19 +305,13 @@ void TestDeviceModel::refusesAbsurdNvSizes()
     QVERIFY(commands.first().fault.contains("absurd size"));
     QVERIFY(!parser.busy());
     QVERIFY(parser.skipped() > 0);
-}
-
-void TestDeviceModel::skipsToNextJobAfterFault()
-{
-    PrinterParser parser;
-    QCOMPARE(parser.feed(hex("1c7101") + le16(200) + le16(3)).first().kind, PrinterCommand::Fault);
-    // The rest of the refused image is skipped however it looks...
+    // The rest of the refused image is skipped however it looks, until a chunk that starts a
+    // new job.
     QVERIFY(parser.feed(QByteArray(1024, '\x1a')).isEmpty());
     QVERIFY(parser.feed(hex("1a5d00")).isEmpty());
-    // ...until a chunk that starts a new job.
-    const QList<PrinterCommand> commands = parser.feed(hex("1b40"));
-    QCOMPARE(commands.size(), 1);
-    QCOMPARE(commands.first().kind, PrinterCommand::Reset);
+    const QList<PrinterCommand> next = parser.feed(hex("1b40"));
+    QCOMPARE(next.size(), 1);
+    QCOMPARE(next.first().kind, PrinterCommand::Reset);
     QCOMPARE(parser.skipped(), 0);
 }
 
@@ -407,24 +369,18 @@ void TestDeviceModel::storesSettings()
     QCOMPARE(config.limits[5], 60);
 }
 
+// How the records are read is previewIsTheSentDotsWithSampleValues' too: its sample texts land
+// where the table puts them.
 void TestDeviceModel::storesLayoutTable()
 {
     DeviceState device("x");
-    const QByteArray table = hex("6664003800120100000000000000000000000082") + QByteArray(1, '\0') +
-                             QByteArray(105, '\0');
-    QCOMPARE(table.size(), 126);
+    const QByteArray table =
+        hex("6664003800120100000000000000000000000082") + QByteArray(106, '\0');
     device.handleFrame({19, 126, table});
-    const QList<LayoutEntry> layout = device.layoutTable();
-    QCOMPARE(layout.size(), 6);
-    QVERIFY(layout.at(0).present);
-    QCOMPARE(layout.at(0).height, 130);
-    QCOMPARE(layout.at(0).blocks[0].x, 100);
-    QCOMPARE(layout.at(0).blocks[0].y, 56);
-    QCOMPARE(layout.at(0).blocks[0].fontCode, 0x12);
-    QCOMPARE(layout.at(0).blocks[0].blockType, 1);
-    QCOMPARE(layout.at(0).blocks[1].blockType, 0);
-    QVERIFY(!layout.at(1).present);
-
+    QCOMPARE(device.layoutTable().size(), 6);
+    QVERIFY(device.layoutTable().at(0).present);
+    QVERIFY(!device.layoutTable().at(1).present);
+    // A table of another size is refused, and the stored one kept.
     QVERIFY(device.handleFrame({19, 100, QByteArray(100, '\0')}).startsWith("REJECTED"));
     QCOMPARE(device.layoutTable().at(0).height, 130);
 }
@@ -519,32 +475,55 @@ void TestDeviceModel::extremeTicketsAreDrawnWhole()
         QCOMPARE(ticket.pixel(383, height - 1), 0xFF000000u);
 }
 
-void TestDeviceModel::previewPlacesSampleTexts()
+// The print preview's tickets: the dots the download sends, with the device's sample values in
+// the placeholders, and the dots that print only because they were grey marked.
+void TestDeviceModel::previewIsTheSentDotsWithSampleValues()
 {
-    QImage page(384, 100, QImage::Format_RGB888);
-    page.fill(Qt::white);
-    const QDateTime now(QDate(2022, 7, 17), QTime(18, 6, 1));
-    QCOMPARE(sampleText(2, now), QStringLiteral("7-17-2022 18:06:01"));
-    const QList<BlockRecord> records{{100, 10, 0x12, 1}, {0, 0, 0, 0}, {20, 60, 0x11, 3}};
-    const QImage preview = drawTicketPreview(page, records, now);
-    QCOMPARE(preview.size(), QSize(384, 100));
-    const QRect number = textRect({100, 10, 0x12, "0001"});
-    const QRect queue = textRect({20, 60, 0x11, "02"});
-    int inNumber = 0;
-    int inQueue = 0;
-    for (int y = 0; y < preview.height(); ++y) {
-        for (int x = 0; x < preview.width(); ++x) {
-            const bool ink = preview.pixel(x, y) != 0xFFFFFFFF;
-            if (number.contains(x, y))
-                inNumber += ink;
-            else if (queue.contains(x, y))
-                inQueue += ink;
-            else
-                QVERIFY2(!ink, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+    // 131 rows: the NV image carries 128 of them.
+    QImage page = whitePage(131);
+    const QRect grey(200, 4, 50, 20);
+    const QRect number(20, 40, 96, 30);
+    const QRect date(100, 80, 240, 24);
+    paint(page, {8, 4, 100, 10}, 0xFF000000);
+    paint(page, grey, 0xFF808080);
+    paint(page, number, kNumber);
+    paint(page, date, kDateTime);
+    paint(page, {0, 128, 384, 3}, 0xFF000000); // rows that are not sent
+    page.setPixel(383, 127, kNumber);          // a second run of the number colour prints
+
+    const DesignDownload download = prepareDownload({page});
+    const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
+    QCOMPARE(sampleText(2, now), QStringLiteral("11-5-2023 09:07:03"));
+    const QList<TicketPreview> previews = previewTickets(download, now);
+    QCOMPARE(previews.size(), 1);
+    const TicketPreview &preview = previews.first();
+    QCOMPARE(preview.renderedHeight, 131);
+    QCOMPARE(preview.sentHeight, 128);
+    QCOMPARE(preview.ticket.size(), QSize(384, 128));
+    QCOMPARE(preview.greyDots, 50 * 20 + 1);
+    const QImage sent = download.sentDots.first();
+    QCOMPARE(inkIn(sent, number), 0);
+    QVERIFY(inkIn(preview.ticket, number) > 0);
+    QVERIFY(inkIn(preview.ticket, date) > 0);
+    // The date follows the time asked for, and only the date does.
+    const QImage later = previewTickets(download, now.addSecs(1)).first().ticket;
+    QVERIFY(later != preview.ticket);
+    const QRgb mark = greyDotColour().rgb();
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 384; ++x) {
+            const QRgb ticket = preview.ticket.pixel(x, y);
+            // Outside the placeholders the ticket is the sent dots.
+            if (!number.contains(x, y) && !date.contains(x, y))
+                QCOMPARE(ticket, sent.pixel(x, y));
+            if (!date.contains(x, y))
+                QCOMPARE(later.pixel(x, y), ticket);
+            const bool greyDot = grey.contains(x, y) || QPoint(x, y) == QPoint(383, 127);
+            QCOMPARE(preview.marked.pixel(x, y), greyDot ? mark : ticket);
         }
     }
-    QVERIFY(inNumber > 0);
-    QVERIFY(inQueue > 0);
+
+    // The device keeps six pages; a seventh has no ticket.
+    QCOMPARE(previewTickets(prepareDownload(QVector<QImage>(7, page).toList()), now).size(), 6);
 }
 
 QTEST_MAIN(TestDeviceModel)

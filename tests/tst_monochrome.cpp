@@ -208,7 +208,6 @@ void TestMonochrome::scaleKeepsAspect_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QSize>("scaled");
 
-    QTest::newRow("twice the content") << QSize(732, 100) << QSize(366, 50);
     QTest::newRow("rounded height") << QSize(500, 333) << QSize(366, 244);
     QTest::newRow("thin strip keeps one row") << QSize(1000, 1) << QSize(366, 1);
     QTest::newRow("the paper's width") << QSize(384, 384) << QSize(366, 366);
@@ -233,10 +232,8 @@ void TestMonochrome::convertForPaper_data()
     const int dither = int(PictureConversion::Dither);
     const int threshold = int(PictureConversion::Threshold);
     const int asIs = int(PictureConversion::AsIs);
-    QTest::newRow("dithered") << dither << false << QSize(500, 40) << true;
     QTest::newRow("dithered and scaled") << dither << true << QSize(366, 29) << true;
     QTest::newRow("threshold") << threshold << false << QSize(500, 40) << true;
-    QTest::newRow("threshold and scaled") << threshold << true << QSize(366, 29) << true;
     QTest::newRow("as it is") << asIs << false << QSize(500, 40) << false;
     QTest::newRow("as it is, scaled") << asIs << true << QSize(366, 29) << false;
 }

@@ -1,10 +1,8 @@
 #include "monochrome.h"
-#include "pagedownload.h"
 #include "printpreviewdialog.h"
 #include "ptypair.h"
 #include "testmain.h"
 #include "testpages.h"
-#include "ticketdrawing.h"
 #include "ticketpreview.h"
 #include "ticketstation.h"
 #include "ttqedittool.h"
@@ -27,16 +25,6 @@ namespace {
 
 const QRgb kWhite = 0xFFFFFFFF;
 const QRgb kBlack = 0xFF000000;
-const QRgb kGrey = 0xFF808080;
-
-int dotsIn(const QImage &image, const QRect &rect)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += image.pixel(x, y) != kWhite;
-    return count;
-}
 
 // A photo-like grey picture with a one-dot black frame, so its place on a rendered page can be
 // found whatever it is turned into; inside, a ramp and a dark disc, never white or black.
@@ -85,23 +73,18 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogShowsDotsOneToOneAndZoomed();
-    void dialogShowsSizesAndGreyDots();
-    void pageTheDeviceCannotKeep();
-    void ticketIsTheSentDotsWithSampleValues();
-    void onlySixPagesAreDownloaded();
+    void dialogShowsEachPage();
     void previewButtonOpensOneTabPerPage();
     void previewSendsNothingAndChangesNothing();
     void ditheredPhotoPreviewsAsAPicture();
-    void photoAsItIsPreviewsBlackAndMarked();
     void previewTellsWhatPrintsOtherwise();
 
 private:
     void createWindow(int pages);
     PrintPreviewDialog *openPreview();
     QImage shownPage(PrintPreviewDialog *dialog, int k) const;
-    // Inserts the photo on an emptied first page, converted as chosen.
-    QRect insertPhoto(PictureConversion mode);
+    // Inserts the photo, dithered, on an emptied first page; gives where its frame lies.
+    QRect insertDitheredPhoto();
 
     QString languageDir;
     std::unique_ptr<TicketStation> window;
@@ -147,11 +130,11 @@ QImage TestPrintPreview::shownPage(PrintPreviewDialog *dialog, int k) const
     return label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_RGB888);
 }
 
-QRect TestPrintPreview::insertPhoto(PictureConversion mode)
+QRect TestPrintPreview::insertDitheredPhoto()
 {
     auto *tool = window->findChild<TtQEditTool *>("TtQEditToolClass");
-    tool->setPictureChooser([mode](const QImage &, PictureImport *choice) {
-        choice->mode = mode;
+    tool->setPictureChooser([](const QImage &, PictureImport *choice) {
+        choice->mode = PictureConversion::Dither;
         choice->scaleToPaper = false;
         return true;
     });
@@ -166,158 +149,55 @@ QRect TestPrintPreview::insertPhoto(PictureConversion mode)
     return blackBounds(page->pageImage);
 }
 
-void TestPrintPreview::dialogShowsDotsOneToOneAndZoomed()
+void TestPrintPreview::dialogShowsEachPage()
 {
-    TicketPreview preview;
-    preview.ticket = whitePage(24);
-    paint(preview.ticket, {10, 3, 5, 2}, kBlack);
-    preview.marked = preview.ticket;
-    preview.marked.setPixel(11, 4, greyDotColour().rgb());
-    preview.greyDots = 1;
-    preview.renderedHeight = preview.sentHeight = 24;
-
-    PrintPreviewDialog dialog;
-    dialog.setPages({preview, preview}, {"A", "B"});
-    auto *tabs = dialog.findChild<QTabWidget *>("tabPages");
-    QCOMPARE(tabs->count(), 2);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("A"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("B"));
-    QCOMPARE(shownPage(&dialog, 0), preview.marked);
-
-    dialog.findChild<QCheckBox *>("cbZoom")->click();
-    for (int k = 0; k < 2; ++k) {
-        const QImage zoomed = shownPage(&dialog, k);
-        QCOMPARE(zoomed.size(), QSize(768, 48));
-        for (int y = 0; y < 48; ++y)
-            for (int x = 0; x < 768; ++x)
-                QCOMPARE(zoomed.pixel(x, y), preview.marked.pixel(x / 2, y / 2));
-    }
-    dialog.findChild<QCheckBox *>("cbZoom")->click();
-    QCOMPARE(shownPage(&dialog, 1), preview.marked);
-
-    // A second set of pages replaces the first.
-    dialog.setPages({preview}, {"C"});
-    QCOMPARE(tabs->count(), 1);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("C"));
-}
-
-void TestPrintPreview::dialogShowsSizesAndGreyDots()
-{
+    // A whole page with a dot printed only because it was grey, one whose last rendered rows
+    // are not sent, and one the device cannot keep.
     TicketPreview whole;
-    whole.ticket = whole.marked = whitePage(136);
+    whole.ticket = whitePage(136);
+    paint(whole.ticket, {10, 3, 5, 2}, kBlack);
+    whole.marked = whole.ticket;
+    whole.marked.setPixel(11, 4, greyDotColour().rgb());
     whole.greyDots = 4321;
     whole.renderedHeight = whole.sentHeight = 136;
     TicketPreview cut = whole;
-    cut.ticket = cut.marked = whitePage(128);
     cut.greyDots = 0;
-    cut.renderedHeight = 130;
-    cut.sentHeight = 128;
+    cut.renderedHeight = 138;
+    TicketPreview lost;
+    lost.renderedHeight = 70000;
 
     PrintPreviewDialog dialog;
-    dialog.setPages({whole, cut}, {"1", "2"});
+    dialog.setPages({whole, cut, lost}, {"1", "2", "3"});
     const auto text = [&](const char *name) {
         return dialog.findChild<QLabel *>(name)->text();
     };
-    QVERIFY(text("labPaperWidth").contains("384"));
-    QVERIFY(text("labPaperWidth").contains("48"));
+    QCOMPARE(shownPage(&dialog, 0), whole.marked);
     QVERIFY(text("labPageHeight").contains("136"));
-    QVERIFY(text("labPageHeight").contains(QLocale().toString(17)));
+    QVERIFY(text("labPageHeight").contains(QLocale().toString(17))); // millimetres
     QVERIFY(text("labGreyDots").contains("4321"));
     const QString wholeHeight = text("labPageHeight");
-
-    dialog.findChild<QTabWidget *>("tabPages")->setCurrentIndex(1);
-    QVERIFY(text("labPageHeight").contains("128"));
-    QVERIFY(text("labPageHeight").contains(QLocale().toString(16)));
+    auto *tabs = dialog.findChild<QTabWidget *>("tabPages");
+    tabs->setCurrentIndex(1);
     // Two rendered rows are not printed, and the operator is told.
     QVERIFY(text("labPageHeight").size() > wholeHeight.size());
-    QVERIFY(text("labGreyDots").contains("0"));
     QVERIFY(!text("labGreyDots").contains("4321"));
+    tabs->setCurrentIndex(2);
+    auto *lostPage = dialog.findChild<QLabel *>("labPage_2");
+    QVERIFY(lostPage->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!lostPage->text().isEmpty());
+    QVERIFY(text("labPageHeight").isEmpty());
+
+    // Zoomed, every dot is two by two pixels, nothing smoothed.
+    dialog.findChild<QCheckBox *>("cbZoom")->click();
+    QCOMPARE(shownPage(&dialog, 1), cut.marked.scaled(cut.marked.size() * 2));
+    dialog.findChild<QCheckBox *>("cbZoom")->click();
+    QCOMPARE(shownPage(&dialog, 1), cut.marked);
+    // A second set of pages replaces the first.
+    dialog.setPages({whole}, {"C"});
+    QCOMPARE(tabs->count(), 1);
 }
 
-void TestPrintPreview::pageTheDeviceCannotKeep()
-{
-    TicketPreview lost;
-    lost.renderedHeight = 70000;
-    PrintPreviewDialog dialog;
-    dialog.setPages({lost}, {"1"});
-    auto *label = dialog.findChild<QLabel *>("labPage_0");
-    QVERIFY(label->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(!label->text().isEmpty());
-    QVERIFY(dialog.findChild<QLabel *>("labPageHeight")->text().isEmpty());
-}
-
-void TestPrintPreview::ticketIsTheSentDotsWithSampleValues()
-{
-    // 131 rows: the NV image carries 128 of them.
-    QImage page = whitePage(131);
-    const QRect ink(8, 4, 100, 10);
-    const QRect grey(200, 4, 50, 20);
-    const QRect number(20, 40, 96, 30);
-    const QRect date(100, 80, 240, 24);
-    paint(page, ink, kBlack);
-    paint(page, grey, kGrey);
-    paint(page, number, kNumber);
-    paint(page, date, kDateTime);
-    paint(page, {0, 128, 384, 3}, kBlack); // rows that are not sent
-    page.setPixel(383, 127, kNumber);      // a second run of the number colour prints
-
-    const DesignDownload download = prepareDownload({page});
-    const QDateTime now(QDate(2023, 11, 5), QTime(9, 7, 3));
-    const QList<TicketPreview> previews = previewTickets(download, now);
-    QCOMPARE(previews.size(), 1);
-    const TicketPreview &preview = previews.first();
-    QCOMPARE(preview.renderedHeight, 131);
-    QCOMPARE(preview.sentHeight, 128);
-    QCOMPARE(preview.ticket.width(), 384);
-    QCOMPARE(preview.ticket.height(), 128);
-    QCOMPARE(preview.greyDots, 50 * 20 + 1);
-
-    // Outside the placeholder rectangles the ticket is the sent dots.
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 384; ++x)
-            if (!number.contains(x, y) && !date.contains(x, y))
-                QCOMPARE(preview.ticket.pixel(x, y), download.sentDots.first().pixel(x, y));
-    // The sample values are printed in the placeholders and nowhere else.
-    QVERIFY(dotsIn(preview.ticket, number) > 0);
-    QVERIFY(dotsIn(preview.ticket, date) > 0);
-    QCOMPARE(dotsIn(download.sentDots.first(), number), 0);
-    // The date follows the time asked for, and only the date does.
-    const QImage later = previewTickets(download, now.addSecs(1)).first().ticket;
-    QVERIFY(later != preview.ticket);
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 384; ++x)
-            if (!date.contains(x, y))
-                QCOMPARE(later.pixel(x, y), preview.ticket.pixel(x, y));
-
-    // Marked: the grey dots and the stray placeholder pixel in the second colour, the rest as
-    // printed.
-    const QRgb mark = greyDotColour().rgb();
-    for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 384; ++x) {
-            const bool greyDot = grey.contains(x, y) || QPoint(x, y) == QPoint(383, 127);
-            QCOMPARE(preview.marked.pixel(x, y), greyDot ? mark : preview.ticket.pixel(x, y));
-        }
-    }
-}
-
-void TestPrintPreview::onlySixPagesAreDownloaded()
-{
-    QList<QImage> pages;
-    for (int i = 0; i < 7; ++i) {
-        QImage page = whitePage(40);
-        paint(page, {i * 10, 0, 5, 5}, kBlack);
-        pages << page;
-    }
-    const QList<TicketPreview> previews =
-        previewTickets(prepareDownload(pages), QDateTime::currentDateTime());
-    QCOMPARE(previews.size(), 6);
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(previews.at(i).ticket.size(), QSize(384, 40));
-        QCOMPARE(previews.at(i).ticket.pixel(i * 10 + 2, 2), kBlack);
-        QCOMPARE(dotsIn(previews.at(i).ticket, {0, 0, 384, 40}), 25);
-    }
-}
-
+// That the pages shown are the device's dots is tst_preview_endtoend's.
 void TestPrintPreview::previewButtonOpensOneTabPerPage()
 {
     createWindow(3);
@@ -327,13 +207,8 @@ void TestPrintPreview::previewButtonOpensOneTabPerPage()
     QVERIFY(dialog->isModal());
     auto *tabs = dialog->findChild<QTabWidget *>("tabPages");
     QCOMPARE(tabs->count(), 3);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         QCOMPARE(tabs->tabText(k), pages->tabText(k));
-        const QImage shown = shownPage(dialog, k);
-        QCOMPARE(shown.width(), 384);
-        // The default page prints: text and placeholders leave dots.
-        QVERIFY(dotsIn(shown, shown.rect()) > 0);
-    }
     // Closing deletes the dialog; a second preview is a fresh one.
     dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Close)->click();
     QTRY_VERIFY(!window->findChild<PrintPreviewDialog *>());
@@ -355,10 +230,8 @@ void TestPrintPreview::previewSendsNothingAndChangesNothing()
     auto *pages = window->findChild<QTabWidget *>("tabWidget");
     pages->setCurrentIndex(1);
     QStringList before;
-    QList<int> undoSteps;
     for (int k = 0; k < 2; ++k) {
         before << pageJson(window->pageEditor(k));
-        undoSteps << window->pageEditor(k)->document()->availableUndoSteps();
         window->pageEditor(k)->document()->setModified(false);
     }
 
@@ -368,91 +241,30 @@ void TestPrintPreview::previewSendsNothingAndChangesNothing()
     for (int k = 0; k < 2; ++k) {
         TtQTextEdit *page = window->pageEditor(k);
         QCOMPARE(pageJson(page), before.at(k));
-        QCOMPARE(page->document()->availableUndoSteps(), undoSteps.at(k));
         QVERIFY(!page->document()->isModified());
     }
     // No download happened, so no download previews were written.
     QVERIFY(QDir(languageDir + "/temp").entryList(QDir::Files).isEmpty());
 }
 
+// How dithering keeps a photo's shades is tst_monochrome's; here, that the dithered picture
+// reaches the preview dot for dot, none of them printed only because it was grey.
 void TestPrintPreview::ditheredPhotoPreviewsAsAPicture()
 {
     createWindow(1);
-    const QRect place = insertPhoto(PictureConversion::Dither);
+    const QRect place = insertDitheredPhoto();
     QVERIFY(place.isValid());
     // The photo sits on the page whole, with its frame, as wide as the page's content.
-    QCOMPARE(place.height(), 200);
-    QCOMPARE(place.width(), kPageContentWidth);
+    QCOMPARE(place.size(), QSize(kPageContentWidth, 200));
 
     PrintPreviewDialog *dialog = openPreview();
     QVERIFY(dialog);
     const QImage shown = shownPage(dialog, 0);
-    QVERIFY(shown.height() >= place.bottom() + 1);
-    // A dithered picture is all whole dots: nothing is black only because it was grey.
     QVERIFY(dialog->findChild<QLabel *>("labGreyDots")->text().endsWith(QStringLiteral("0")));
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            QVERIFY(shown.pixel(x, y) == kWhite || shown.pixel(x, y) == kBlack);
-
-    // Recognisable: in every 20 x 20 cell inside the frame the share of printed dots follows
-    // the photo's darkness there; a black block would be dark everywhere.
-    const QImage photo = framedPhoto({kPageContentWidth, 200});
-    const QRect inside = place.adjusted(1, 1, -1, -1);
-    double printed = 0;
-    int cells = 0;
-    for (int cy = 0; cy + 20 <= inside.height(); cy += 20) {
-        for (int cx = 0; cx + 20 <= inside.width(); cx += 20) {
-            double darkness = 0;
-            int dots = 0;
-            for (int y = cy; y < cy + 20; ++y) {
-                for (int x = cx; x < cx + 20; ++x) {
-                    darkness += (255 - qGray(photo.pixel(x + 1, y + 1))) / 255.0;
-                    dots += shown.pixel(inside.x() + x, inside.y() + y) == kBlack;
-                }
-            }
-            darkness /= 400;
-            const double density = dots / 400.0;
-            QVERIFY2(qAbs(density - darkness) < 0.12,
-                     qPrintable(QStringLiteral("cell %1,%2: %3 dots for darkness %4")
-                                    .arg(cx)
-                                    .arg(cy)
-                                    .arg(density)
-                                    .arg(darkness)));
-            printed += density;
-            ++cells;
-        }
-    }
-    QVERIFY(cells >= 150);
-    QVERIFY(printed / cells < 0.7);
-}
-
-void TestPrintPreview::photoAsItIsPreviewsBlackAndMarked()
-{
-    createWindow(1);
-    const QRect place = insertPhoto(PictureConversion::AsIs);
-    QVERIFY(place.isValid());
-    QCOMPARE(place.height(), 200);
-
-    PrintPreviewDialog *dialog = openPreview();
-    QVERIFY(dialog);
-    const QImage shown = shownPage(dialog, 0);
-    // Every dot of the photo prints: the frame in black, everything inside it only because it
-    // was grey, so in the second colour.
-    const QRgb mark = greyDotColour().rgb();
-    const QRect inside = place.adjusted(1, 1, -1, -1);
-    const bool rightEdgeCut = place.right() == 383;
-    int marked = 0;
-    for (int y = place.top(); y <= place.bottom(); ++y) {
-        for (int x = place.left(); x <= place.right(); ++x) {
-            const bool frame = !inside.contains(x, y) &&
-                               !(rightEdgeCut && x == 383 && y > place.top() && y < place.bottom());
-            QCOMPARE(shown.pixel(x, y), frame ? kBlack : mark);
-            marked += !frame;
-        }
-    }
-    const int expected = (place.width() - (rightEdgeCut ? 1 : 2)) * 198;
-    QCOMPARE(marked, expected);
-    QVERIFY(dialog->findChild<QLabel *>("labGreyDots")->text().contains(QString::number(expected)));
+    const QImage dithered =
+        convertForPaper(framedPhoto(place.size()), PictureConversion::Dither, false);
+    QVERIFY(sameDots(shown.copy(place), dithered.convertToFormat(QImage::Format_RGB888)));
+    QVERIFY(isPureBlackAndWhite(shown));
 }
 
 void TestPrintPreview::previewTellsWhatPrintsOtherwise()
@@ -460,17 +272,14 @@ void TestPrintPreview::previewTellsWhatPrintsOtherwise()
     createWindow(1);
     TtQTextEdit *page = window->pageEditor(0);
     page->addImageResource(solidImage({420, 20}, Qt::black), QStringLiteral("wide"));
-    page->setHtml(QStringLiteral(
-        "<p style=\"font-family:'No Such Family 7f3e9c'\"><img src=\"wide\" width=\"420\" "
-        "height=\"20\"/></p><p><span style=\"background-color:#e1ddfa;\">0001</span> and "
-        "<span style=\"background-color:#e1ddfa;\">0002</span></p>"));
+    // What the notices say for each fault is tst_printnotices'; one is enough to show them here.
+    page->setHtml(QStringLiteral("<p><img src=\"wide\" width=\"420\" height=\"20\"/></p>"));
     PrintPreviewDialog *dialog = openPreview();
     QVERIFY(dialog);
     auto *notices = dialog->findChild<QLabel *>("labNotices");
     QVERIFY(notices->isVisibleTo(dialog));
     const QString title = window->findChild<QTabWidget *>("tabWidget")->tabText(0);
-    QCOMPARE(notices->text().split('\n').filter(title).size(), 2); // black bar, cut picture
-    QVERIFY(notices->text().contains("No Such Family 7f3e9c"));
+    QCOMPARE(notices->text().split('\n').filter(title).size(), 1);
 
     // The picture's rows, and only those, end in a bar at the paper's edge.
     const QImage shown = shownPage(dialog, 0);

@@ -1,6 +1,7 @@
 #include "blockflag.h"
 #include "codedialog.h"
 #include "operatordialogs.h"
+#include "pagemarks.h"
 #include "testmain.h"
 #include "ticketpage.h"
 #include "ttqedittool.h"
@@ -8,27 +9,18 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFontComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QUuid>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <memory>
 
 class TestTtQEditTool : public QObject
@@ -39,20 +31,12 @@ private slots:
     void init();
     void cleanup();
 
-    void artwork_data();
-    void artwork();
-    void applicationIconHasEverySize();
-    void formSlotsConnectWithoutWarnings();
-
-    void bindingFillsSizesAndSetsPageFont();
     void bindingShowsEditorState();
     void bindingKeepsChosenLineHeights();
     void bindingMovesToTheNewPage();
 
     void characterFormatOnSelection_data();
     void characterFormatOnSelection();
-    void boldWithoutSelectionIsForWhatIsTyped();
-    void sizeFromComboKeyboard();
     void sizeText_data();
     void sizeText();
     void fontFromComboKeyboard();
@@ -60,23 +44,18 @@ private slots:
     void alignment_data();
     void alignment();
 
-    void spinBoxChangesEveryBlock();
-    void lineHeightZeroResetsSpacing();
-    void lineHeightIsOneUndoStep();
+    void lineHeightReachesEveryParagraph_data();
+    void lineHeightReachesEveryParagraph();
 
-    void placeholderFragments_data();
-    void placeholderFragments();
-    void secondMarkSelectsTheFirst();
+    void markButtons_data();
+    void markButtons();
 
-    void pictureAtFullSize();
     void codeReopensOnDoubleClick();
     void codeDialogRefusesWhatWouldNotScan();
-    void pictureThroughDialog();
-    void pictureDialogCancelled();
-    void unreadablePictureChangesNothing();
-    void unreadablePictureThroughDialogIsReported();
+    void pictureThroughTheButton_data();
+    void pictureThroughTheButton();
 
-    void downloadAndTestPrintSignals();
+    void deviceButtonsSignalTheirWork();
     void unboundToolDoesNothing();
 
 private:
@@ -84,7 +63,6 @@ private:
     void selectAll();
     QTextCharFormat formatOfCharAt(int position) const;
     QString writeBmp(const QString &fileName, const QSize &size, const QColor &color) const;
-    QList<QTextFragment> fragmentsWithBackground(const QColor &color) const;
 
     std::unique_ptr<QWidget> window;
     TtQEditTool *tool = nullptr;
@@ -148,97 +126,6 @@ QString TestTtQEditTool::writeBmp(const QString &fileName, const QSize &size,
     return path;
 }
 
-QList<QTextFragment> TestTtQEditTool::fragmentsWithBackground(const QColor &color) const
-{
-    QList<QTextFragment> found;
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QBrush background = fragment.charFormat().background();
-            if (background.style() != Qt::NoBrush && background.color() == color)
-                found.append(fragment);
-        }
-    }
-    return found;
-}
-
-void TestTtQEditTool::artwork_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const char *name :
-         {"drop-down.png", "textbold.png", "textitalic.png", "textunder.png", "textleft.png",
-          "textcenter.png", "textright.png", "textjustify.png", "pic.png", "code.png", "type.png",
-          "remaNumber.png", "timer.png", "fileprint_1.png", "fileprint.png", "preview.png"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void TestTtQEditTool::artwork()
-{
-    QFETCH(QString, name);
-    const QImage image(QStringLiteral(":/Icon/Image/") + name);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.hasAlphaChannel());
-    // Toolbar icons are drawn at twice their on-screen size so they stay sharp on high-DPI.
-    if (name != QLatin1String("drop-down.png"))
-        QCOMPARE(image.size(), QSize(48, 48));
-}
-
-void TestTtQEditTool::applicationIconHasEverySize()
-{
-    QImageReader reader(QStringLiteral(":/Icon/Image/APP3.ico"));
-    QList<int> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        QVERIFY(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        sizes << image.width();
-    }
-    std::sort(sizes.begin(), sizes.end());
-    QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
-}
-
-void TestTtQEditTool::formSlotsConnectWithoutWarnings()
-{
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &text) { messages << text; });
-    {
-        TtQEditTool fresh;
-    }
-    qInstallMessageHandler(previous);
-    for (const QString &message : qAsConst(messages))
-        QVERIFY2(!message.contains(QLatin1String("connectSlotsByName")), qPrintable(message));
-}
-
-void TestTtQEditTool::bindingFillsSizesAndSetsPageFont()
-{
-    auto *size = child<QComboBox>("cb_size");
-    QStringList expected;
-    for (int standard : QFontDatabase::standardSizes()) {
-        if (standard <= 36)
-            expected << QString::number(standard);
-    }
-    // A second binding rebuilds the list instead of appending to it.
-    tool->bindTextEdit(edit);
-    QStringList items;
-    for (int i = 0; i < size->count(); ++i) {
-        items << size->itemText(i);
-        QVERIFY(!size->itemData(i).isValid());
-    }
-    QCOMPARE(items, expected);
-    QVERIFY(items.contains(QStringLiteral("36")));
-
-    QCOMPARE(edit->font().family(), QStringLiteral("Helvetica"));
-    QCOMPARE(edit->font().styleHint(), QFont::SansSerif);
-    QVERIFY(child<QPushButton>("btn_bold")->font().bold());
-    QVERIFY(child<QPushButton>("btn_italic")->font().italic());
-    QVERIFY(child<QPushButton>("btn_underline")->font().underline());
-    for (const char *name : {"btn_bold", "btn_italic", "btn_underline", "btn_left", "btn_center",
-                             "btn_right", "btn_justify"})
-        QVERIFY2(child<QPushButton>(name)->isCheckable(), name);
-}
-
 void TestTtQEditTool::bindingShowsEditorState()
 {
     child<QPushButton>("btn_bold")->click();
@@ -259,9 +146,6 @@ void TestTtQEditTool::bindingShowsEditorState()
 
     QVERIFY(!child<QPushButton>("btn_bold")->isChecked());
     QVERIFY(child<QPushButton>("btn_right")->isChecked());
-    QVERIFY(!child<QPushButton>("btn_left")->isChecked());
-    QVERIFY(!child<QPushButton>("btn_center")->isChecked());
-    QVERIFY(!child<QPushButton>("btn_justify")->isChecked());
     QCOMPARE(child<QFontComboBox>("cb_font")->currentText(), QStringLiteral("WenQuanYi Micro Hei"));
     QCOMPARE(child<QComboBox>("cb_size")->currentText(), QStringLiteral("14"));
 }
@@ -355,36 +239,18 @@ void TestTtQEditTool::characterFormatOnSelection()
     QTest::mouseClick(pushButton, Qt::LeftButton);
     QVERIFY(!pushButton->isChecked());
     QCOMPARE(formatOfCharAt(6).property(property).toInt(), off.toInt());
-}
 
-void TestTtQEditTool::boldWithoutSelectionIsForWhatIsTyped()
-{
-    QTextCursor cursor = edit->textCursor();
+    // Without a selection the format is for what is typed next, and the text stays as it is.
     cursor.movePosition(QTextCursor::End);
     edit->setTextCursor(cursor);
     const QString before = edit->toHtml();
-
-    child<QPushButton>("btn_bold")->click();
-    QVERIFY(child<QPushButton>("btn_bold")->isChecked());
+    QTest::mouseClick(pushButton, Qt::LeftButton);
     QCOMPARE(edit->toHtml(), before);
-
     QTest::keyClicks(edit, QStringLiteral("xyz"));
     const int end = edit->document()->characterCount() - 2;
     QCOMPARE(edit->document()->characterAt(end), QChar('z'));
-    QCOMPARE(formatOfCharAt(end).fontWeight(), int(QFont::Bold));
-    QCOMPARE(formatOfCharAt(end - 3).fontWeight(), int(QFont::Normal));
-}
-
-void TestTtQEditTool::sizeFromComboKeyboard()
-{
-    selectAll();
-    auto *size = child<QComboBox>("cb_size");
-    size->setCurrentIndex(size->findText(QStringLiteral("20")));
-    // Keyboard selection is a user choice, so the combo reports it through activated(QString).
-    QTest::keyClick(size, Qt::Key_Down);
-    QCOMPARE(size->currentText(), QStringLiteral("22"));
-    QCOMPARE(formatOfCharAt(3).fontPointSize(), 22.0);
-    QCOMPARE(formatOfCharAt(30).fontPointSize(), 22.0);
+    QCOMPARE(formatOfCharAt(end).property(property).toInt(), on.toInt());
+    QVERIFY(!formatOfCharAt(end - 3).hasProperty(property));
 }
 
 void TestTtQEditTool::sizeText_data()
@@ -392,12 +258,8 @@ void TestTtQEditTool::sizeText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<qreal>("expected");
 
-    QTest::newRow("whole") << "18" << 18.0;
     QTest::newRow("fraction") << "10.5" << 10.5;
-    QTest::newRow("zero") << "0" << 0.0;
-    QTest::newRow("negative") << "-4" << 0.0;
     QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
 }
 
 void TestTtQEditTool::sizeText()
@@ -446,103 +308,80 @@ void TestTtQEditTool::alignment()
 
     auto *pushButton = child<QPushButton>(button.toLatin1().constData());
     QTest::mouseClick(pushButton, Qt::LeftButton);
-    QCOMPARE(int(edit->alignment()), expected);
     QCOMPARE(int(edit->document()->findBlockByNumber(1).blockFormat().alignment()), expected);
     QVERIFY(int(edit->document()->findBlockByNumber(0).blockFormat().alignment()) != expected);
 
-    const QStringList all{"btn_left", "btn_center", "btn_right", "btn_justify"};
-    for (const QString &name : all)
-        QCOMPARE(child<QPushButton>(name.toLatin1().constData())->isChecked(), name == button);
-
+    QVERIFY(pushButton->isChecked());
     // A second click on the checked button keeps it the checked one.
     QTest::mouseClick(pushButton, Qt::LeftButton);
     QVERIFY(pushButton->isChecked());
-    QCOMPARE(int(edit->alignment()), expected);
 }
 
-void TestTtQEditTool::spinBoxChangesEveryBlock()
+void TestTtQEditTool::lineHeightReachesEveryParagraph_data()
 {
+    QTest::addColumn<int>("height");
+    QTest::newRow("one up from the default") << 11;
+    // Paragraph margins are 0 here, as on the default page; they must not stop the change.
+    QTest::newRow("zero") << 0;
+}
+
+void TestTtQEditTool::lineHeightReachesEveryParagraph()
+{
+    QFETCH(int, height);
     // Only the first paragraph is selected; the change still reaches every paragraph.
     QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
-    auto *spin = child<QSpinBox>("lineHeightspinBox");
-    QTest::keyClick(spin, Qt::Key_Up);
-    QCOMPARE(spin->value(), 11);
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::LineDistanceHeight));
-        QCOMPARE(block.blockFormat().lineHeight(), 11.0);
-    }
+    child<QSpinBox>("lineHeightspinBox")->setValue(height);
+    const auto everyParagraphHas = [this](qreal lineHeight) {
+        for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().lineHeightType() != QTextBlockFormat::LineDistanceHeight ||
+                block.blockFormat().lineHeight() != lineHeight)
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(everyParagraphHas(height));
+    // One undo step for the whole page.
+    edit->document()->undo();
+    QVERIFY(everyParagraphHas(kDefaultLineHeight));
+    edit->document()->redo();
+    QVERIFY(everyParagraphHas(height));
 }
 
-void TestTtQEditTool::lineHeightZeroResetsSpacing()
-{
-    // Paragraph margins are 0 here, as on the default page; they must not stop the change.
-    auto *spin = child<QSpinBox>("lineHeightspinBox");
-    spin->setValue(0);
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 0.0);
-}
-
-void TestTtQEditTool::lineHeightIsOneUndoStep()
-{
-    QTextDocument *document = edit->document();
-    child<QSpinBox>("lineHeightspinBox")->setValue(30);
-    document->undo();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 10.0);
-    document->redo();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        QCOMPARE(block.blockFormat().lineHeight(), 30.0);
-}
-
-void TestTtQEditTool::placeholderFragments_data()
+void TestTtQEditTool::markButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("flag");
-    QTest::addColumn<QString>("sample");
-
-    const QChar nbsp(0x00a0);
-    QTest::newRow("ticket number") << "btnType" << BLOCK_NUMBER << "0001";
-    QTest::newRow("date and time")
-        << "btnTime" << BLOCK_DATETIME << QString(nbsp) + "02-02-2022 22:22:22" + nbsp;
-    QTest::newRow("queue count") << "btnReNum" << BLOCK_QUEUE << "02";
+    QTest::newRow("ticket number") << "btnType" << BLOCK_NUMBER;
+    QTest::newRow("date and time") << "btnTime" << BLOCK_DATETIME;
+    QTest::newRow("queue count") << "btnReNum" << BLOCK_QUEUE;
 }
 
-void TestTtQEditTool::placeholderFragments()
+void TestTtQEditTool::markButtons()
 {
     QFETCH(QString, button);
     QFETCH(int, flag);
-    QFETCH(QString, sample);
-
-    edit->clear();
-    QTest::mouseClick(child<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
-
-    const QList<QTextFragment> blocks = fragmentsWithBackground(blockColorMap().value(flag));
-    QCOMPARE(blocks.size(), 1);
-    QCOMPARE(blocks.first().text(), sample);
-    QCOMPARE(blocks.first().charFormat().fontPointSize(), 14.0);
-    for (int other : blockColorMap().keys()) {
-        if (other != flag)
-            QVERIFY(fragmentsWithBackground(blockColorMap().value(other)).isEmpty());
-    }
-    // The highlight stops at the sample: the text after it is plain.
-    const QString plain = edit->document()->toRawText();
-    QVERIFY(plain.startsWith(sample));
-    QVERIFY(plain.length() > sample.length());
-}
-
-void TestTtQEditTool::secondMarkSelectsTheFirst()
-{
     edit->clear();
     QSignalSpy told(tool, &TtQEditTool::sgnNotice);
-    child<QPushButton>("btnTime")->click();
+    auto *markButton = child<QPushButton>(button.toLatin1().constData());
+    QTest::mouseClick(markButton, Qt::LeftButton);
+    // The page's mark is the block the download measures.
+    const QRect mark = edit->findBlockRect(BLOCK_FLAG(flag));
+    QVERIFY(mark.isValid());
+    for (int other : {BLOCK_NUMBER, BLOCK_DATETIME, BLOCK_QUEUE})
+        QCOMPARE(edit->findBlockRect(BLOCK_FLAG(other)).isValid(), other == flag);
+    // What is typed next is text, not more of the mark.
+    QTest::keyClicks(edit, QStringLiteral("xx"));
+    QCOMPARE(edit->findBlockRect(BLOCK_FLAG(flag)), mark);
     QCOMPARE(told.count(), 0);
+
     // A second would print as a black bar: the first is selected instead, and the operator told.
-    child<QPushButton>("btnTime")->click();
-    QCOMPARE(edit->toPlainText().count(QStringLiteral("02-02-2022 22:22:22")), 1);
-    QCOMPARE(fragmentsWithBackground(blockColorMap().value(BLOCK_DATETIME)).size(), 1);
-    QVERIFY(edit->textCursor().selectedText().contains(QStringLiteral("02-02-2022")));
+    QTest::mouseClick(markButton, Qt::LeftButton);
+    const QList<PageMark> marks = pageMarks(edit->document());
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(edit->textCursor().selectionStart(), marks.first().position);
+    QCOMPARE(edit->textCursor().selectionEnd(), marks.first().position + marks.first().length);
     QCOMPARE(told.count(), 1);
 }
 
@@ -607,141 +446,74 @@ void TestTtQEditTool::codeDialogRefusesWhatWouldNotScan()
     QCOMPARE(result->text(), makeCodePicture(dialog.code()).error);
 }
 
-void TestTtQEditTool::pictureAtFullSize()
+void TestTtQEditTool::pictureThroughTheButton_data()
 {
-    const QString path = writeBmp(QStringLiteral("wide.bmp"), QSize(500, 40), Qt::red);
-    edit->clear();
-    // A red picture is not black and white; the operator keeps it as it is, unscaled.
-    tool->setPictureChooser([](const QImage &, PictureImport *choice) {
-        choice->mode = PictureConversion::AsIs;
-        choice->scaleToPaper = false;
-        return true;
-    });
-    QVERIFY(tool->insertPicture(path));
-
-    QCOMPARE(edit->imageNames.size(), 1);
-    const QString name = edit->imageNames.first();
-    QCOMPARE(name.size(), 38);
-    QVERIFY(name.startsWith('{') && name.endsWith('}'));
-    QVERIFY(!QUuid(name).isNull());
-
-    const QTextCharFormat format = formatOfCharAt(0);
-    QVERIFY(format.isImageFormat());
-    const QTextImageFormat image = format.toImageFormat();
-    QCOMPARE(image.name(), name);
-    QCOMPARE(image.width(), 500.0);
-    QCOMPARE(image.height(), 40.0);
-    const QImage resource =
-        edit->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
-    QCOMPARE(resource.size(), QSize(500, 40));
-
-    // Laid out and drawn, the picture still covers 500 pixels of a row.
-    QTextDocument *document = edit->document();
-    document->setTextWidth(600);
-    QImage canvas(640, 120, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        document->drawContents(&painter);
-    }
-    int red = 0;
-    for (int x = 0; x < canvas.width(); ++x)
-        red += canvas.pixel(x, 20 + int(document->documentMargin())) == qRgb(255, 0, 0);
-    QCOMPARE(red, 500);
+    QTest::addColumn<QString>("file"); // empty: the operator cancels the file dialog
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("inserted");
+    QTest::newRow("bitmap") << "small.bmp" << QByteArray() << true;
+    QTest::newRow("cancelled") << QString() << QByteArray() << false;
+    QTest::newRow("not a picture")
+        << "broken.bmp" << QByteArray("BM this is not a bitmap") << false;
 }
 
-void TestTtQEditTool::pictureThroughDialog()
+void TestTtQEditTool::pictureThroughTheButton()
 {
-    const QString path = writeBmp(QStringLiteral("small.bmp"), QSize(64, 32), Qt::black);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, inserted);
+    QString path;
+    if (file == QLatin1String("small.bmp")) {
+        path = writeBmp(file, QSize(64, 32), Qt::black);
+    } else if (!file.isEmpty()) {
+        path = dir->filePath(file);
+        QFile written(path);
+        if (!content.isEmpty())
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) > 0);
+        written.close();
+    }
+    const QString before = edit->toHtml();
     FileChooser::setNextFileName(path);
-    child<QPushButton>("btn_picture")->click();
-
-    QCOMPARE(edit->imageNames.size(), 1);
-    const QTextCursor cursor = edit->textCursor();
-    QVERIFY(cursor.charFormat().isImageFormat());
-    QCOMPARE(cursor.charFormat().toImageFormat().width(), 64.0);
-    QCOMPARE(cursor.charFormat().toImageFormat().name(), edit->imageNames.first());
-}
-
-void TestTtQEditTool::pictureDialogCancelled()
-{
-    const QString before = edit->toHtml();
-    FileChooser::setNextFileName(QString());
-    child<QPushButton>("btn_picture")->click();
-    QCOMPARE(edit->toHtml(), before);
-    QVERIFY(edit->imageNames.isEmpty());
-}
-
-void TestTtQEditTool::unreadablePictureChangesNothing()
-{
-    QFile broken(dir->filePath(QStringLiteral("broken.bmp")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("BM this is not a bitmap");
-    broken.close();
-    // A header that claims an absurd size must be refused before any pixel is allocated.
-    const QString hugePath = writeBmp(QStringLiteral("huge.bmp"), QSize(1, 1), Qt::black);
-    QFile huge(hugePath);
-    QVERIFY(huge.open(QIODevice::ReadWrite));
-    QVERIFY(huge.seek(18));
-    const qint32 side = 100000;
-    huge.write(reinterpret_cast<const char *>(&side), 4);
-    huge.write(reinterpret_cast<const char *>(&side), 4);
-    huge.close();
-
-    const QString before = edit->toHtml();
-    for (const QString &path : {broken.fileName(), hugePath, dir->filePath("missing.bmp")}) {
-        QString error;
-        QVERIFY2(!tool->insertPicture(path, &error), qPrintable(path));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(edit->toHtml(), before);
-        QVERIFY(edit->imageNames.isEmpty());
-    }
-}
-
-void TestTtQEditTool::unreadablePictureThroughDialogIsReported()
-{
-    QFile broken(dir->filePath(QStringLiteral("broken.bmp")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
-
-    const QString before = edit->toHtml();
-    FileChooser::setNextFileName(broken.fileName());
+    // A warning, for a file that could not be read, takes this answer.
     Asker::setNextAnswer(QMessageBox::Ok);
     child<QPushButton>("btn_picture")->click();
 
-    QCOMPARE(Asker::pendingAnswers(), 0);
-    QVERIFY(Asker::lastText().contains(QStringLiteral("broken.bmp")));
+    const bool warned = Asker::pendingAnswers() == 0;
+    Asker::clearAnswers();
+    if (inserted) {
+        QVERIFY(!warned);
+        QCOMPARE(edit->imageNames.size(), 1);
+        const QTextImageFormat image = edit->textCursor().charFormat().toImageFormat();
+        QCOMPARE(image.name(), edit->imageNames.first());
+        QCOMPARE(image.width(), 64.0);
+        return;
+    }
+    // Cancelling is no failure; a file that cannot be read is named with the reason.
+    QCOMPARE(warned, !file.isEmpty());
+    if (warned)
+        QVERIFY(Asker::lastText().contains(file));
     QCOMPARE(edit->toHtml(), before);
     QVERIFY(edit->imageNames.isEmpty());
 }
 
-void TestTtQEditTool::downloadAndTestPrintSignals()
+void TestTtQEditTool::deviceButtonsSignalTheirWork()
 {
     QSignalSpy down(tool, &TtQEditTool::sgnDown);
     QSignalSpy testPrint(tool, &TtQEditTool::sgnTestPrint);
-    QSignalSpy setTime(tool, &TtQEditTool::sgnSetTime);
     QSignalSpy preview(tool, &TtQEditTool::sgnPreview);
-
-    QTest::mouseClick(child<QPushButton>("btn_down"), Qt::LeftButton);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 0);
-    QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-    QCOMPARE(preview.count(), 0);
-    QTest::mouseClick(child<QPushButton>("btnPreview"), Qt::LeftButton);
-    QCOMPARE(preview.count(), 1);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-
+    const QList<QPair<const char *, QSignalSpy *>> buttons = {
+        {"btn_down", &down}, {"btnTest", &testPrint}, {"btnPreview", &preview}};
+    for (const auto &button : buttons) {
+        QTest::mouseClick(child<QPushButton>(button.first), Qt::LeftButton);
+        for (const auto &other : buttons)
+            QCOMPARE(other.second->count(), other.second == button.second ? 1 : 0);
+        button.second->clear();
+    }
+    // The formatting and mark buttons send nothing to the device.
     for (const char *name : {"btn_bold", "btn_italic", "btn_underline", "btn_left", "btn_center",
                              "btn_right", "btn_justify", "btnType", "btnReNum", "btnTime"})
         child<QPushButton>(name)->click();
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(testPrint.count(), 1);
-    QCOMPARE(preview.count(), 1);
-    QCOMPARE(setTime.count(), 0);
+    QCOMPARE(down.count() + testPrint.count() + preview.count(), 0);
 }
 
 void TestTtQEditTool::unboundToolDoesNothing()
@@ -763,8 +535,8 @@ void TestTtQEditTool::unboundToolDoesNothing()
     QVERIFY(!fresh.insertCode(TicketCode{CodeSymbology::Qr, "A042"}, &error));
     QVERIFY(!error.isEmpty());
 
+    // As the window leaves it while it replaces the pages.
     fresh.bindTextEdit(nullptr);
-    QVERIFY(fresh.findChild<QComboBox *>(QStringLiteral("cb_size"))->count() > 0);
     fresh.findChild<QSpinBox *>(QStringLiteral("lineHeightspinBox"))->setValue(5);
     QTest::ignoreMessage(QtDebugMsg, "TtQEditTool::~TtQEditTool()");
 }
