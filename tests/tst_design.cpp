@@ -223,6 +223,9 @@ void TestDesign::pagesAsTheFileHoldsThem()
     design.loadJson(root, asked);
     QCOMPARE(design.pageCount(), pages);
     QCOMPARE(design.droppedPages(), dropped);
+    // What was opened is what is saved: no page the design holds goes missing.
+    for (int type = 1; type <= kMaxDesignPages; ++type)
+        QCOMPARE(design.toJson().contains(QString("type_%1_html").arg(type)), type <= pages);
     for (int i = 0; i < pages; ++i) {
         QCOMPARE(design.page(i)->typeIndex, i + 1);
         QCOMPARE(pageText(design, i), types.contains(i + 1) ? QString("page %1").arg(i + 1) : "");

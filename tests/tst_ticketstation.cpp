@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextList>
+#include <QWindow>
 
 #include <memory>
 
@@ -161,6 +162,9 @@ void TestTicketStation::noticeMakesWayForADialog()
     window->onSave(dir.filePath("shown.json"));
     QtTransparentTisp *tip = findTip();
     QVERIFY(tip && tip->isVisible());
+    // Keys typed while it shows never go to it, whatever the platform does with activation.
+    QVERIFY(tip->windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+    QVERIFY(QGuiApplication::focusWindow() != tip->windowHandle());
     // It does not cover a dialog: one coming up closes it.
     QDialog dialog(window.get());
     dialog.show();

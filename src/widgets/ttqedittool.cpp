@@ -282,6 +282,10 @@ void TtQEditTool::bindTextEdit(QTextEdit *edit)
                            [this](const QTextCharFormat &format) { fontChanged(format.font()); })
                     << connect(currentEdit, &QTextEdit::cursorPositionChanged, this,
                                &TtQEditTool::showParagraphFormat)
+                    // Selecting everything keeps the cursor's format but changes what bold
+                    // acts on, and Qt reports no format change for it.
+                    << connect(currentEdit, &QTextEdit::selectionChanged, this,
+                               [this] { fontChanged(currentEdit->currentCharFormat().font()); })
                     << connect(currentEdit->document(), &QTextDocument::undoAvailable, actionUndo,
                                &QAction::setEnabled)
                     << connect(currentEdit->document(), &QTextDocument::redoAvailable, actionRedo,
