@@ -2,6 +2,7 @@
 // puts the stored bytes on the line.
 
 #include "faulttools.h"
+#include "operatordialogs.h"
 #include "ptypair.h"
 #include "testmain.h"
 #include "ticketstation.h"
@@ -28,6 +29,7 @@ private:
 
 void TestGoldenWindow::cleanup()
 {
+    Asker::clearAnswers();
     window.reset();
     removeSettingsIni();
 }
@@ -66,6 +68,8 @@ void TestGoldenWindow::windowMatchesGoldenFiles()
     ports->setCurrentText(pty.slavePath());
     window->findChild<QPushButton *>("btnConnect")->click();
     QCOMPARE(pty.read(8, 3000), QByteArray::fromHex("15000000ffffffff"));
+    // Nobody answers on this line: should the window live to say so, it is not a live dialog.
+    Asker::setNextAnswer(QMessageBox::Ok);
     window->onDownPic();
     QFile golden(dir + "/download.bin");
     QVERIFY(golden.open(QIODevice::ReadOnly));
