@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <limits>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -78,11 +77,6 @@ QByteArray PtyPair::read(int count, int timeoutMs)
             break;
     }
     return out;
-}
-
-QByteArray PtyPair::readFor(int ms)
-{
-    return read(std::numeric_limits<int>::max(), ms);
 }
 
 void PtyPair::closeMaster()

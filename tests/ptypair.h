@@ -22,8 +22,6 @@ public:
     // Reads until `count` bytes have arrived or `timeoutMs` has passed; returns what arrived,
     // never more than `count` bytes.
     QByteArray read(int count, int timeoutMs);
-    // Reads everything that arrives within `ms`.
-    QByteArray readFor(int ms);
     // Closes the master side: for the slave this is the device being unplugged.
     void closeMaster();
 

@@ -328,8 +328,8 @@ void TestCli::unusableInputIsRefused_data()
         << QStringList{"version", "--port", "/dev/null", "--port", "/dev/null"} << QByteArray() << 2
         << "given twice";
     QTest::newRow("port nobody answers on")
-        << QStringList{"version", "--port", "PTY", "--send-gap", "20"} << QByteArray() << 1
-        << "no answer";
+        << QStringList{"version", "--port", "PTY", "--send-gap", "20", "--answer-wait", "300"}
+        << QByteArray() << 1 << "no answer";
     QTest::newRow("TCP port out of range")
         << QStringList{"version", "--port", "tcp://127.0.0.1:65536"} << QByteArray() << 2
         << "1 to 65535";

@@ -217,6 +217,12 @@ void TestConnection::versionReply()
     QFETCH(QByteArray, reply);
     QFETCH(QString, version);
     QFETCH(QString, state);
+    if (!reply.contains("#VERSION:")) {
+        // A device that never answers is as silent after a short wait as after a long one.
+        DispenserTiming timing = fastTiming();
+        timing.answerTimeout = 300;
+        window = std::make_unique<TicketStation>(nullptr, timing);
+    }
     connectTo(pty->slavePath());
     QCOMPARE(pty->read(kVersionQuery.size(), 4000), kVersionQuery);
 

@@ -1,3 +1,4 @@
+#include "fasttiming.h"
 #include "monochrome.h"
 #include "printpreviewdialog.h"
 #include "ptypair.h"
@@ -109,7 +110,7 @@ void TestPrintPreview::createWindow(int pages)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral("maxTabWidget=%1\n").arg(pages).toUtf8());
     file.close();
-    window = std::make_unique<TicketStation>();
+    window = std::make_unique<TicketStation>(nullptr, fastTiming());
     window->show();
 }
 
@@ -236,7 +237,9 @@ void TestPrintPreview::previewSendsNothingAndChangesNothing()
     }
 
     QVERIFY(openPreview());
-    QCOMPARE(pty.readFor(1000), QByteArray());
+    // The next thing on the line is what the operator sends next: nothing came before it.
+    window->findChild<QPushButton *>("btnSetTime")->click();
+    QCOMPARE(pty.read(8, 3000), QByteArray::fromHex("14000000ffffffff"));
     QCOMPARE(pages->currentIndex(), 1);
     for (int k = 0; k < 2; ++k) {
         TtQTextEdit *page = window->pageEditor(k);

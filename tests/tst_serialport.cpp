@@ -292,7 +292,8 @@ void TestSerialPort::queueEmptyWaitsForTheDriver()
     QSignalSpy lost(&fast, &SerialPort::sgnDeviceLost);
     QVERIFY(fast.openSerialPort(pty->slavePath()));
     const QByteArray frame = pattern(1024);
-    constexpr int kFrames = 256;
+    // Well beyond what a terminal buffers.
+    constexpr int kFrames = 96;
     for (int i = 0; i < kFrames; ++i)
         fast.queueDat(frame);
     QTRY_COMPARE_WITH_TIMEOUT(fast.pendingFrames(), 0, 10000);
