@@ -4,6 +4,8 @@
 #include <QList>
 #include <QMessageBox>
 
+#include <functional>
+
 namespace {
 
 struct Presets
@@ -12,7 +14,6 @@ struct Presets
     QString fileName;
     QList<QMessageBox::StandardButton> answers;
     QString lastText;
-    void (*beforeShowing)() = nullptr;
 };
 
 Presets &presets()
@@ -21,20 +22,14 @@ Presets &presets()
     return instance;
 }
 
-bool takeFileName(QString *fileName)
+// The preset name if there is one, else what the operator picks in `dialog`.
+QString chooseFile(const std::function<QString()> &dialog)
 {
     Presets &p = presets();
     if (!p.hasFileName)
-        return false;
-    *fileName = p.fileName;
+        return dialog();
     p.hasFileName = false;
-    return true;
-}
-
-void beforeShowing()
-{
-    if (presets().beforeShowing)
-        presets().beforeShowing();
+    return p.fileName;
 }
 
 } // namespace
@@ -42,32 +37,21 @@ void beforeShowing()
 QString FileChooser::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                   const QString &filter)
 {
-    QString fileName;
-    if (takeFileName(&fileName))
-        return fileName;
-    beforeShowing();
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    return chooseFile(
+        [&] { return QFileDialog::getOpenFileName(parent, caption, folder, filter); });
 }
 
 QString FileChooser::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
                                   const QString &filter)
 {
-    QString fileName;
-    if (takeFileName(&fileName))
-        return fileName;
-    beforeShowing();
-    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+    return chooseFile(
+        [&] { return QFileDialog::getSaveFileName(parent, caption, proposed, filter); });
 }
 
 void FileChooser::setNextFileName(const QString &fileName)
 {
     presets().hasFileName = true;
     presets().fileName = fileName;
-}
-
-void FileChooser::setBeforeShowing(void (*hook)())
-{
-    presets().beforeShowing = hook;
 }
 
 QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &title,
@@ -79,7 +63,6 @@ QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &titl
     p.lastText = text;
     if (!p.answers.isEmpty())
         return p.answers.takeFirst();
-    beforeShowing();
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
 }
 
@@ -91,7 +74,6 @@ void Asker::warning(QWidget *parent, const QString &title, const QString &text)
         p.answers.removeFirst();
         return;
     }
-    beforeShowing();
     QMessageBox::warning(parent, title, text);
 }
 

@@ -20,8 +20,6 @@ public:
 
     // The next dialog is not shown: it returns `fileName` (empty: as if cancelled).
     static void setNextFileName(const QString &fileName);
-    // Called before any dialog comes up, so nothing stays on top of it.
-    static void setBeforeShowing(void (*hook)());
 };
 
 // Every question and warning the program puts to the operator goes through here, for the same
