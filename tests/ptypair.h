@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+// What a dispenser reads when it is asked for its version, spelled out as on the line.
+inline const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
+
 // A pseudo-terminal standing in for a serial device: the code under test opens slavePath()
 // like any serial port, the test plays the device on the master side. Reads keep the Qt event
 // loop running, so the link under test goes on writing while the test waits for its bytes.

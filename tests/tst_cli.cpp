@@ -210,9 +210,9 @@ void TestCli::downloadToSeveralPorts()
                     << "10";
             // Silence is the same after any wait; the healthy port answers well within it.
             arguments << "--answer-wait"
-                      << "1000"
+                      << "500"
                       << "--stall-time"
-                      << "1000";
+                      << "500";
         }
         QVERIFY(emulators.back()->start(EMULATOR_PATH, options));
         arguments << "--port" << emulators.back()->portPath();

@@ -22,8 +22,6 @@
 
 namespace {
 
-const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
-
 // What the tip shows while it is up.
 QString visibleTipText()
 {

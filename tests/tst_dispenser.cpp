@@ -18,8 +18,6 @@
 
 namespace {
 
-const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
-
 // A download of `pages` white 384 x 240 pages: 2 + 12 frames for one page.
 DesignDownload whiteDownload(int pages = 1, int height = 240)
 {

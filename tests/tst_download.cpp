@@ -22,7 +22,6 @@
 namespace {
 
 const QRgb kInk = 0xFF202020;
-const QByteArray kVersionQuery = QByteArray::fromHex("15000000ffffffff");
 
 QByteArray frames(qint32 type, const QByteArray &data)
 {
@@ -121,7 +120,7 @@ bool TestDownload::connectTo(PtyPair &pty)
     ports->setCurrentIndex(ports->count() - 1);
     button->click();
     // The version query is the first frame after connecting.
-    return pty.read(8, 3000) == hex("15000000ffffffff");
+    return pty.read(8, 3000) == kVersionQuery;
 }
 
 void TestDownload::download()
@@ -266,7 +265,7 @@ void TestDownload::progressUntilTheDeviceAnswers()
     QFETCH(bool, answers);
     QFETCH(QString, told);
     DispenserTiming timing = fastTiming();
-    timing.link.sendGap = 200;
+    timing.link.sendGap = 100;
     // Silence is silence after any wait; an answer is given at once.
     if (!answers)
         timing.answerTimeout = 300;
