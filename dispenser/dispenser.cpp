@@ -44,7 +44,7 @@ Dispenser::Dispenser(const DispenserTiming &timing, QObject *parent)
     // a slow line does not count against the device.
     connect(&m_link, &SerialPort::sgnQueueEmpty, this, [this] {
         m_stallTimer.stop();
-        if (m_openQueries > 0)
+        if (!m_awaiting.isEmpty())
             m_answerTimer.start(m_timing.answerTimeout);
     });
     connect(&m_link, &SerialPort::sgnConnected, this, [this] {
@@ -188,7 +188,6 @@ void Dispenser::onFrameSent()
     const int total = running.frames + (running.job == Version ? 0 : 1);
     if (running.written == total) {
         m_awaiting.append(m_jobs.takeFirst());
-        ++m_openQueries;
         m_sinceQuery.start();
         if (!m_link.isWriting())
             m_answerTimer.start(m_timing.answerTimeout);
@@ -206,7 +205,6 @@ void Dispenser::handleReply(const QByteArray &dat)
     if (!versionFromReply(dat, &version))
         return;
     m_answerTimer.stop();
-    m_openQueries = 0;
     m_missed = 0;
     m_version = version;
     const QList<Running> answered = std::exchange(m_awaiting, {});
@@ -221,7 +219,6 @@ void Dispenser::handleReply(const QByteArray &dat)
 
 void Dispenser::onAnswerTimeout()
 {
-    m_openQueries = 0;
     ++m_missed;
     const QList<Running> unanswered = std::exchange(m_awaiting, {});
     // A device never heard is not answering at its first silence; one that has answered
@@ -249,7 +246,7 @@ void Dispenser::cancel()
     if (!m_link.isWriting())
         m_stallTimer.stop();
     // The queries already written are still answered; the line has nothing more to write.
-    if (m_openQueries > 0 && !m_answerTimer.isActive())
+    if (!m_awaiting.isEmpty() && !m_answerTimer.isActive())
         m_answerTimer.start(m_timing.answerTimeout);
     report(dropped, Cancelled);
     scheduleLiveness();
@@ -258,7 +255,6 @@ void Dispenser::cancel()
 void Dispenser::failAll(Failure failure)
 {
     m_answerTimer.stop();
-    m_openQueries = 0;
     QList<Running> jobs = std::exchange(m_awaiting, {});
     jobs += std::exchange(m_jobs, {});
     report(jobs, failure);

@@ -158,10 +158,8 @@ private:
     QElapsedTimer m_sinceQuery;
     // Jobs whose frames wait for the line, oldest first; the first is being written.
     QList<Running> m_jobs;
-    // Jobs written up to their query, waiting for the answer.
+    // Jobs written up to their query, waiting for the answer: queries not answered yet.
     QList<Running> m_awaiting;
-    // Queries written and not answered yet.
-    int m_openQueries = 0;
     // Queries in a row the device left unanswered.
     int m_missed = 0;
     State m_state = Closed;

@@ -204,12 +204,10 @@ void SerialPort::sendDat(int type, QByteArray dat)
         queueDat(frame);
 }
 
-int SerialPort::dropPendingFrames()
+void SerialPort::dropPendingFrames()
 {
-    const int dropped = m_sendList.size();
     m_sendList.clear();
     m_sendTimer.stop();
-    return dropped;
 }
 
 void SerialPort::scheduleSend()

@@ -59,8 +59,8 @@ public:
     void sendDat(int type, QByteArray dat);
     // Frames not yet written.
     int pendingFrames() const { return m_sendList.size(); }
-    // Drops the frames not yet written; those written go out whole. Returns how many it dropped.
-    int dropPendingFrames();
+    // Drops the frames not yet written; those written go out whole.
+    void dropPendingFrames();
     // Frames wait, or the port still holds bytes the system has not taken.
     bool isWriting() const;
 
