@@ -80,6 +80,10 @@ private:
     // The settings tab shows the design's values, and gives them back.
     void showDesignSettings();
     DesignSettings shownSettings() const;
+    // Shows a design just opened or started, which has nothing to save.
+    void showFreshDesign();
+    // Makes page `index` current, with the keyboard in it.
+    void showPage(int index);
     void refreshPortList(const QStringList &portlist);
     void showVersion(const QString &version);
     void onDeviceLost(bool duringDownload);

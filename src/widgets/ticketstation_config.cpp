@@ -282,24 +282,21 @@ bool TicketStation::loadDesign(const QString &path, bool reportFailures)
                        true);
         return false;
     }
-    showDesignSettings();
-    // The settings tab keeps values within its ranges; those are the design's from now on.
-    design->setSettings(shownSettings());
-    design->setUnmodified();
-    if (reportFailures)
+    showFreshDesign();
+    // Told when the operator opens a design, not at every start, where checking every page
+    // would only delay the window.
+    if (reportFailures) {
         rememberDesign(path);
-    QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
-    if (design->droppedPages() > 0)
-        notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
-                            .arg(design->droppedPages())
-                            .arg(kMaxDesignPages));
-    // Told when the operator opens a design, not at every start.
-    if (reportFailures && !notices.isEmpty())
-        showNotice(notices.join(QLatin1Char('\n')), true);
+        QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
+        if (design->droppedPages() > 0)
+            notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
+                                .arg(design->droppedPages())
+                                .arg(kMaxDesignPages));
+        if (!notices.isEmpty())
+            showNotice(notices.join(QLatin1Char('\n')), true);
+    }
     // The last page ends up current, as when the pages were shown one by one.
-    ui->tabWidget->setCurrentIndex(ui->tabWidget->count() - 1);
-    if (TtQTextEdit *edit = pageEditor(-1))
-        edit->setFocus(Qt::OtherFocusReason);
+    showPage(design->pageCount() - 1);
     return true;
 }
 
@@ -308,11 +305,23 @@ void TicketStation::newDesign()
     if (!confirmDiscard())
         return;
     design->startNew(station.pageCount, defaultPageHtml);
+    showFreshDesign();
+    // A new design is for typing into.
+    showPage(0);
+}
+
+void TicketStation::showFreshDesign()
+{
     showDesignSettings();
+    // The settings tab keeps values within its ranges; those are the design's from now on, with
+    // nothing to save.
     design->setSettings(shownSettings());
     design->setUnmodified();
-    ui->tabWidget->setCurrentIndex(0);
-    // A new design is for typing into.
+}
+
+void TicketStation::showPage(int index)
+{
+    ui->tabWidget->setCurrentIndex(index);
     if (TtQTextEdit *edit = pageEditor(-1))
         edit->setFocus(Qt::OtherFocusReason);
 }
@@ -330,11 +339,8 @@ void TicketStation::openDesign()
 
 void TicketStation::addPage()
 {
-    if (!design->addPage(defaultPageHtml))
-        return;
-    ui->tabWidget->setCurrentIndex(design->pageCount() - 1);
-    if (TtQTextEdit *edit = pageEditor(-1))
-        edit->setFocus(Qt::OtherFocusReason);
+    if (design->addPage(defaultPageHtml))
+        showPage(design->pageCount() - 1);
 }
 
 void TicketStation::removePage()
