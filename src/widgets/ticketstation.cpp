@@ -1,7 +1,9 @@
 #include "ticketstation.h"
 
 #include "design.h"
+#include "designfileactions.h"
 #include "languages.h"
+#include "pagetabs.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
@@ -11,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -29,19 +30,12 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     ui->setupUi(this);
     ui->tabSet->setTabText(0, QStringLiteral("1"));
     ui->tabSet->setTabText(1, QStringLiteral("2"));
-    // The form's page only shows how a page editor sits in its tab.
-    ui->tabWidget->removeTab(0);
-    // Stays while the design has pages the device cannot take: no notice that fades.
-    beyondDeviceBanner = new QLabel(this);
-    beyondDeviceBanner->setObjectName(QStringLiteral("beyondDeviceBanner"));
-    beyondDeviceBanner->setWordWrap(true);
-    beyondDeviceBanner->setStyleSheet(QStringLiteral(
-        "background:#fff3cd; color:#5c4400; border:1px solid #e0c36a; padding:4px;"));
-    beyondDeviceBanner->hide();
-    ui->verticalLayout_3->insertWidget(ui->verticalLayout_3->indexOf(ui->tabWidget),
-                                       beyondDeviceBanner);
-
-    setupFileActions();
+    pageTabs = new PageTabs(*design, *ui, this);
+    fileActions = new DesignFileActions(*design, stationFile, station, *ui, this);
+    connect(fileActions, &DesignFileActions::notice, this, &TicketStation::showNotice);
+    connect(fileActions, &DesignFileActions::designShown, this, &TicketStation::showFreshDesign);
+    connect(ui->actQuit, &QAction::triggered, this, &QWidget::close);
+    ui->actQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     setupEditActions();
     connect(ui->actEnglish, &QAction::triggered, this,
             [this] { chooseLanguage(kCatalogueEnglish); });
@@ -52,17 +46,13 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
 
     // The window shows the design: its pages as tabs, its file and state in the title.
-    connect(design.get(), &Design::pagesChanged, this, &TicketStation::showDesignPages);
     connect(design.get(), &Design::modificationChanged, this, &QWidget::setWindowModified);
     connect(design.get(), &Design::filePathChanged, this, &TicketStation::updateTitle);
     const auto funcSetTabTextEditBindEditTool = [this] {
         if (TtQTextEdit *edit = pageEditor(-1))
             ui->TtQEditToolClass->bindTextEdit(edit);
-        ui->actRemovePage->setEnabled(design->pageCount() > 1);
-        ui->actAddPage->setEnabled(design->pageCount() < kMaxDesignPages);
     };
-    connect(ui->tabWidget, &QTabWidget::currentChanged, this,
-            [funcSetTabTextEditBindEditTool](int) { funcSetTabTextEditBindEditTool(); });
+    connect(pageTabs, &PageTabs::currentPageChanged, this, funcSetTabTextEditBindEditTool);
 
     tip = new QtTransparentTisp(false, nullptr);
 
@@ -82,11 +72,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnSharpText, this,
             [this](bool sharp) { design->setSharpText(sharp); });
 
-    // A new design starts from the start-up design, or from the sample page without one.
-    if (design->openAsTemplate(startupDesignPath()).isEmpty())
-        showFreshDesign();
-    else
-        newDesign();
+    fileActions->startSession();
     funcSetTabTextEditBindEditTool();
     updateTitle();
 }
@@ -94,9 +80,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 TicketStation::~TicketStation()
 {
     // The editors show the design's pages, so they go first.
-    for (TtQTextEdit *editor : qAsConst(pageEditors))
-        delete editor->parentWidget();
-    pageEditors.clear();
+    delete pageTabs;
     // The tip is a window of its own, so nothing else would delete it.
     delete tip;
     delete ui;
@@ -104,17 +88,7 @@ TicketStation::~TicketStation()
 
 TtQTextEdit *TicketStation::pageEditor(int index) const
 {
-    if (index == -1)
-        index = ui->tabWidget->currentIndex();
-    // widget() is null for an index outside the tabs, including -1 when there is no tab.
-    const QWidget *container = ui->tabWidget->widget(index);
-    if (!container)
-        return nullptr;
-    for (QObject *child : container->children()) {
-        if (auto *edit = qobject_cast<TtQTextEdit *>(child))
-            return edit;
-    }
-    return nullptr;
+    return pageTabs->editor(index);
 }
 
 void TicketStation::showAbout()

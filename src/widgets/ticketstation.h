@@ -17,8 +17,8 @@
 namespace Ui {
 class TicketStationClass;
 }
-class QLabel;
-class QMenu;
+class DesignFileActions;
+class PageTabs;
 class QAction;
 class QtTransparentTisp;
 class TransferProgress;
@@ -58,33 +58,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setupFileActions();
     void setupEditActions();
     void setupSettingsTab();
     void chooseLanguage(const QString &catalogue);
-    // The file actions; each asks before a changed design is replaced or discarded.
-    void newDesign();
-    void openDesign();
-    // Writes the design to its own file, or asks for one; false when it was not written.
-    bool saveDesign();
-    bool saveDesignAs();
-    // Writes the design to `path`, which becomes its file; false when it was not written.
-    bool saveDesignTo(const QString &path);
-    void useAsStartupDesign();
-    // onLoad's work; `reportFailures` tells the operator why a file was not taken.
-    bool loadDesign(const QString &path, bool reportFailures);
-    void addPage();
-    void removePage();
-    // One tab and editor per page of the design, built afresh when its pages change.
-    void showDesignPages();
     void updateTitle();
     // The settings tab shows the design's values, and gives them back.
     void showDesignSettings();
     DesignSettings shownSettings() const;
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
-    // Makes page `index` current, with the keyboard in it.
-    void showPage(int index);
     void refreshPortList(const QStringList &portlist);
     void showVersion(const QString &version);
     void onDeviceLost(bool duringDownload);
@@ -95,13 +77,7 @@ private:
     void showNotice(const QString &text, bool error = false);
     // True when a line is open; otherwise tells the operator how to get one.
     bool requireConnection();
-    // Offers to save unsaved edits; false when the operator cancels.
-    bool confirmDiscard();
-    void rememberDesign(const QString &path);
     void rememberPort(const QString &port);
-    void refreshRecentDesigns();
-    // Where file dialogs start: the folder of the last design opened or saved.
-    QString lastFolder() const;
     void storeStationSettings();
 
     // The dispenser's jobs and state as the operator sees them (ticketstation_device.cpp).
@@ -126,9 +102,8 @@ private:
     PreviewWriter previewWriter;
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
-    QList<TtQTextEdit *> pageEditors;
-    QMenu *recentMenu = nullptr;
-    QLabel *beyondDeviceBanner = nullptr;
+    PageTabs *pageTabs = nullptr;
+    DesignFileActions *fileActions = nullptr;
     // While the settings tab shows the design's values, its changes are not the operator's.
     bool showingSettings = false;
 };
