@@ -1,9 +1,12 @@
 #include "design.h"
 
 #include "designfile.h"
+#include "fontembedding.h"
+#include "fontregistry.h"
 #include "ticketpage.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -76,6 +79,7 @@ void Design::startNew(int pageCount, const QString &html)
     const auto old = std::move(m_pages);
     m_pages.clear();
     m_settings = DesignSettings();
+    setCarriedFamilies({});
     // Small text prints as it looks: grey edges would print as black dots.
     m_sharpText = true;
     setPageCount(qBound(1, pageCount, kMaxDesignPages), html);
@@ -147,6 +151,8 @@ void Design::loadJson(const QJsonObject &root, int pageCount)
     // Pages are made afresh; the old ones live until their views have gone with pagesChanged().
     const auto old = std::move(m_pages);
     m_pages.clear();
+    // The faces the design carries must be there before its text is laid out.
+    registerEmbeddedFonts(root.value(QLatin1String(kEmbeddedFontsKey)));
     setPageCount(count, QString());
     for (const auto &page : m_pages)
         page->loadFromJson(root);
@@ -171,9 +177,14 @@ QString Design::open(const QString &path)
 
 QString Design::saveAs(const QString &path)
 {
-    const QString error = writeDesignFile(path, toJson());
+    QJsonObject root = toJson();
+    const FontEmbedding fonts = embedPageFonts(pages());
+    if (!fonts.fonts.isEmpty())
+        root.insert(QLatin1String(kEmbeddedFontsKey), fonts.fonts);
+    const QString error = writeDesignFile(path, root);
     if (!error.isEmpty())
         return error;
+    setCarriedFamilies(fonts.carried);
     setFilePath(path);
     setUnmodified();
     return QString();
