@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRawFont>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -23,13 +24,20 @@ namespace {
 
 QByteArray runCliBytes(const QString &design, const QString &fontconfigFile)
 {
+    // A golden design is made with the page height its station settings give.
+    const QSettings station(QFileInfo(design).dir().filePath(QStringLiteral("settings.ini")),
+                            QSettings::IniFormat);
+    QStringList arguments{QStringLiteral("bytes"), design};
+    if (station.contains(QStringLiteral("editTextMaxHeight")))
+        arguments << QStringLiteral("--max-height")
+                  << station.value(QStringLiteral("editTextMaxHeight")).toString();
     qRegisterMetaType<QProcess::ExitStatus>();
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontconfigFile);
     cli.setProcessEnvironment(environment);
     QSignalSpy finished(&cli, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
-    cli.start(QStringLiteral(CLI_PATH), {QStringLiteral("bytes"), design});
+    cli.start(QStringLiteral(CLI_PATH), arguments);
     if (!finished.wait(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
         return {};
     return cli.readAllStandardOutput();

@@ -78,24 +78,24 @@
 <context>
     <name>FontBox</name>
     <message>
-        <source>%1（程序自带）</source>
-        <translation>%1 (dołączona do programu)</translation>
-    </message>
-    <message>
-        <source>%1（保存时嵌入设计）</source>
-        <translation>%1 (zapisywana w projekcie)</translation>
-    </message>
-    <message>
-        <source>%1（仅本机，不允许嵌入）</source>
-        <translation>%1 (tylko ten komputer, nie można osadzić)</translation>
-    </message>
-    <message>
-        <source>%1（本机没有，以“%2”代替）</source>
-        <translation>%1 (brak na tym komputerze, zamiast niej „%2”)</translation>
-    </message>
-    <message>
         <source>缺：%1</source>
         <translation>Brak: %1</translation>
+    </message>
+    <message>
+        <source>（程序自带）</source>
+        <translation> (dołączona do programu)</translation>
+    </message>
+    <message>
+        <source>（保存时嵌入设计）</source>
+        <translation> (zapisywana w projekcie)</translation>
+    </message>
+    <message>
+        <source>（仅本机，不允许嵌入）</source>
+        <translation> (tylko ten komputer, nie można osadzić)</translation>
+    </message>
+    <message>
+        <source>（本机没有，以“%1”代替）</source>
+        <translation> (brak na tym komputerze, zamiast niej „%1”)</translation>
     </message>
 </context>
 <context>

@@ -78,24 +78,24 @@
 <context>
     <name>FontBox</name>
     <message>
-        <source>%1（程序自带）</source>
-        <translation>%1 (comes with the program)</translation>
-    </message>
-    <message>
-        <source>%1（保存时嵌入设计）</source>
-        <translation>%1 (saved into the design)</translation>
-    </message>
-    <message>
-        <source>%1（仅本机，不允许嵌入）</source>
-        <translation>%1 (this PC only, may not be embedded)</translation>
-    </message>
-    <message>
-        <source>%1（本机没有，以“%2”代替）</source>
-        <translation>%1 (missing here, “%2” is used instead)</translation>
-    </message>
-    <message>
         <source>缺：%1</source>
         <translation>Missing: %1</translation>
+    </message>
+    <message>
+        <source>（程序自带）</source>
+        <translation> (comes with the program)</translation>
+    </message>
+    <message>
+        <source>（保存时嵌入设计）</source>
+        <translation> (saved into the design)</translation>
+    </message>
+    <message>
+        <source>（仅本机，不允许嵌入）</source>
+        <translation> (this PC only, may not be embedded)</translation>
+    </message>
+    <message>
+        <source>（本机没有，以“%1”代替）</source>
+        <translation> (missing here, “%1” is used instead)</translation>
     </message>
 </context>
 <context>

@@ -78,24 +78,24 @@
 <context>
     <name>FontBox</name>
     <message>
-        <source>%1（程序自带）</source>
-        <translation>%1（程序自带）</translation>
-    </message>
-    <message>
-        <source>%1（保存时嵌入设计）</source>
-        <translation>%1（保存时嵌入设计）</translation>
-    </message>
-    <message>
-        <source>%1（仅本机，不允许嵌入）</source>
-        <translation>%1（仅本机，不允许嵌入）</translation>
-    </message>
-    <message>
-        <source>%1（本机没有，以“%2”代替）</source>
-        <translation>%1（本机没有，以“%2”代替）</translation>
-    </message>
-    <message>
         <source>缺：%1</source>
         <translation>缺：%1</translation>
+    </message>
+    <message>
+        <source>（程序自带）</source>
+        <translation>（程序自带）</translation>
+    </message>
+    <message>
+        <source>（保存时嵌入设计）</source>
+        <translation>（保存时嵌入设计）</translation>
+    </message>
+    <message>
+        <source>（仅本机，不允许嵌入）</source>
+        <translation>（仅本机，不允许嵌入）</translation>
+    </message>
+    <message>
+        <source>（本机没有，以“%1”代替）</source>
+        <translation>（本机没有，以“%1”代替）</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,11 @@
 #include "fontregistry.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringListModel>
@@ -15,7 +18,10 @@
 
 namespace {
 
-// Each family in its own face, with where it comes from; a line where a group starts.
+constexpr int kListWidth = 360;
+
+// Each family's name in its own face, then where it comes from in the box's; a line where a
+// group starts.
 class FamilyDelegate : public QStyledItemDelegate
 {
 public:
@@ -24,27 +30,36 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString family = item.text;
+        item.text.clear();
+        const QWidget *view = option.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+
+        const bool missing = m_box->groupOf(family) == FontBox::Missing;
+        const QPalette::ColorRole role =
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        QRect text = option.rect.adjusted(4, 0, -4, 0);
+        painter->save();
+        QFont face = option.font;
+        if (!missing)
+            face.setFamily(family);
+        painter->setFont(face);
+        painter->setPen(option.palette.color(role));
+        const int nameWidth = QFontMetrics(face).horizontalAdvance(family);
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, family);
+        text.setLeft(text.left() + nameWidth);
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Disabled, role));
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, m_box->note(family));
         const QModelIndex above = index.sibling(index.row() - 1, 0);
-        if (above.isValid() &&
-            m_box->groupOf(above.data().toString()) != m_box->groupOf(index.data().toString())) {
-            painter->save();
+        if (above.isValid() && m_box->groupOf(above.data().toString()) != m_box->groupOf(family)) {
             painter->setPen(option.palette.color(QPalette::Mid));
             painter->drawLine(option.rect.topLeft(), option.rect.topRight());
-            painter->restore();
         }
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const QString family = index.data().toString();
-        option->text = m_box->label(family);
-        if (m_box->groupOf(family) == FontBox::Missing)
-            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Mid));
-        else
-            option->font.setFamily(family);
+        painter->restore();
     }
 
 private:
@@ -77,8 +92,6 @@ FontBox::Group installedGroup(const QString &family)
 FontBox::FontBox(QWidget *parent) : QFontComboBox(parent)
 {
     setItemDelegate(new FamilyDelegate(this));
-    // The notes beside the names need more room than the box itself.
-    view()->setMinimumWidth(320);
     // After QFontComboBox has refilled itself for a new face (a design's, say).
     connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, this, &FontBox::rebuild);
     rebuild();
@@ -129,22 +142,31 @@ void FontBox::showFont(const QFont &font)
     if (row < 0)
         row = findText(QFontInfo(font).family(), exact);
     setCurrentIndex(row);
-    setToolTip(row < 0 ? QString() : label(itemText(row)));
+    setToolTip(row < 0 ? QString() : itemText(row) + note(itemText(row)));
 }
 
-QString FontBox::label(const QString &family) const
+QString FontBox::note(const QString &family) const
 {
     switch (groupOf(family)) {
     case Shipped:
-        return tr("%1（程序自带）").arg(family);
+        return tr("（程序自带）");
     case Travels:
-        return tr("%1（保存时嵌入设计）").arg(family);
+        return tr("（保存时嵌入设计）");
     case StaysHere:
-        return tr("%1（仅本机，不允许嵌入）").arg(family);
+        return tr("（仅本机，不允许嵌入）");
     case Missing:
         break;
     }
-    return tr("%1（本机没有，以“%2”代替）").arg(family, replacementFamily(family));
+    return tr("（本机没有，以“%1”代替）").arg(replacementFamily(family));
+}
+
+bool FontBox::event(QEvent *event)
+{
+    const bool handled = QFontComboBox::event(event);
+    // QFontComboBox fits its list to its own width; the notes need more.
+    if (event->type() == QEvent::Resize)
+        view()->window()->setFixedWidth(qMax(view()->window()->width(), kListWidth));
+    return handled;
 }
 
 void FontBox::paintEvent(QPaintEvent *)

@@ -28,10 +28,11 @@ public:
     void showFont(const QFont &font);
 
     Group groupOf(const QString &family) const { return m_groups.value(family, Missing); }
-    // What the list says of `family`: its name and where it comes from.
-    QString label(const QString &family) const;
+    // What the list says beside `family`: where it comes from.
+    QString note(const QString &family) const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
