@@ -111,6 +111,14 @@ QStringList shippedChain(const QString &first)
     return chain;
 }
 
+// Whether this PC lists the family; a family some foundries share is listed as
+// "Family [foundry]", which hasFamily() does not always take.
+bool isInstalled(const QString &family)
+{
+    const QFontDatabase fonts;
+    return fonts.hasFamily(family) || fonts.families().contains(family, Qt::CaseInsensitive);
+}
+
 void substitute(const QString &family)
 {
     if (!QFont::substitutes(family).isEmpty())
@@ -198,7 +206,7 @@ FontOrigin fontOrigin(const QString &family)
 {
     if (isShippedFamily(family))
         return FontOrigin::Shipped;
-    if (!QFontDatabase().hasFamily(family))
+    if (!isInstalled(family))
         return FontOrigin::Missing;
     if (isCarriedFamily(family))
         return FontOrigin::Embedded;

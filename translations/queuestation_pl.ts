@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>本机没有设计所用的字体，以程序自带的字体代替：%1</source>
-        <translation>Na tym komputerze brak czcionek użytych w projekcie; zamiast nich użyto czcionek dołączonych do programu: %1</translation>
+        <translation>Brak czcionek na tym komputerze, użyto czcionek programu: %1</translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -467,11 +467,11 @@
     </message>
     <message>
         <source>仅本机有的字体，保存时嵌入设计文件：%1</source>
-        <translation>Czcionki tylko z tego komputera, osadzane w pliku projektu przy zapisie: %1</translation>
+        <translation>Czcionki tylko z tego komputera, zapisywane w projekcie: %1</translation>
     </message>
     <message>
         <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
-        <translation>Licencja tych czcionek nie pozwala osadzić ich w pliku projektu; na innych komputerach: %1</translation>
+        <translation>Licencja nie pozwala zapisać tych czcionek w projekcie; na innych komputerach: %1</translation>
     </message>
 </context>
 <context>

@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>本机没有设计所用的字体，以程序自带的字体代替：%1</source>
-        <translation>This PC lacks fonts the design uses; fonts that come with the program are used instead: %1</translation>
+        <translation>Fonts missing here, drawn with the program&apos;s own: %1</translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -467,11 +467,11 @@
     </message>
     <message>
         <source>仅本机有的字体，保存时嵌入设计文件：%1</source>
-        <translation>Fonts only this PC has, embedded in the design file when it is saved: %1</translation>
+        <translation>Fonts only this PC has, saved into the design: %1</translation>
     </message>
     <message>
         <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
-        <translation>The licence of these fonts does not allow embedding them in the design file; on other PCs: %1</translation>
+        <translation>Fonts whose licence forbids saving them into the design; on other PCs: %1</translation>
     </message>
 </context>
 <context>

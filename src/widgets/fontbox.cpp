@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kListWidth = 360;
+constexpr int kListWidth = 560;
 
 // Each family's name in its own face, then where it comes from in the box's; a line where a
 // group starts.

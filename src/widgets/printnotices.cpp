@@ -7,6 +7,7 @@
 #include "ticketpage.h"
 
 #include <QAction>
+#include <QHash>
 #include <QObject>
 #include <QTabWidget>
 
@@ -27,13 +28,24 @@ QString markName(BLOCK_FLAG flag)
     return {};
 }
 
+// The families of `origin` by the face drawn instead, one phrase per face.
 QString replacements(const QList<FontFinding> &fonts, FontOrigin origin)
 {
-    QStringList replaced;
+    QStringList faces;
+    QHash<QString, QStringList> families;
     for (const FontFinding &font : fonts) {
-        if (font.origin == origin)
-            replaced << QObject::tr("“%1”以“%2”代替").arg(font.family, font.replacement);
+        if (font.origin != origin)
+            continue;
+        if (!faces.contains(font.replacement))
+            faces << font.replacement;
+        families[font.replacement] << font.family;
     }
+    QStringList replaced;
+    for (const QString &face : qAsConst(faces))
+        replaced << QObject::tr("“%1”以“%2”代替")
+                        .arg(families.value(face).join(QStringLiteral("”") + kListSeparator +
+                                                       QStringLiteral("“")),
+                             face);
     return replaced.join(QStringLiteral("；"));
 }
 
