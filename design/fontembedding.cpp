@@ -88,7 +88,10 @@ QByteArray subsetFace(const QRawFont &face, const QString &text)
     hb_set_add_range(unicodes, 0x20, 0x7E);
     for (const uint codepoint : text.toUcs4())
         hb_set_add(unicodes, codepoint);
-    // Every name, so the face registers under the family and style it had.
+    // Pages are drawn unhinted: the hinting programs would only make the file larger.
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_NO_HINTING);
+    // Every name, so the face registers under the family and style it had (and carries its
+    // copyright and licence).
     hb_set_add_range(hb_subset_input_set(input.get(), HB_SUBSET_SETS_NAME_ID), 0, 0x7FFF);
     hb_set_add_range(hb_subset_input_set(input.get(), HB_SUBSET_SETS_NAME_LANG_ID), 0, 0xFFFF);
     const Face subset(hb_subset_or_fail(source.get(), input.get()));
