@@ -13,11 +13,13 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRawFont>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtEndian>
 
 namespace {
@@ -120,6 +122,8 @@ private slots:
     void sameBytesWhateverFontsInstalled();
     void carriedFontPrintsAlikeWhereMissing();
     void forbiddenFontIsNamedNotCarried();
+    void carriedFacesThatCannotBeTakenAreLeftOut_data();
+    void carriedFacesThatCannotBeTakenAreLeftOut();
 
 private:
     QTemporaryDir m_dir;
@@ -291,6 +295,36 @@ void TestFonts::forbiddenFontIsNamedNotCarried()
     QCOMPARE(embedding.refused, QStringList{kThisPcFamily});
     QVERIFY(embedding.fonts.isEmpty());
     QFontDatabase::removeApplicationFont(id);
+}
+
+void TestFonts::carriedFacesThatCannotBeTakenAreLeftOut_data()
+{
+    QTest::addColumn<QJsonValue>("fonts");
+    QFile shipped(QStringLiteral(TS_SHIPPED_FONT_DIR "/DejaVuSans.ttf"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const auto carrying = [](const QByteArray &data) {
+        return QJsonValue(QJsonArray{
+            QJsonObject{{QStringLiteral("family"), QStringLiteral("Anything")},
+                        {QStringLiteral("data"), QString::fromLatin1(data.toBase64())}}});
+    };
+    QTest::newRow("not a list") << QJsonValue(QStringLiteral("fonts"));
+    QTest::newRow("not base64") << QJsonValue(QJsonArray{QJsonObject{{"data", "%%%"}}});
+    QTest::newRow("not a font") << carrying(QByteArray(4096, 'x'));
+    // A face that would take the place of a shipped one changes what every design prints.
+    QTest::newRow("a shipped family") << carrying(shipped.readAll());
+}
+
+void TestFonts::carriedFacesThatCannotBeTakenAreLeftOut()
+{
+    QFETCH(QJsonValue, fonts);
+    const QStringList before = QFontDatabase().families();
+    Design design(1);
+    QJsonObject root{{pageKey(1), QJsonObject{{"html", "<p>Łódź 号码</p>"}}}};
+    root.insert(QLatin1String(kEmbeddedFontsKey), fonts);
+    design.loadJson(root);
+    QCOMPARE(QFontDatabase().families(), before);
+    QVERIFY(!isCarriedFamily(QLatin1String(kShippedSansFamily)));
+    QCOMPARE(design.page(0)->document()->toPlainText(), QStringLiteral("Łódź 号码"));
 }
 
 TS_TEST_MAIN(TestFonts)
