@@ -3,6 +3,7 @@
 
 #include "clicommands.h"
 #include "clirequest.h"
+#include "fontembedding.h"
 #include "languages.h"
 #include "stationpaths.h"
 
@@ -29,6 +30,8 @@ int main(int argc, char **argv)
     const QtMessageHandler messageHandler = qInstallMessageHandler(dropStartupNotes);
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(messageHandler);
+    // As the window does, so a design gives the same dots from both and from every PC.
+    registerProgramFonts();
     QCoreApplication::setApplicationName(QStringLiteral("ticketstation-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
     // The line's debug log would bury the program's own output.

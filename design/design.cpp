@@ -1,9 +1,12 @@
 #include "design.h"
 
 #include "designfile.h"
+#include "fontembedding.h"
+#include "fontregistry.h"
 #include "ticketpage.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -115,6 +118,7 @@ void Design::startNew(int pageCount, const QString &html)
     m_pages.clear();
     m_settings = DesignSettings();
     m_otherKeys = QJsonObject();
+    setCarriedFamilies({});
     // Small text prints as it looks: grey edges would print as black dots.
     m_sharpText = true;
     setPageCount(qBound(1, pageCount, kMaxDesignPages), html);
@@ -239,12 +243,16 @@ void Design::loadJson(const QJsonObject &root, int pageCount)
     m_otherKeys = QJsonObject();
     for (auto it = root.begin(); it != root.end(); ++it) {
         const int number = pageNumberOfKey(it.key());
-        if (number > count || (number == 0 && !isSettingKey(it.key())))
+        // Save writes the fonts the design carries afresh: a face it no longer uses goes.
+        const bool known = isSettingKey(it.key()) || it.key() == QLatin1String(kEmbeddedFontsKey);
+        if (number > count || (number == 0 && !known))
             m_otherKeys.insert(it.key(), it.value());
     }
     // Pages are made afresh; the old ones live until their views have gone with pagesChanged().
     const auto old = std::move(m_pages);
     m_pages.clear();
+    // The faces the design carries must be there before its text is laid out.
+    registerEmbeddedFonts(root.value(QLatin1String(kEmbeddedFontsKey)));
     setPageCount(count, QString());
     for (const auto &page : m_pages)
         page->loadFromJson(root);
@@ -277,9 +285,14 @@ QString Design::openAsTemplate(const QString &path)
 
 QString Design::saveAs(const QString &path)
 {
-    const QString error = writeDesignFile(path, toJson());
+    QJsonObject root = toJson();
+    const FontEmbedding fonts = embedPageFonts(pages());
+    if (!fonts.fonts.isEmpty())
+        root.insert(QLatin1String(kEmbeddedFontsKey), fonts.fonts);
+    const QString error = writeDesignFile(path, root);
     if (!error.isEmpty())
         return error;
+    setCarriedFamilies(fonts.carried);
     setFilePath(path);
     setUnmodified();
     return QString();

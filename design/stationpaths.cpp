@@ -120,3 +120,11 @@ QString previewDir()
 {
     return languageDir() + QStringLiteral("temp/");
 }
+
+QString shippedFontDir()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString beside = program + QStringLiteral("/fonts");
+    return withSlash(
+        QFileInfo(beside).isDir() ? beside : program + QStringLiteral("/" TS_INSTALLED_FONT_DIR));
+}

@@ -20,6 +20,9 @@ QString settingsFilePath();
 QString startupDesignPath();
 // Folder of the preview bitmaps, with a trailing slash.
 QString previewDir();
+// Folder of the faces the program ships: fonts/ beside the program (the build and the portable
+// archive), else the installed one; with a trailing slash.
+QString shippedFontDir();
 
 // What making and filling the per-user folder left undone.
 struct SeedOutcome

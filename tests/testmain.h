@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fontregistry.h"
+
 #include <QApplication>
 #include <QtTest>
 
@@ -10,6 +12,7 @@
     {                                                                                              \
         Q_INIT_RESOURCE(resources);                                                                \
         QApplication app(argc, argv);                                                              \
+        registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));                                 \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -4,6 +4,7 @@
 
 #include "design.h"
 #include "devicecommands.h"
+#include "fontregistry.h"
 #include "previewwriter.h"
 #include "ticketpage.h"
 
@@ -284,6 +285,7 @@ void TestDesign::fileFollowsOpenAndSave()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
+    registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestDesign test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "design.h"
 #include "designfile.h"
 #include "devicecommands.h"
+#include "fontregistry.h"
 #include "goldendesigns.h"
 #include "layouttable.h"
 #include "pagedownload.h"
@@ -141,6 +142,7 @@ void TestGolden::sharpTextLeavesNoGreyDots()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
+    registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestGolden test;
     return QTest::qExec(&test, argc, argv);
 }

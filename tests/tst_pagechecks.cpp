@@ -1,6 +1,7 @@
 // What a page's text says about its print, read without rendering: its marks, the fonts it
 // names and where its pictures lie.
 
+#include "fontregistry.h"
 #include "pagefonts.h"
 #include "pagemarks.h"
 #include "pagepictures.h"
@@ -138,6 +139,7 @@ int main(int argc, char **argv)
 {
     // Fonts and layout, no widget.
     QGuiApplication app(argc, argv);
+    registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestPageChecks test;
     return QTest::qExec(&test, argc, argv);
 }

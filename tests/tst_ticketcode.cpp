@@ -1,6 +1,7 @@
 // Codes as pictures on a page: what each symbology refuses, and a page keeping its codes'
 // settings through its design file.
 
+#include "fontregistry.h"
 #include "pagerender.h"
 #include "ticketcode.h"
 #include "ticketpage.h"
@@ -156,6 +157,7 @@ void TestTicketCode::pageKeepsItsCodes()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
+    registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestTicketCode test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "blockflag.h"
+#include "fontbox.h"
 #include "codedialog.h"
 #include "operatordialogs.h"
 #include "pagemarks.h"
@@ -21,6 +22,7 @@
 #include <QTextImageFormat>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 class TestTtQEditTool : public QObject
@@ -40,6 +42,7 @@ private slots:
     void sizeText_data();
     void sizeText();
     void fontFromComboKeyboard();
+    void fontBoxListsHowFarFacesTravel();
 
     void alignment_data();
     void alignment();
@@ -284,6 +287,34 @@ void TestTtQEditTool::fontFromComboKeyboard()
     QCOMPARE(font->currentIndex(), 1);
     QCOMPARE(formatOfCharAt(3).fontFamily(), font->itemText(1));
     QCOMPARE(formatOfCharAt(30).fontFamily(), font->itemText(1));
+}
+
+void TestTtQEditTool::fontBoxListsHowFarFacesTravel()
+{
+    edit->page()->setHtml(QStringLiteral(
+        "<p><span style=\"font-family:'Microsoft YaHei'\">号码</span> "
+        "<span style=\"font-family:'%1'\">Łódź</span></p>")
+                              .arg(QLatin1String(kShippedSansFamily)));
+    tool->bindTextEdit(edit);
+    auto *box = child<FontBox>("cb_font");
+    QStringList families;
+    QList<FontBox::Group> groups;
+    for (int row = 0; row < box->count(); ++row) {
+        families << box->itemText(row);
+        groups << box->groupOf(families.last());
+    }
+    // Shipped faces first, the page's missing family last; the groups never interleave.
+    QVERIFY(std::is_sorted(groups.begin(), groups.end()));
+    QCOMPARE(groups.first(), FontBox::Shipped);
+    QCOMPARE(families.last(), QStringLiteral("Microsoft YaHei"));
+    QCOMPARE(groups.last(), FontBox::Missing);
+    QVERIFY(box->note(families.last()).contains(QLatin1String(kShippedChineseFamily)));
+
+    // The cursor in the missing family shows that family, not the face drawn instead.
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(1);
+    edit->setTextCursor(cursor);
+    QCOMPARE(box->currentText(), QStringLiteral("Microsoft YaHei"));
 }
 
 void TestTtQEditTool::alignment_data()

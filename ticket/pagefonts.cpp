@@ -1,29 +1,39 @@
 #include "pagefonts.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 
-QList<FontReplacement> missingFonts(const QTextDocument *document)
+QStringList usedFamilies(const QTextDocument *document)
 {
-    const QFontDatabase fonts;
-    QList<FontReplacement> missing;
-    QStringList seen;
+    QStringList families;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             // The document has resolved every format's font against its default font.
-            const QFont font = it.fragment().charFormat().font();
-            const QString family = font.family();
-            if (family.isEmpty() || seen.contains(family, Qt::CaseInsensitive))
-                continue;
-            seen << family;
-            // hasFamily knows a family by any of its names, localised ones included; a family
-            // the database lists with its foundry is drawn under its own name.
-            const QString drawn = QFontInfo(font).family();
-            if (!fonts.hasFamily(family) && drawn.compare(family, Qt::CaseInsensitive) != 0)
-                missing.append({family, drawn});
+            const QString family = it.fragment().charFormat().font().family();
+            if (!family.isEmpty() && !families.contains(family, Qt::CaseInsensitive))
+                families << family;
         }
+    }
+    return families;
+}
+
+QList<FontFinding> fontFindings(const QTextDocument *document)
+{
+    QList<FontFinding> findings;
+    for (const QString &family : usedFamilies(document)) {
+        const FontOrigin origin = fontOrigin(family);
+        const bool replaced = origin == FontOrigin::Missing || origin == FontOrigin::NotEmbeddable;
+        findings.append({family, origin, replaced ? replacementFamily(family) : QString()});
+    }
+    return findings;
+}
+
+QList<FontReplacement> missingFonts(const QTextDocument *document)
+{
+    QList<FontReplacement> missing;
+    for (const FontFinding &finding : fontFindings(document)) {
+        if (finding.origin == FontOrigin::Missing)
+            missing.append({finding.family, finding.replacement});
     }
     return missing;
 }

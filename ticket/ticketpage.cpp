@@ -1,5 +1,7 @@
 #include "ticketpage.h"
 
+#include "fontregistry.h"
+
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -63,8 +65,14 @@ bool isAcceptablePictureSize(const QSize &size)
 
 QFont pageFont()
 {
-    // What the window's style sheet has always given the page editors.
-    return QFont(QStringLiteral("Microsoft YaHei")).resolve(QGuiApplication::font());
+    // A shipped face, so text that names none prints alike on every PC.
+    QFont font = QFont(QString::fromLatin1(kShippedChineseFamily)).resolve(QGuiApplication::font());
+    // Unhinted outlines and grey edges only: hinting and colour fringes are the PC's settings
+    // (and a hinter measures a face by letters an embedded subset may lack), the outlines are
+    // the face's own.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
 }
 
 QString pageKey(int typeIndex)
@@ -123,15 +131,13 @@ void TicketPage::setSharpText(bool sharp)
 QFont TicketPage::font() const
 {
     QFont font = pageFont();
-    if (m_sharpText) {
-        font.setStyleStrategy(QFont::NoAntialias);
-        // Hinting snaps every stem of a one-bit glyph to a whole dot: at 9 to 12 pt a bold stem
-        // and a regular one both become one dot wide, and glyphs shift inside their advances so
-        // the gaps go uneven. Unhinted outlines sampled at the dot centres keep each stem as
-        // wide as the type draws it, so bold covers more dots, and every glyph stays where the
-        // anti-aliased text has it.
-        font.setHintingPreference(QFont::PreferNoHinting);
-    }
+    // The face is drawn unhinted (pageFont()): hinting would snap every stem of a one-bit glyph
+    // to a whole dot, so at 9 to 12 pt bold and regular stems would both be one dot wide.
+    // Unhinted outlines sampled at the dot centres keep bold heavier and every glyph where the
+    // anti-aliased text has it.
+    if (m_sharpText)
+        font.setStyleStrategy(
+            QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     return font;
 }
 
@@ -140,6 +146,7 @@ void TicketPage::setHtml(const QString &html)
     // A page just loaded has nothing to undo, not even the line heights given here.
     const bool undo = m_document->isUndoRedoEnabled();
     m_document->setUndoRedoEnabled(false);
+    substituteUnknownFamilies(html);
     m_document->setHtml(html);
     applyDefaultLineHeight();
     m_document->setUndoRedoEnabled(undo);

@@ -76,6 +76,29 @@
     </message>
 </context>
 <context>
+    <name>FontBox</name>
+    <message>
+        <source>缺：%1</source>
+        <translation>Brak: %1</translation>
+    </message>
+    <message>
+        <source>（程序自带）</source>
+        <translation> (dołączona do programu)</translation>
+    </message>
+    <message>
+        <source>（保存时嵌入设计）</source>
+        <translation> (zapisywana w projekcie)</translation>
+    </message>
+    <message>
+        <source>（仅本机，不允许嵌入）</source>
+        <translation> (tylko ten komputer, nie można osadzić)</translation>
+    </message>
+    <message>
+        <source>（本机没有，以“%1”代替）</source>
+        <translation> (brak na tym komputerze, zamiast niej „%1”)</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -371,10 +394,6 @@
         <translation>„%1” zastąpiono przez „%2”</translation>
     </message>
     <message>
-        <source>本机缺少设计所用的字体，打印会与设计时不同：%1</source>
-        <translation>Na tym komputerze brakuje czcionek użytych w projekcie, więc bilet wydrukuje się inaczej niż zaprojektowano: %1</translation>
-    </message>
-    <message>
         <source>此页已有%1标记，已将它选中：每种标记每页只能有一个</source>
         <translation>Ta strona ma już znacznik %1, został zaznaczony: strona może mieć tylko jeden znacznik każdego rodzaju</translation>
     </message>
@@ -482,6 +501,22 @@
         <source>移动类型</source>
         <translation>Przesuń typ biletu</translation>
     </message>
+    <message>
+        <source>本机没有设计所用的字体，以程序自带的字体代替：%1</source>
+        <translation>Brak czcionek na tym komputerze, użyto czcionek programu: %1</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>仅本机有的字体，保存时嵌入设计文件：%1</source>
+        <translation>Czcionki tylko z tego komputera, zapisywane w projekcie: %1</translation>
+    </message>
+    <message>
+        <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
+        <translation>Licencja nie pozwala zapisać tych czcionek w projekcie; na innych komputerach: %1</translation>
+    </message>
 </context>
 <context>
     <name>SerialPort</name>
@@ -504,25 +539,25 @@
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:26pt;&quot;&gt;小票8打印测试&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1.相关介绍：V2.0.x版本测试，目前版本支持只能下载6个类型最大尺寸16cm，如需导入图片请先处理成黑白后导入；&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2.功能介绍：第一排：除最后一个按钮为小票内容下载按钮其余均为排版功能；第二排：时间、号码、排队人数标记按钮，注意每个标记仅允许标记一次，最后一个为当前小票打印测试按钮。&lt;/span&gt;&lt;/p&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:26pt;&quot;&gt;号码：&lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:14pt;&quot;&gt;剩余人数：&lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;WenQuanYi Micro Hei&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文彩云&apos;; font-size:26pt;&quot;&gt;Test biletu 8&lt;/span&gt;&lt;/p&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:26pt;&quot;&gt;Test biletu 8&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;1. Wprowadzenie: test wersji V2.0.x; pobiera najwyżej 6 typów do 16 cm; obrazy przed importem przerób na czarno-białe;&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;2. Funkcje: rząd pierwszy: przyciski układu, ostatni wysyła bilety; rząd drugi: znaczniki czasu, numeru i liczby oczekujących (każdy tylko raz), ostatni drukuje test bieżącego biletu.&lt;/span&gt;&lt;/p&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文隶书&apos;; font-size:26pt;&quot;&gt;Numer: &lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
-&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;华文中宋&apos;; font-size:14pt;&quot;&gt;Oczekuje: &lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:26pt;&quot;&gt;Numer: &lt;/span&gt;&lt;span style=&quot; font-size:18pt; background-color:#e1ddfa;&quot;&gt;0001&lt;/span&gt;&lt;span style=&quot; font-size:18pt;&quot;&gt; &lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-family:&apos;WenQuanYi Micro Hei&apos;; font-size:14pt;&quot;&gt;Oczekuje: &lt;/span&gt;&lt;span style=&quot; font-size:14pt; background-color:#fac3c3;&quot;&gt;02&lt;/span&gt; &lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance;&quot;&gt;&lt;span style=&quot; font-size:14pt; background-color:#fadbc0;&quot;&gt;02-02-2022 22:22:22&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;SimSun&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;WenQuanYi Micro Hei&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Tab 1</source>

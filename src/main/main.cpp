@@ -1,3 +1,4 @@
+#include "fontembedding.h"
 #include "stationpaths.h"
 #include "ticketstation.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(":/Icon/Image/APP3.ico"));
+    // Before any page is laid out: pages print with the program's faces, not the PC's.
+    registerProgramFonts();
     const SeedOutcome seeded = prepareLanguageDir();
     TicketStation window;
     window.show();

@@ -7,6 +7,7 @@
 #include "ticketpage.h"
 
 #include <QAction>
+#include <QHash>
 #include <QObject>
 #include <QTabWidget>
 
@@ -27,6 +28,48 @@ QString markName(BLOCK_FLAG flag)
     return {};
 }
 
+// The families of `origin` by the face drawn instead, one phrase per face.
+QString replacements(const QList<FontFinding> &fonts, FontOrigin origin)
+{
+    QStringList faces;
+    QHash<QString, QStringList> families;
+    for (const FontFinding &font : fonts) {
+        if (font.origin != origin)
+            continue;
+        if (!faces.contains(font.replacement))
+            faces << font.replacement;
+        families[font.replacement] << font.family;
+    }
+    QStringList replaced;
+    for (const QString &face : qAsConst(faces))
+        replaced << QObject::tr("“%1”以“%2”代替")
+                        .arg(families.value(face).join(QStringLiteral("”") + kListSeparator +
+                                                       QStringLiteral("“")),
+                             face);
+    return replaced.join(QStringLiteral("；"));
+}
+
+// Faces that print alike elsewhere (shipped, carried) need no word.
+QStringList fontNotices(const QList<FontFinding> &fonts)
+{
+    QStringList notices;
+    const QString missing = replacements(fonts, FontOrigin::Missing);
+    if (!missing.isEmpty())
+        notices << QObject::tr("本机没有设计所用的字体，以程序自带的字体代替：%1").arg(missing);
+    QStringList thisPcOnly;
+    for (const FontFinding &font : fonts) {
+        if (font.origin == FontOrigin::ThisPcOnly)
+            thisPcOnly << QObject::tr("“%1”").arg(font.family);
+    }
+    if (!thisPcOnly.isEmpty())
+        notices << QObject::tr("仅本机有的字体，保存时嵌入设计文件：%1")
+                       .arg(thisPcOnly.join(kListSeparator));
+    const QString refused = replacements(fonts, FontOrigin::NotEmbeddable);
+    if (!refused.isEmpty())
+        notices << QObject::tr("字体的许可不允许嵌入设计文件，其他电脑打印时：%1").arg(refused);
+    return notices;
+}
+
 } // namespace
 
 QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &titles,
@@ -34,7 +77,7 @@ QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &ti
 {
     QStringList cut;
     QStringList notices;
-    QList<FontReplacement> fonts;
+    QList<FontFinding> fonts;
     for (int i = 0; i < pages.size(); ++i) {
         const TicketPage *page = pages.at(i);
         if (!page)
@@ -51,7 +94,7 @@ QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &ti
                            .arg(title, marks.join(kListSeparator));
         if (!cutPictureParts(page->document()).isEmpty())
             notices << QObject::tr("%1：图片超出纸宽，右边缘不会打印").arg(title);
-        for (const FontReplacement &font : missingFonts(page->document())) {
+        for (const FontFinding &font : fontFindings(page->document())) {
             if (!fonts.contains(font))
                 fonts << font;
         }
@@ -59,13 +102,7 @@ QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &ti
     if (!cut.isEmpty())
         notices.prepend(
             QObject::tr("超出页面高度的内容不会打印：%1").arg(cut.join(kListSeparator)));
-    if (!fonts.isEmpty()) {
-        QStringList replaced;
-        for (const FontReplacement &font : qAsConst(fonts))
-            replaced << QObject::tr("“%1”以“%2”代替").arg(font.family, font.replacement);
-        notices << QObject::tr("本机缺少设计所用的字体，打印会与设计时不同：%1")
-                       .arg(replaced.join(QStringLiteral("；")));
-    }
+    notices << fontNotices(fonts);
     return notices;
 }
 

@@ -13,7 +13,8 @@ class TicketPage;
 
 // What the operator should know about a design before it prints, one text per finding: content
 // below a page's height, marks whose second run prints as a black bar, pictures reaching past
-// the paper's edge, and fonts this machine lacks with the ones drawn instead. `rendered` holds
+// the paper's edge, fonts this machine lacks with the shipped ones drawn instead, fonts only
+// this PC has and fonts whose licence keeps them from travelling with the design. `rendered` holds
 // the pages as renderPage gives them, in order; pages beyond it are rendered here. Empty when
 // the design prints as designed.
 QStringList printNotices(const QList<TicketPage *> &pages, const QStringList &titles,
