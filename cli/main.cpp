@@ -7,7 +7,6 @@
 #include "stationpaths.h"
 
 #include <QGuiApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -31,8 +30,6 @@ int main(int argc, char **argv)
     qInstallMessageHandler(messageHandler);
     QCoreApplication::setApplicationName(QStringLiteral("ticketstation-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
-    // The line's debug log would bury the program's own output.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     // The libraries' messages (an unreadable design file, say) in English.
     installInterfaceLanguage(&app, languageDir(), QString::fromLatin1(kCatalogueEnglish));
 

@@ -230,13 +230,17 @@ void TestCli::downloadToSeveralPorts()
         if (emulators.at(i)->portPath() != failing)
             QVERIFY(storesGoldenDefault(*emulators.at(i), dirs.at(i)->path()));
     }
+    // Beside the design's findings, one line, naming the port that failed and why; the other
+    // port is not mentioned.
+    const QStringList portLines = run.err.split('\n', Qt::SkipEmptyParts)
+                                      .filter(QRegularExpression("^ticketstation-cli: (?!" +
+                                                                 QRegularExpression::escape(kDefaultDesign) + ")"));
     if (exitCode == 0) {
-        QVERIFY(run.err.isEmpty());
+        QVERIFY2(portLines.isEmpty(), qPrintable(run.err));
         return;
     }
-    // One line, naming the port that failed and why; the other port is not mentioned.
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains(failing) && run.err.contains(why), qPrintable(run.err));
+    QCOMPARE(portLines.size(), 1);
+    QVERIFY2(portLines.first().contains(failing) && portLines.first().contains(why), qPrintable(run.err));
 }
 
 void TestCli::ctrlCNamesIncompletePorts()
@@ -260,13 +264,14 @@ void TestCli::ctrlCNamesIncompletePorts()
     QVERIFY(finished.wait(10000));
     QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
     QCOMPARE(cli.exitCode(), 130);
-    const QStringList lines =
-        QString::fromUtf8(cli.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardError())
+                                  .split('\n', Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression("^(?!.*design\\.json: )"));
     QCOMPARE(lines.size(), 2);
     for (const QString &port : {first.portPath(), second.portPath()}) {
         const QString line = lines.filter(port).value(0);
         QVERIFY2(line.contains(QRegularExpression(
-                     "interrupted at \\d+ of \\d+ frames: the device keeps an incomplete design "
+                     "stopped at \\d+ of \\d+ frames\\. The device keeps an incomplete design "
                      "until the next complete download")),
                  qPrintable(lines.join('\n')));
     }
@@ -280,16 +285,16 @@ void TestCli::deviceCommands_data()
     QTest::newRow("version") << QStringList{"version"} << "EMU-1.0\n"
                              << "version query";
     QTest::newRow("set-clock") << QStringList{"set-clock", "--time", kGoldenTime}
-                               << "clock set to 2024-05-06 07:08:09"
+                               << "Clock set: the device answered (2024-05-06 07:08:09)"
                                << "clock set to 2024-05-06 07:08:09, day of week 1";
     QTest::newRow("settings from the design, changed")
         << QStringList{"settings", "--design",    kDefaultDesign,     "--network",       "7",
                        "--limits", "1,2,3,4,5,6", "--disable-limits", "--number-format", "spaces"}
-        << "settings sent"
+        << "System settings sent: the device answered (network 7"
         << "settings: network 7, number reset 00:00, interval 0, limits off [1 2 3 4 5 6], "
            "number format ____1";
     QTest::newRow("test-print") << QStringList{"test-print", kDefaultDesign}
-                                << "test ticket of page 1 sent"
+                                << "Test ticket sent: the device answered (page 1)"
                                 << "print_1.png";
 }
 
@@ -317,9 +322,9 @@ void TestCli::unusableInputIsRefused_data()
     QTest::newRow("missing file") << QStringList{"bytes", "/no/such/design.json"} << QByteArray()
                                   << 2 << "/no/such/design.json";
     QTest::newRow("JSON array") << QStringList{"render", "FILE", "--out", "OUT"}
-                                << QByteArray("[1,2,3]") << 2 << "not a ticket design";
+                                << QByteArray("[1,2,3]") << 2 << "not a design file";
     QTest::newRow("object of no design")
-        << QStringList{"bytes", "FILE"} << QByteArray(R"({"a": 1})") << 2 << "not a ticket design";
+        << QStringList{"bytes", "FILE"} << QByteArray(R"({"a": 1})") << 2 << "not a design file";
     QTest::newRow("pages beyond the device")
         << QStringList{"bytes", kDefaultDesign, "--pages", "7"} << QByteArray() << 2 << "--pages";
     QTest::newRow("unknown option")

@@ -32,6 +32,9 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton);
     static void warning(QWidget *parent, const QString &title, const QString &text);
+    // Closes the question being shown, which then answers NoButton: what it asked about has
+    // settled itself.
+    static void withdrawQuestion();
 
     // The next question or warning is not shown: it returns `answer`.
     static void setNextAnswer(QMessageBox::StandardButton answer);

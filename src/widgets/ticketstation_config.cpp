@@ -2,8 +2,9 @@
 
 #include "design.h"
 #include "designfile.h"
+#include "designjobs.h"
+#include "devicepanel.h"
 #include "operatordialogs.h"
-#include "printnotices.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
@@ -274,20 +275,20 @@ void TicketStation::onLoad(QString path)
 
 bool TicketStation::loadDesign(const QString &path, bool reportFailures)
 {
-    const QString error = design->open(path);
-    if (!error.isEmpty()) {
+    // Told when the operator opens a design, not at every start, where checking every page
+    // would only delay the window.
+    const OpenedDesign opened = ::openDesign(*design, path, reportFailures);
+    if (!opened.error.isEmpty()) {
         if (reportFailures)
             showNotice(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
-                           QLatin1Char('\n') + error,
+                           QLatin1Char('\n') + opened.error,
                        true);
         return false;
     }
     showFreshDesign();
-    // Told when the operator opens a design, not at every start, where checking every page
-    // would only delay the window.
     if (reportFailures) {
         rememberDesign(path);
-        QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
+        QStringList notices = findingTexts(opened.findings);
         if (design->droppedPages() > 0)
             notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
                                 .arg(design->droppedPages())
@@ -374,7 +375,7 @@ bool TicketStation::confirmDiscard()
 
 void TicketStation::closeEvent(QCloseEvent *event)
 {
-    if (confirmStopTransfer() && confirmDiscard())
+    if (m_devicePanel->confirmQuit() && confirmDiscard())
         event->accept();
     else
         event->ignore();
@@ -398,6 +399,7 @@ void TicketStation::rememberDesign(const QString &path)
 void TicketStation::rememberPort(const QString &port)
 {
     StationSettingsFile::remember(station.recentPorts, port, kRecentPorts);
+    m_devicePanel->setRecentPorts(station.recentPorts);
     storeStationSettings();
 }
 

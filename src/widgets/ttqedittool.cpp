@@ -5,13 +5,14 @@
 #include "codedialog.h"
 #include "operatordialogs.h"
 #include "pictureimportdialog.h"
-#include "printnotices.h"
+#include "designchecks.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QDir>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -27,6 +28,10 @@
 #include <QUuid>
 
 namespace {
+
+// When the window's parts go, for whoever follows the program's shutdown.
+Q_LOGGING_CATEGORY(lcLifetime, "ticketstation.widgets.edittool", QtInfoMsg)
+
 
 // Placeholder samples: the highlight colour tells the renderer which block it is, and the
 // sample text gives the block its size on paper.
@@ -118,7 +123,7 @@ TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditT
 
 TtQEditTool::~TtQEditTool()
 {
-    qDebug() << "TtQEditTool::~TtQEditTool()";
+    qCDebug(lcLifetime) << "TtQEditTool destroyed";
     delete ui;
 }
 
