@@ -48,7 +48,8 @@ PreparedTestPrint prepareTestPrint(const Design &design, int index)
     PreparedTestPrint prepared;
     const TicketPage *page = design.page(index);
     if (!page) {
-        prepared.error = QObject::tr("设计只有 %1 页，没有第 %2 页").arg(design.pageCount()).arg(index + 1);
+        prepared.error =
+            QObject::tr("设计只有 %1 页，没有第 %2 页").arg(design.pageCount()).arg(index + 1);
         return prepared;
     }
     // The device prints the page it stored for the ticket type; beyond its types it has none.

@@ -29,8 +29,8 @@ void JobLog::watch(const Dispenser &dispenser)
     });
     connect(&dispenser, &Dispenser::jobFailed, this,
             [this](Dispenser::Job job, Dispenser::Failure failure, int sent, int frames) {
-                update(running(job), JobRecord::Failed,
-                       jobFailedText(job, failure, sent, frames), sent);
+                update(running(job), JobRecord::Failed, jobFailedText(job, failure, sent, frames),
+                       sent);
             });
 }
 

@@ -177,7 +177,8 @@ bool prepareDesign(const CliRequest &request, const Design &design, DesignDownlo
         return false;
     }
     for (const QString &finding : findingTexts(prepared.findings))
-        printLine(stderr, QStringLiteral("ticketstation-cli: %1: %2").arg(request.designPath, finding));
+        printLine(stderr,
+                  QStringLiteral("ticketstation-cli: %1: %2").arg(request.designPath, finding));
     if (leavesPagesOut(prepared.findings) && !request.force) {
         unusable(QStringLiteral("%1 has pages the device does not take; give --force to go on "
                                 "without them")

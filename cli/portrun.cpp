@@ -78,7 +78,8 @@ PortResults runOnPorts(const QStringList &ports, const PortOrder &order, Progres
             else if (order.detail.isEmpty())
                 finish(i, true, jobConfirmedText(order.job));
             else
-                finish(i, true, QStringLiteral("%1 (%2)").arg(jobConfirmedText(order.job), order.detail));
+                finish(i, true,
+                       QStringLiteral("%1 (%2)").arg(jobConfirmedText(order.job), order.detail));
         });
         QObject::connect(
             dispenser, &Dispenser::jobFailed,

@@ -4,8 +4,8 @@
 #include "tcpaddress.h"
 
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 

@@ -232,15 +232,17 @@ void TestCli::downloadToSeveralPorts()
     }
     // Beside the design's findings, one line, naming the port that failed and why; the other
     // port is not mentioned.
-    const QStringList portLines = run.err.split('\n', Qt::SkipEmptyParts)
-                                      .filter(QRegularExpression("^ticketstation-cli: (?!" +
-                                                                 QRegularExpression::escape(kDefaultDesign) + ")"));
+    const QStringList portLines =
+        run.err.split('\n', Qt::SkipEmptyParts)
+            .filter(QRegularExpression("^ticketstation-cli: (?!" +
+                                       QRegularExpression::escape(kDefaultDesign) + ")"));
     if (exitCode == 0) {
         QVERIFY2(portLines.isEmpty(), qPrintable(run.err));
         return;
     }
     QCOMPARE(portLines.size(), 1);
-    QVERIFY2(portLines.first().contains(failing) && portLines.first().contains(why), qPrintable(run.err));
+    QVERIFY2(portLines.first().contains(failing) && portLines.first().contains(why),
+             qPrintable(run.err));
 }
 
 void TestCli::ctrlCNamesIncompletePorts()

@@ -57,10 +57,12 @@ void TestDesignChecks::findings_data()
                            .arg(QObject::tr("类型") + "2", QObject::tr("号码"))};
     QTest::newRow("picture past the paper")
         << R"(<img src="wide" width="400" height="20"/>)"
-        << QStringList{QObject::tr("%1：图片超出纸宽，右边缘不会打印").arg(QObject::tr("类型") + "2")};
+        << QStringList{
+               QObject::tr("%1：图片超出纸宽，右边缘不会打印").arg(QObject::tr("类型") + "2")};
     QTest::newRow("below the page height")
         << R"(<img src="tall" width="20" height="600"/>)"
-        << QStringList{QObject::tr("超出页面高度的内容不会打印：%1").arg(QObject::tr("类型") + "2")};
+        << QStringList{
+               QObject::tr("超出页面高度的内容不会打印：%1").arg(QObject::tr("类型") + "2")};
     QTest::newRow("missing font")
         << QStringLiteral("<span style=\"font-family:'%1';\">text</span>").arg(kAbsentFamily)
         << QStringList{QObject::tr("本机缺少设计所用的字体，打印会与设计时不同：%1")
@@ -133,8 +135,8 @@ void TestDesignChecks::everyFailureHasItsOwnWords()
             const int sent = failure == Dispenser::NotConfirmed ? 6 : 3;
             const QString partly = jobFailedText(job, failure, sent, 6);
             QVERIFY(partly.startsWith(jobName(job)));
-            QCOMPARE(partly.contains(incompleteDesignText()), job == Dispenser::Download &&
-                                                                  failure != Dispenser::NotConfirmed);
+            QCOMPARE(partly.contains(incompleteDesignText()),
+                     job == Dispenser::Download && failure != Dispenser::NotConfirmed);
             texts << partly;
         }
     }

@@ -116,8 +116,8 @@ void TestDevicePanel::everyJobEndsVisibly()
 
     startJob(window.get(), job);
 
-    const QString told = answers ? jobConfirmedText(job)
-                                 : jobFailedText(job, Dispenser::NotConfirmed, 1, 1);
+    const QString told =
+        answers ? jobConfirmedText(job) : jobFailedText(job, Dispenser::NotConfirmed, 1, 1);
     QTRY_COMPARE_WITH_TIMEOUT(jobStatusText(window.get()), told, 10000);
     // The device's state does not contradict what was said.
     const QString state = window->findChild<QLabel *>("labState")->text();
@@ -157,8 +157,8 @@ void TestDevicePanel::checksAreAskedBeforeTheFirstFrame()
 
     window->onDownPic();
 
-    QVERIFY(Asker::lastText().contains(QObject::tr("超出页面高度的内容不会打印：%1")
-                                           .arg(QObject::tr("类型") + "1")));
+    QVERIFY(Asker::lastText().contains(
+        QObject::tr("超出页面高度的内容不会打印：%1").arg(QObject::tr("类型") + "1")));
     window->findChild<QPushButton *>("btnSetTime")->click();
     QCOMPARE(pty.read(8, 3000) == kClockHeader, answer == QMessageBox::No);
 }

@@ -3,8 +3,8 @@
 #include "design.h"
 #include "designjobs.h"
 #include "devicecommands.h"
-#include "jobstatus.h"
 #include "joblogdialog.h"
+#include "jobstatus.h"
 #include "jobtexts.h"
 #include "operatordialogs.h"
 #include "pagepictures.h"
@@ -71,9 +71,8 @@ DevicePanel::DevicePanel(QWidget *window, const Widgets &widgets, const Design &
     // Without this an unplugged device would go unnoticed until the operator pressed a button.
     connect(&m_dispenser, &Dispenser::lost, this, &DevicePanel::onDeviceLost);
     connect(&m_dispenser, &Dispenser::openFailed, this, &DevicePanel::onOpenFailed);
-    connect(&m_dispenser, &Dispenser::jobQueued, this, [this](Dispenser::Job job, int) {
-        m_status->showBusy(jobQueuedText(job));
-    });
+    connect(&m_dispenser, &Dispenser::jobQueued, this,
+            [this](Dispenser::Job job, int) { m_status->showBusy(jobQueuedText(job)); });
     connect(&m_dispenser, &Dispenser::jobProgress, this, &DevicePanel::showJobProgress);
     connect(&m_dispenser, &Dispenser::jobSent, this, [this](Dispenser::Job job) {
         m_status->showBusy(jobWaitingText(job));
@@ -171,13 +170,13 @@ void DevicePanel::showJobProgress(Dispenser::Job job, int sent, int frames)
     // The tip stays on top of everything; it must not cover a question being asked.
     if (QApplication::activeModalWidget())
         return;
-    const QString text = QStringLiteral(" %1 : %2 %").arg(
-        QObject::tr("当前进度"), QString::number(transferPercentage(sent, frames)));
+    const QString text =
+        QStringLiteral(" %1 : %2 %")
+            .arg(QObject::tr("当前进度"), QString::number(transferPercentage(sent, frames)));
     m_tip->showTip(text, m_window, kProgressTipTime);
 }
 
-void DevicePanel::onJobFailed(Dispenser::Job job, Dispenser::Failure failure, int sent,
-                              int frames)
+void DevicePanel::onJobFailed(Dispenser::Job job, Dispenser::Failure failure, int sent, int frames)
 {
     if (job == Dispenser::Download) {
         m_progress->finish();
@@ -292,7 +291,8 @@ void DevicePanel::preview()
 {
     const PreparedDownload prepared = prepareDownload(m_design);
     if (!prepared.ok()) {
-        Asker::warning(m_window, QObject::tr("打印预览"), QObject::tr("无法生成预览：%1").arg(prepared.error));
+        Asker::warning(m_window, QObject::tr("打印预览"),
+                       QObject::tr("无法生成预览：%1").arg(prepared.error));
         return;
     }
     const QList<TicketPreview> previews =

@@ -66,8 +66,10 @@ void JobStatus::show(const QString &text, Kind kind)
     // A failure stands out as a warning does; a confirmation is quietly green.
     QPalette colours = parentWidget() ? parentWidget()->palette() : QPalette();
     if (kind != Busy) {
-        colours.setColor(QPalette::Window, m_failure ? QColor(0xfd, 0xe8, 0xe4) : QColor(0xe6, 0xf2, 0xe6));
-        colours.setColor(QPalette::WindowText, m_failure ? QColor(0x8a, 0x1c, 0x0e) : QColor(0x1f, 0x4d, 0x1f));
+        colours.setColor(QPalette::Window,
+                         m_failure ? QColor(0xfd, 0xe8, 0xe4) : QColor(0xe6, 0xf2, 0xe6));
+        colours.setColor(QPalette::WindowText,
+                         m_failure ? QColor(0x8a, 0x1c, 0x0e) : QColor(0x1f, 0x4d, 0x1f));
     }
     setPalette(colours);
     QWidget::show();

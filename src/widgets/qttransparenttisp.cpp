@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QDialog>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPalette>
 #include <QTimer>
 

@@ -64,9 +64,9 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     tip = new QtTransparentTisp(false, nullptr);
 
-    m_devicePanel = new DevicePanel(
-        this, {ui->cmbSerialPort, ui->btnConnect, ui->labVersion, ui->labState}, *design, tip,
-        timing);
+    m_devicePanel =
+        new DevicePanel(this, {ui->cmbSerialPort, ui->btnConnect, ui->labVersion, ui->labState},
+                        *design, tip, timing);
     m_devicePanel->setRecentPorts(station.recentPorts);
     connect(m_devicePanel, &DevicePanel::portOpened, this, &TicketStation::rememberPort);
     ui->menuView->addAction(m_devicePanel->jobLogAction());

@@ -3,21 +3,21 @@
 #include "ticketpage.h"
 
 #include "codedialog.h"
+#include "designchecks.h"
 #include "operatordialogs.h"
 #include "pictureimportdialog.h"
-#include "designchecks.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QDir>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTextBlock>
@@ -31,7 +31,6 @@ namespace {
 
 // When the window's parts go, for whoever follows the program's shutdown.
 Q_LOGGING_CATEGORY(lcLifetime, "ticketstation.widgets.edittool", QtInfoMsg)
-
 
 // Placeholder samples: the highlight colour tells the renderer which block it is, and the
 // sample text gives the block its size on paper.
