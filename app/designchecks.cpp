@@ -20,12 +20,6 @@ DesignFinding finding(DesignFinding::Kind kind, const QString &text)
 
 } // namespace
 
-QString designPageName(const Design &design, int index)
-{
-    const TicketPage *page = design.page(index);
-    return QObject::tr("类型") + QString::number(page ? page->typeIndex : index + 1);
-}
-
 QString markName(BLOCK_FLAG flag)
 {
     switch (flag) {
@@ -47,11 +41,11 @@ QString markExistsNotice(BLOCK_FLAG flag)
 QList<DesignFinding> checkDesign(const Design &design, const QList<QImage> &rendered)
 {
     QList<DesignFinding> findings;
-    const int sent = qMin(design.pageCount(), kMaxDesignPages);
-    if (design.pageCount() > sent) {
+    const int sent = design.devicePages().size();
+    if (!design.pagesBeyondDevice().isEmpty()) {
         QStringList beyond;
-        for (int i = sent; i < design.pageCount(); ++i)
-            beyond << designPageName(design, i);
+        for (int number : design.pagesBeyondDevice())
+            beyond << design.pageName(number - 1);
         findings << finding(DesignFinding::PagesBeyondDevice,
                             QObject::tr("设备只有 %1 种类型，%2 不会下载到设备")
                                 .arg(kMaxDesignPages)
@@ -61,7 +55,7 @@ QList<DesignFinding> checkDesign(const Design &design, const QList<QImage> &rend
     QList<FontReplacement> fonts;
     for (int i = 0; i < sent; ++i) {
         const TicketPage *page = design.page(i);
-        const QString name = designPageName(design, i);
+        const QString name = design.pageName(i);
         if (page->isCut())
             cut << name;
         QStringList marks;

@@ -34,9 +34,6 @@ QStringList findingTexts(const QList<DesignFinding> &findings);
 // Whether the device would get less than the design holds.
 bool leavesPagesOut(const QList<DesignFinding> &findings);
 
-// The name a page is shown and reported by.
-QString designPageName(const Design &design, int index);
-
 // The name of a mark, and what a mark button says when it selects the mark already on the page.
 QString markName(BLOCK_FLAG flag);
 QString markExistsNotice(BLOCK_FLAG flag);

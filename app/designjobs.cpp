@@ -11,7 +11,7 @@ namespace {
 
 QString cannotRender(const Design &design, int index)
 {
-    return QObject::tr("%1 无法渲染（内容过大或内存不足）").arg(designPageName(design, index));
+    return QObject::tr("%1 无法渲染（内容过大或内存不足）").arg(design.pageName(index));
 }
 
 } // namespace
@@ -29,7 +29,7 @@ PreparedDownload prepareDownload(const Design &design)
 {
     PreparedDownload prepared;
     QList<QImage> pages;
-    const int sent = qMin(design.pageCount(), kMaxDesignPages);
+    const int sent = design.devicePages().size();
     for (int i = 0; i < sent; ++i) {
         const QImage page = renderPage(*design.page(i));
         if (page.isNull()) {
@@ -55,7 +55,7 @@ PreparedTestPrint prepareTestPrint(const Design &design, int index)
     // The device prints the page it stored for the ticket type; beyond its types it has none.
     if (index >= kMaxDesignPages) {
         prepared.error = QObject::tr("%1 不会下载到设备：设备只有 %2 种类型")
-                             .arg(designPageName(design, index))
+                             .arg(design.pageName(index))
                              .arg(kMaxDesignPages);
         return prepared;
     }

@@ -7,7 +7,10 @@
 
 #include "monochrome.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -96,6 +99,8 @@ private slots:
     void deviceCommands();
     void unusableInputIsRefused_data();
     void unusableInputIsRefused();
+    void pagesBeyondTheDeviceNeedForce_data();
+    void pagesBeyondTheDeviceNeedForce();
 };
 
 void TestCli::renderGivesStoredDotsAndTicket_data()
@@ -368,6 +373,54 @@ void TestCli::unusableInputIsRefused()
     // Nothing was written, least of all over the file that was read.
     QVERIFY(!QFile::exists(dir.filePath("out")));
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == content);
+}
+
+void TestCli::pagesBeyondTheDeviceNeedForce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("force");
+    for (const char *command : {"render", "download"}) {
+        QTest::newRow(qPrintable(QString(command) + ", refused")) << command << false;
+        QTest::newRow(qPrintable(QString(command) + ", forced")) << command << true;
+    }
+}
+
+void TestCli::pagesBeyondTheDeviceNeedForce()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, force);
+    // The default design with a seventh page, a copy of its first.
+    QFile source(kDefaultDesign);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QJsonObject root = QJsonDocument::fromJson(source.readAll()).object();
+    root.insert("type_7_html", root.value("type_1_html"));
+    QTemporaryDir dir;
+    QFile seven(dir.filePath("seven.json"));
+    QVERIFY(seven.open(QIODevice::WriteOnly));
+    seven.write(QJsonDocument(root).toJson());
+    seven.close();
+    EmulatorSession emulator;
+    QStringList arguments{command, seven.fileName()};
+    if (command == "render") {
+        arguments << "--out" << dir.filePath("out");
+    } else {
+        QVERIFY(emulator.start(EMULATOR_PATH, {"--out", dir.filePath("device")}));
+        arguments << "--port" << emulator.portPath() << "--send-gap" << kSendGap;
+    }
+    if (force)
+        arguments << "--force";
+
+    const CliRun run = runCli(arguments);
+
+    QCOMPARE(run.exitCode, force ? 0 : 2);
+    // Named whether it goes on or not.
+    QVERIFY2(run.err.contains("Type 7"), qPrintable(run.err));
+    QVERIFY2(run.err.contains("--force") != force, qPrintable(run.err));
+    // Refused, nothing was made or sent; forced, the six pages the device takes.
+    if (command == "render")
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files).size(), force ? 12 : 0);
+    else
+        QCOMPARE(emulator.log().contains("[frame 2]"), force);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

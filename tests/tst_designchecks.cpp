@@ -9,6 +9,7 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QJsonObject>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -40,6 +41,7 @@ private slots:
     void findings_data();
     void findings();
     void missingFontIsNamedOnceForTheDesign();
+    void pagesBeyondTheDeviceAreNamedAndNotSent();
     void unrenderablePageStopsTheJobAndIsNamed_data();
     void unrenderablePageStopsTheJobAndIsNamed();
     void everyFailureHasItsOwnWords();
@@ -96,6 +98,24 @@ void TestDesignChecks::missingFontIsNamedOnceForTheDesign()
     const QStringList told = findingTexts(checkDesign(*design));
     QCOMPARE(told.size(), 1);
     QCOMPARE(told.first().count(kAbsentFamily), 1);
+}
+
+void TestDesignChecks::pagesBeyondTheDeviceAreNamedAndNotSent()
+{
+    const auto design = designOf(1);
+    // A file of seven pages, as a later version or another station may write.
+    QJsonObject root = design->toJson();
+    root.insert(pageKey(7), root.value(pageKey(1)));
+    design->loadJson(root);
+    QCOMPARE(design->pageCount(), 7);
+    const PreparedDownload prepared = prepareDownload(*design);
+    QVERIFY(prepared.ok());
+    QVERIFY(leavesPagesOut(prepared.findings));
+    QCOMPARE(prepared.findings.first().kind, DesignFinding::PagesBeyondDevice);
+    QVERIFY(prepared.findings.first().text.contains(QObject::tr("类型") + "7"));
+    QCOMPARE(prepared.download.pages.size(), 6);
+    // The device has no ticket type to print it as.
+    QVERIFY(prepareTestPrint(*design, 6).error.contains(QObject::tr("类型") + "7"));
 }
 
 void TestDesignChecks::unrenderablePageStopsTheJobAndIsNamed_data()

@@ -300,7 +300,7 @@ void DevicePanel::preview()
     QStringList names;
     QList<QList<QRect>> cutPictures;
     for (int i = 0; i < previews.size(); ++i) {
-        names << designPageName(m_design, i);
+        names << m_design.pageName(i);
         cutPictures << cutPictureParts(m_design.page(i)->document());
     }
     // Window-modal but not blocking, so the page editors stay as they are behind it.

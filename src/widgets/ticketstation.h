@@ -17,6 +17,7 @@ namespace Ui {
 class TicketStationClass;
 }
 class DevicePanel;
+class QLabel;
 class QMenu;
 class QtTransparentTisp;
 class TtQTextEdit;
@@ -106,8 +107,7 @@ private:
     DevicePanel *m_devicePanel = nullptr;
     QList<TtQTextEdit *> pageEditors;
     QMenu *recentMenu = nullptr;
-    // What a new page starts with: the form's sample ticket, in the interface language.
-    QString defaultPageHtml;
+    QLabel *beyondDeviceBanner = nullptr;
     // While the settings tab shows the design's values, its changes are not the operator's.
     bool showingSettings = false;
 };

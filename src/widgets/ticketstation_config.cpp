@@ -1,5 +1,6 @@
 #include "ticketstation.h"
 
+#include "defaultpage.h"
 #include "design.h"
 #include "designfile.h"
 #include "designjobs.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QShortcut>
 #include <QTextDocument>
@@ -183,14 +185,21 @@ void TicketStation::showDesignPages()
             editor->setSizePolicy(ui->textEdit->sizePolicy());
             editor->setMaximumSize(ui->textEdit->maximumSize());
             editor->setMinimumSize(ui->textEdit->minimumSize());
-            ui->tabWidget->addTab(container,
-                                  QObject::tr("类型") + QString::number(page->typeIndex));
+            ui->tabWidget->addTab(container, design->pageName(page->typeIndex - 1));
             pageEditors.append(editor);
             // Toolbar, then the page, then the settings: hidden pages are passed over.
             setTabOrder(previous, editor);
             previous = editor;
         }
         setTabOrder(previous, ui->tabSet);
+        QStringList beyond;
+        for (int number : design->pagesBeyondDevice())
+            beyond.append(design->pageName(number - 1));
+        beyondDeviceBanner->setText(
+            QObject::tr("%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。")
+                .arg(beyond.join(QStringLiteral(", ")))
+                .arg(kMaxDesignPages));
+        beyondDeviceBanner->setVisible(!beyond.isEmpty());
         ui->tabWidget->setCurrentIndex(qMin(current, pageEditors.size() - 1));
     }
     // Binds the toolbar to the page now shown.
@@ -288,16 +297,17 @@ bool TicketStation::loadDesign(const QString &path, bool reportFailures)
     showFreshDesign();
     if (reportFailures) {
         rememberDesign(path);
-        QStringList notices = findingTexts(opened.findings);
-        if (design->droppedPages() > 0)
-            notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
-                                .arg(design->droppedPages())
-                                .arg(kMaxDesignPages));
+        // The pages beyond the device have a banner of their own.
+        QStringList notices;
+        for (const DesignFinding &found : opened.findings) {
+            if (found.kind != DesignFinding::PagesBeyondDevice)
+                notices << found.text;
+        }
         if (!notices.isEmpty())
             showNotice(notices.join(QLatin1Char('\n')), true);
     }
-    // The last page ends up current, as when the pages were shown one by one.
-    showPage(design->pageCount() - 1);
+    // A design is read from its start.
+    showPage(0);
     return true;
 }
 
@@ -305,7 +315,7 @@ void TicketStation::newDesign()
 {
     if (!confirmDiscard())
         return;
-    design->startNew(station.pageCount, defaultPageHtml);
+    design->startNew(station.pageCount, defaultPageHtml());
     showFreshDesign();
     // A new design is for typing into.
     showPage(0);
@@ -314,10 +324,6 @@ void TicketStation::newDesign()
 void TicketStation::showFreshDesign()
 {
     showDesignSettings();
-    // The settings tab keeps values within its ranges; those are the design's from now on, with
-    // nothing to save.
-    design->setSettings(shownSettings());
-    design->setUnmodified();
 }
 
 void TicketStation::showPage(int index)
@@ -340,7 +346,7 @@ void TicketStation::openDesign()
 
 void TicketStation::addPage()
 {
-    if (design->addPage(defaultPageHtml))
+    if (design->addPage(defaultPageHtml()))
         showPage(design->pageCount() - 1);
 }
 
