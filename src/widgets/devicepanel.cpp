@@ -67,6 +67,8 @@ DevicePanel::DevicePanel(QWidget *window, const Widgets &widgets, const Design &
     connect(&m_dispenser, &Dispenser::stateChanged, this, &DevicePanel::showDeviceState);
     connect(&m_dispenser, &Dispenser::versionReceived, this, [this](const QString &version) {
         m_widgets.version->setText(QObject::tr("版本号:%1").arg(version));
+        // Every answer is fresh news that the device is there.
+        m_widgets.state->setText(QObject::tr("连接状态:已连接"));
     });
     // Without this an unplugged device would go unnoticed until the operator pressed a button.
     connect(&m_dispenser, &Dispenser::lost, this, &DevicePanel::onDeviceLost);
@@ -183,6 +185,10 @@ void DevicePanel::onJobFailed(Dispenser::Job job, Dispenser::Failure failure, in
         m_tip->hide();
         transferEnded();
     }
+    // The state says no more than the failure: a device that let a job go unanswered is not
+    // shown as connected until it answers again.
+    if (failure == Dispenser::NotConfirmed && m_dispenser.isOpen())
+        m_widgets.state->setText(QObject::tr("连接状态:设备无应答"));
     m_status->showFailure(jobFailedText(job, failure, sent, frames));
 }
 

@@ -21,7 +21,7 @@ JobStatus::JobStatus(QWidget *parent)
     layout->addWidget(m_text, 1);
     layout->addWidget(m_dismiss);
     connect(m_dismiss, &QToolButton::clicked, this, &JobStatus::clear);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_StyledBackground);
     hide();
 }
 
@@ -64,13 +64,11 @@ void JobStatus::show(const QString &text, Kind kind)
     m_icon->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
     m_dismiss->setVisible(m_failure);
     // A failure stands out as a warning does; a confirmation is quietly green.
-    QPalette colours = parentWidget() ? parentWidget()->palette() : QPalette();
-    if (kind != Busy) {
-        colours.setColor(QPalette::Window,
-                         m_failure ? QColor(0xfd, 0xe8, 0xe4) : QColor(0xe6, 0xf2, 0xe6));
-        colours.setColor(QPalette::WindowText,
-                         m_failure ? QColor(0x8a, 0x1c, 0x0e) : QColor(0x1f, 0x4d, 0x1f));
-    }
-    setPalette(colours);
+    static const QString kColours[] = {
+        QString(),
+        QStringLiteral("#jobStatus { background: #e6f2e6; } QLabel { color: #1f4d1f; }"),
+        QStringLiteral("#jobStatus { background: #fde8e4; } QLabel { color: #8a1c0e; }"),
+    };
+    setStyleSheet(kColours[kind]);
     QWidget::show();
 }
