@@ -209,9 +209,9 @@ bool DevicePanel::askToStopDownload(const QString &question)
         Asker::question(m_window, QStringLiteral("TicketStation"), question,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     m_askingToStop = false;
-    // Withdrawn, the transfer ended while the question was up: there is nothing left to stop,
-    // and the operator first sees how it ended.
-    if (answer == QMessageBox::NoButton || answer != QMessageBox::Yes)
+    // Withdrawn (no button), the transfer ended while the question was up: there is nothing
+    // left to stop, and the operator first sees how it ended.
+    if (answer != QMessageBox::Yes)
         return false;
     m_dispenser.cancel();
     return true;
