@@ -128,9 +128,7 @@ bool Design::addPage(const QString &html)
     if (pageCount() >= kMaxDesignPages)
         return false;
     setPageCount(pageCount() + 1, html);
-    m_pagesChangedSinceSave = true;
-    updateModified();
-    emit pagesChanged();
+    pagesEdited();
     return true;
 }
 
@@ -138,14 +136,70 @@ bool Design::removePage(int index)
 {
     if (pageCount() <= 1 || !page(index))
         return false;
+    // The page lives until its view has gone with pagesChanged().
     const std::unique_ptr<TicketPage> removed = std::move(m_pages.at(size_t(index)));
     m_pages.erase(m_pages.begin() + index);
+    pagesEdited();
+    return true;
+}
+
+QJsonObject Design::pageEntry(int index) const
+{
+    const TicketPage *entryPage = page(index);
+    if (!entryPage)
+        return QJsonObject();
+    QJsonObject holder;
+    entryPage->saveToJson(holder);
+    return holder.value(pageKey(entryPage->typeIndex)).toObject();
+}
+
+bool Design::insertPage(int index, const QJsonObject &entry)
+{
+    if (pageCount() >= kMaxKeptPages || index < 0 || index > pageCount())
+        return false;
+    auto inserted = std::make_unique<TicketPage>(index + 1, m_maxHeight);
+    inserted->setSharpText(m_sharpText);
+    inserted->loadFromJson(QJsonObject{{pageKey(index + 1), entry}});
+    watchPage(inserted.get());
+    m_pages.insert(m_pages.begin() + index, std::move(inserted));
+    pagesEdited();
+    return true;
+}
+
+bool Design::duplicatePage(int index)
+{
+    return pageCount() < kMaxDesignPages && page(index) && insertPage(index + 1, pageEntry(index));
+}
+
+bool Design::movePage(int from, int to)
+{
+    if (!page(from) || !page(to) || from == to)
+        return false;
+    std::unique_ptr<TicketPage> moved = std::move(m_pages.at(size_t(from)));
+    m_pages.erase(m_pages.begin() + from);
+    m_pages.insert(m_pages.begin() + to, std::move(moved));
+    pagesEdited();
+    return true;
+}
+
+void Design::renamePage(int index, const QString &name)
+{
+    TicketPage *named = page(index);
+    if (!named || named->name == name.trimmed())
+        return;
+    named->name = name.trimmed();
+    m_pagesChangedSinceSave = true;
+    updateModified();
+    emit pagesChanged();
+}
+
+void Design::pagesEdited()
+{
     for (int i = 0; i < pageCount(); ++i)
         m_pages.at(size_t(i))->typeIndex = i + 1;
     m_pagesChangedSinceSave = true;
     updateModified();
     emit pagesChanged();
-    return true;
 }
 
 QJsonObject Design::toJson() const

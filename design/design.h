@@ -52,6 +52,18 @@ public:
     // Removes page `index`; the pages after it move up a ticket type. False for the last page
     // left or an index that is no page.
     bool removePage(int index);
+    // Page `index` as its file entry (HTML, pictures, codes, name): what a copy or an undone
+    // removal puts back.
+    QJsonObject pageEntry(int index) const;
+    // Puts a page holding `entry` at `index`; the pages from there move down a ticket type.
+    // False when the design holds all it can keep, or `index` is past the end.
+    bool insertPage(int index, const QJsonObject &entry);
+    // A copy of page `index` right after it; false when the device has no ticket type left.
+    bool duplicatePage(int index);
+    // Moves page `from` to `to`, renumbering the ticket types between them.
+    bool movePage(int from, int to);
+    // Names page `index`; an empty name gives it back its number.
+    void renamePage(int index, const QString &name);
 
     // Every page and setting under the keys of a design file.
     QJsonObject toJson() const;
@@ -97,6 +109,8 @@ private:
     void setPageCount(int count, const QString &html);
     void watchPage(TicketPage *page);
     void updateModified();
+    // After pages were added, removed or reordered: ticket types follow the order again.
+    void pagesEdited();
     void setFilePath(const QString &path);
 
     int m_maxHeight;

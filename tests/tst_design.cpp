@@ -36,6 +36,7 @@ private slots:
     void settingsHeldToTheirRanges_data();
     void settingsHeldToTheirRanges();
     void pageNamesAndUnknownPageKeysKept();
+    void pagesDuplicatedMovedAndPutBack();
 };
 
 void TestDesign::roundTripKeepsSettingsAndPages()
@@ -329,6 +330,50 @@ void TestDesign::pageNamesAndUnknownPageKeysKept()
     QCOMPARE(saved["type_1_html"].toObject()["name"].toString(), QString("VIP"));
     QCOMPARE(saved["type_1_html"].toObject()["later"].toInt(), 5);
     QVERIFY(!saved["type_2_html"].toObject().contains("name"));
+}
+
+void TestDesign::pagesDuplicatedMovedAndPutBack()
+{
+    Design design(3);
+    for (int i = 0; i < 3; ++i)
+        design.page(i)->setHtml(QString("<p>%1</p>").arg(QChar('a' + i)));
+    QImage picture(8, 8, QImage::Format_RGB888);
+    picture.fill(Qt::black);
+    design.page(0)->addImageResource(picture, "pic");
+    design.renamePage(0, "  VIP ");
+    design.setUnmodified();
+    const auto texts = [&design] {
+        // Each page's text, with '?' where a page is not numbered as its place.
+        QString all;
+        for (int i = 0; i < design.pageCount(); ++i)
+            all += design.page(i)->typeIndex == i + 1 ? pageText(design, i) : "?";
+        return all;
+    };
+
+    // A copy carries the pictures and the name with the text.
+    QVERIFY(design.duplicatePage(0));
+    QCOMPARE(texts(), QString("aabc"));
+    QVERIFY(!design.page(1)->picture("pic").isNull());
+    QCOMPARE(design.pageName(1), QString("VIP"));
+    QVERIFY(design.isModified());
+
+    QVERIFY(design.movePage(3, 0));
+    QCOMPARE(texts(), QString("caab"));
+    QVERIFY(!design.movePage(0, 4));
+
+    // A removal is undone by putting the entry back where it was.
+    const QJsonObject removed = design.pageEntry(3);
+    QVERIFY(design.removePage(3));
+    QCOMPARE(texts(), QString("caa"));
+    QVERIFY(design.insertPage(3, removed));
+    QCOMPARE(texts(), QString("caab"));
+    QVERIFY(!design.insertPage(9, removed));
+
+    design.renamePage(1, QString());
+    QCOMPARE(design.pageName(1), QObject::tr("类型") + "2");
+    while (design.duplicatePage(0))
+        ;
+    QCOMPARE(design.pageCount(), kMaxDesignPages);
 }
 
 #include "tst_design.moc"
