@@ -1,12 +1,11 @@
 #include "clicommands.h"
 
-#include "clidesign.h"
 #include "clirequest.h"
+#include "designjobs.h"
 #include "devicecommands.h"
-#include "pagerender.h"
 #include "portrun.h"
 #include "progressview.h"
-#include "ticketpage.h"
+#include "stationsettings.h"
 #include "ticketpreview.h"
 
 #include <QDir>
@@ -140,8 +139,8 @@ QString settingsText(const SystemConfigValues &values)
     QStringList limits;
     for (int limit : values.numberLimits)
         limits << QString::number(limit);
-    return QStringLiteral("settings sent: network %1, numbers start again at %2:00, interval "
-                          "%3, limits %4 (%5), number format %6")
+    return QStringLiteral("network %1, numbers start again at %2:00, interval %3, limits %4 "
+                          "(%5), number format %6")
         .arg(values.netWork)
         .arg(values.clearNumberTime, 0, 16)
         .arg(values.ticketingInterval)
@@ -150,25 +149,63 @@ QString settingsText(const SystemConfigValues &values)
         .arg(values.numberFormatIndex == 0 ? "0001" : "   1");
 }
 
+// The design at `path` with `pages` pages (0: as many as it holds) of `maxHeight` dots; null,
+// with `error` naming the file, when the file cannot be used. The file is never written.
+std::unique_ptr<Design> readDesign(const QString &path, int pages, int maxHeight, QString *error)
+{
+    auto design = std::make_unique<Design>(StationSettings().pageCount, maxHeight);
+    const OpenedDesign opened = openDesign(*design, path, false);
+    if (!opened.error.isEmpty()) {
+        *error = QStringLiteral("%1: %2").arg(path, opened.error);
+        return nullptr;
+    }
+    // Pages the file does not hold are blank; those beyond the count are left out.
+    while (pages > 0 && design->pageCount() > pages)
+        design->removePage(design->pageCount() - 1);
+    while (design->pageCount() < pages)
+        design->addPage(QString());
+    return design;
+}
+
+// The download of the design, its findings told on standard error; false, having said why,
+// when the design cannot be sent as it is and the request does not ask to go on.
+bool prepareDesign(const CliRequest &request, const Design &design, DesignDownload *download)
+{
+    const PreparedDownload prepared = prepareDownload(design);
+    if (!prepared.ok()) {
+        unusable(QStringLiteral("%1: %2").arg(request.designPath, prepared.error));
+        return false;
+    }
+    for (const QString &finding : findingTexts(prepared.findings))
+        printLine(stderr,
+                  QStringLiteral("ticketstation-cli: %1: %2").arg(request.designPath, finding));
+    if (leavesPagesOut(prepared.findings) && !request.force) {
+        unusable(QStringLiteral("%1 has pages the device does not take; give --force to go on "
+                                "without them")
+                     .arg(request.designPath));
+        return false;
+    }
+    *download = prepared.download;
+    return true;
+}
+
 } // namespace
 
 int runCommand(const CliRequest &request)
 {
-    DesignInput input;
+    std::unique_ptr<Design> design;
     if (!request.designPath.isEmpty()) {
-        input = readDesign(request.designPath, request.pages, request.maxHeight);
-        if (!input.design)
-            return unusable(input.error);
+        QString error;
+        design = readDesign(request.designPath, request.pages, request.maxHeight, &error);
+        if (!design)
+            return unusable(error);
     }
-    const Design *design = input.design.get();
 
     DesignDownload download;
-    if (request.command == Command::Render || request.command == Command::Bytes ||
-        request.command == Command::Download) {
-        QString fault;
-        if (!designDownload(*design, &download, &fault))
-            return unusable(QStringLiteral("%1: %2").arg(request.designPath, fault));
-    }
+    if ((request.command == Command::Render || request.command == Command::Bytes ||
+         request.command == Command::Download) &&
+        !prepareDesign(request, *design, &download))
+        return kExitUnusable;
 
     PortOrder order;
     switch (request.command) {
@@ -181,24 +218,17 @@ int runCommand(const CliRequest &request)
         order.start = [&download](Dispenser &dispenser) {
             return dispenser.download(download);
         };
-        order.doneText = QStringLiteral("finished: the device answered");
         return devices(request, order);
     case Command::TestPrint: {
-        const int tab = request.testPage - 1;
-        if (tab >= design->pageCount())
-            return unusable(QStringLiteral("%1 has %2 pages, no page %3")
-                                .arg(request.designPath)
-                                .arg(design->pageCount())
-                                .arg(request.testPage));
-        const QImage page = renderPage(*design->page(tab));
-        if (page.isNull())
-            return unusable(QStringLiteral("page %1 cannot be rendered").arg(request.testPage));
-        const QByteArray data = testPrintData(tab, page);
+        const PreparedTestPrint print = prepareTestPrint(*design, request.testPage - 1);
+        if (!print.ok())
+            return unusable(QStringLiteral("%1: %2").arg(request.designPath, print.error));
         order.job = Dispenser::TestPrint;
+        const QByteArray data = print.data;
         order.start = [data](Dispenser &dispenser) {
             return dispenser.testPrint(data);
         };
-        order.doneText = QStringLiteral("test ticket of page %1 sent").arg(request.testPage);
+        order.detail = QStringLiteral("page %1").arg(request.testPage);
         return devices(request, order);
     }
     case Command::SetClock: {
@@ -208,7 +238,7 @@ int runCommand(const CliRequest &request)
         order.start = [time](Dispenser &dispenser) {
             return dispenser.setClock(time);
         };
-        order.doneText = time.toString(QStringLiteral("'clock set to' yyyy-MM-dd HH:mm:ss"));
+        order.detail = time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         return devices(request, order);
     }
     case Command::Settings: {
@@ -219,7 +249,7 @@ int runCommand(const CliRequest &request)
         order.start = [values](Dispenser &dispenser) {
             return dispenser.sendSettings(values);
         };
-        order.doneText = settingsText(values);
+        order.detail = settingsText(values);
         return devices(request, order);
     }
     case Command::Version:

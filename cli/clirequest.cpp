@@ -33,8 +33,10 @@ const char kDescription[] =
     "                                defaults, changed by the settings options\n"
     "  version --port P...           asks the device for its version\n"
     "\n"
-    "The design is read, never written. The number of pages is the design's own (at most 6)\n"
-    "unless --pages is given.\n"
+    "The design is read, never written. The number of pages is the design's own unless --pages\n"
+    "is given. What the checks find in it (content below a page's height, marks, pictures past\n"
+    "the paper's edge, missing fonts) is told on standard error; the device takes the first 6\n"
+    "pages, and a design with more is refused unless --force is given.\n"
     "A command to a device is done once the device has answered the version query sent after\n"
     "it; the device acknowledges nothing else.\n"
     "Exit status: 0 done, 1 a device failed or did not answer, 2 a design or option that\n"
@@ -57,10 +59,11 @@ const QMap<QString, CommandInfo> &commands()
     static const QMap<QString, CommandInfo> map{
         {"render",
          {Command::Render, true, true, false,
-          pageOptions + QStringList{"out", "number", "waiting", "time"}}},
-        {"bytes", {Command::Bytes, true, true, false, pageOptions + QStringList{"out"}}},
+          pageOptions + QStringList{"out", "number", "waiting", "time", "force"}}},
+        {"bytes", {Command::Bytes, true, true, false, pageOptions + QStringList{"out", "force"}}},
         {"download",
-         {Command::Download, true, true, true, pageOptions + QStringList{"port"} + timing}},
+         {Command::Download, true, true, true,
+          pageOptions + QStringList{"port", "force"} + timing}},
         {"test-print",
          {Command::TestPrint, true, true, true,
           pageOptions + QStringList{"port", "page"} + timing}},
@@ -94,6 +97,9 @@ QList<QCommandLineOption> allOptions()
          "PORT"},
         {"design", "The design file (instead of the DESIGN argument).", "FILE"},
         {"pages", "Number of pages, 1 to 6 (default: as many as the design holds).", "N"},
+        {"force",
+         "render, bytes, download: go on with a design that has more pages than the device "
+         "takes, without those pages."},
         {"max-height", "Height a page may take, in dots, 8 to 65535 (default 480).", "DOTS"},
         {"number", "render: ticket number printed, 0 to 9999 (default 1).", "N"},
         {"waiting", "render: people waiting printed, 0 to 9999 (default 2).", "N"},
@@ -335,6 +341,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         return refuse("render needs --out DIR");
     if (parser.isSet("enable-limits") && parser.isSet("disable-limits"))
         return refuse("give --enable-limits or --disable-limits, not both");
+    request.force = parser.isSet("force");
     if (parser.isSet("enable-limits") || parser.isSet("disable-limits"))
         request.settings.enableLimit = parser.isSet("enable-limits");
 

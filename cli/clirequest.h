@@ -49,7 +49,8 @@ struct CliRequest
     QString designPath; // empty when none was given
     QString out;
     QStringList ports;
-    int pages = 0; // 0: as many as the design holds
+    int pages = 0;      // 0: as many as the design holds
+    bool force = false; // a design with pages the device does not take goes without them
     int maxHeight = kDefaultPageHeight;
     int testPage = 1;
     devicemodel::SampleValues samples;

@@ -8,7 +8,6 @@
 #include "stationpaths.h"
 
 #include <QGuiApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -34,8 +33,6 @@ int main(int argc, char **argv)
     registerProgramFonts();
     QCoreApplication::setApplicationName(QStringLiteral("ticketstation-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
-    // The line's debug log would bury the program's own output.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     // The libraries' messages (an unreadable design file, say) in English.
     installInterfaceLanguage(&app, languageDir(), QString::fromLatin1(kCatalogueEnglish));
 

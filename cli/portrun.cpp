@@ -1,5 +1,6 @@
 #include "portrun.h"
 
+#include "jobtexts.h"
 #include "progressview.h"
 
 #include <QEventLoop>
@@ -31,36 +32,6 @@ struct PortJob
     bool done = false;
     PortResult result;
 };
-
-// What a job that failed says about the device it leaves behind.
-QString failureText(Dispenser::Job job, Dispenser::Failure failure, int sent, int frames)
-{
-    const bool download = job == Dispenser::Download;
-    const QString incomplete =
-        download ? QStringLiteral(": the device keeps an incomplete design until the next "
-                                  "complete download")
-                 : QStringLiteral(": not everything was sent");
-    const QString leftBehind =
-        sent == 0        ? QStringLiteral(" before anything was sent")
-        : sent == frames ? QStringLiteral(" before the device answered")
-                         : QStringLiteral(" at %1 of %2 frames").arg(sent).arg(frames) + incomplete;
-    switch (failure) {
-    case Dispenser::LineLost:
-        return QStringLiteral("line lost") + leftBehind;
-    case Dispenser::Stalled:
-        return QStringLiteral("the line stopped taking data") + leftBehind;
-    case Dispenser::Cancelled:
-        return QStringLiteral("interrupted") + leftBehind;
-    case Dispenser::NotConfirmed:
-        break;
-    }
-    if (job == Dispenser::Version)
-        return QStringLiteral("no answer to the version query");
-    if (download)
-        return QStringLiteral("the design was sent, but the device did not answer afterwards; "
-                              "it may not have stored it");
-    return QStringLiteral("sent, but the device did not answer afterwards");
-}
 
 } // namespace
 
@@ -101,13 +72,19 @@ PortResults runOnPorts(const QStringList &ports, const PortOrder &order, Progres
                                  view->setProgress(i, transferPercentage(sent, frames));
                          });
         QObject::connect(dispenser, &Dispenser::jobConfirmed, [&, i, dispenser](Dispenser::Job) {
-            finish(i, true,
-                   order.job == Dispenser::Version ? dispenser->version() : order.doneText);
+            // A version is printed alone, so scripts can take it as it is.
+            if (order.job == Dispenser::Version)
+                finish(i, true, dispenser->version());
+            else if (order.detail.isEmpty())
+                finish(i, true, jobConfirmedText(order.job));
+            else
+                finish(i, true,
+                       QStringLiteral("%1 (%2)").arg(jobConfirmedText(order.job), order.detail));
         });
         QObject::connect(
             dispenser, &Dispenser::jobFailed,
             [&, i](Dispenser::Job failed, Dispenser::Failure failure, int sent, int frames) {
-                finish(i, false, failureText(failed, failure, sent, frames));
+                finish(i, false, jobFailedText(failed, failure, sent, frames));
             });
         QObject::connect(dispenser, &Dispenser::openFailed, [&, i](const QString &why) {
             finish(i, false, QStringLiteral("cannot open: %1").arg(why));
@@ -133,7 +110,7 @@ PortResults runOnPorts(const QStringList &ports, const PortOrder &order, Progres
             // waiting for the device's answer is given up as well.
             job.dispenser->cancel();
             finish(int(i), false,
-                   failureText(order.job, Dispenser::Cancelled, job.sent, job.frames));
+                   jobFailedText(order.job, Dispenser::Cancelled, job.sent, job.frames));
         }
     });
     interruptPoll.start(kInterruptPollMs);

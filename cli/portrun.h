@@ -16,7 +16,7 @@ struct PortOrder
 {
     Dispenser::Job job = Dispenser::Download;
     std::function<bool(Dispenser &)> start;
-    QString doneText; // what a confirmed job reports; a version query reports the version
+    QString detail; // what a confirmed job did, after the words for its confirmation
     DispenserTiming timing;
 };
 

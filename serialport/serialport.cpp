@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -13,6 +14,11 @@
 #endif
 
 namespace {
+
+// Every reply as bytes, for whoever studies a device:
+// QT_LOGGING_RULES="ticketstation.link.replies.debug=true" shows them.
+Q_LOGGING_CATEGORY(lcReplies, "ticketstation.link.replies", QtInfoMsg)
+
 constexpr qint64 kMaxBurst = 64 * 1024;
 } // namespace
 
@@ -239,7 +245,7 @@ void SerialPort::onReceiveDat()
     if (auto *port = qobject_cast<QSerialPort *>(m_device.data()))
         port->clear(QSerialPort::Input);
     emit sgnReceiveDat(dat);
-    qDebug() << Q_FUNC_INFO << __FILE__ << "received" << dat.size() << "bytes:" << dat.toHex(' ');
+    qCDebug(lcReplies) << "received" << dat.size() << "bytes:" << dat.toHex(' ');
 }
 
 void SerialPort::onSendDat()

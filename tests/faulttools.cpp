@@ -1,7 +1,10 @@
 #include "faulttools.h"
 
+#include "operatordialogs.h"
 #include "qttransparenttisp.h"
+#include "ticketstation.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -53,6 +56,21 @@ QString tipText()
     QtTransparentTisp *tip = findTip();
     auto *label = tip ? tip->findChild<QLabel *>() : nullptr;
     return label ? label->text() : QString();
+}
+
+QString jobStatusText(const QWidget *window)
+{
+    auto *status = window->findChild<QWidget *>(QStringLiteral("jobStatus"));
+    auto *text = window->findChild<QLabel *>(QStringLiteral("jobStatusText"));
+    return status && text && status->isVisible() ? text->text() : QString();
+}
+
+void downloadAnyway(TicketStation *window)
+{
+    Asker::setNextAnswer(QMessageBox::Yes);
+    window->findChild<QAbstractButton *>(QStringLiteral("btn_down"))->click();
+    // Not asked, the answer must not answer a later question.
+    Asker::clearAnswers();
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include <QString>
 
 class QtTransparentTisp;
+class QWidget;
+class TicketStation;
 
 // Helpers shared by the tests: memory figures, the window's tip, the settings file.
 
@@ -15,6 +17,13 @@ void resetPeakResident();
 // The transient tip of the window under test and the text it shows.
 QtTransparentTisp *findTip();
 QString tipText();
+
+// What the status area says of the last device job of `window`; empty when it says nothing.
+QString jobStatusText(const QWidget *window);
+
+// Downloads the design of `window` as its download button does, going on should the checks
+// find something (this machine lacks the default page's fonts, for one).
+void downloadAnyway(TicketStation *window);
 
 // Writes the settings file the next main window reads beside the test binary.
 bool writeSettingsIni(const QByteArray &content);

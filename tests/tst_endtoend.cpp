@@ -91,7 +91,7 @@ void TestEndToEnd::designReachesTheDevice()
     auto *version = window->findChild<QLabel *>("labVersion");
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QStringLiteral("版本号:EMU-1.0"), 5000);
 
-    window->findChild<QPushButton *>("btn_down")->click();
+    downloadAnyway(window.get());
     window->findChild<QPushButton *>("btnTest")->click();
     QVERIFY2(emulator.waitForLog("print_1.png", 20000), qPrintable(emulator.log()));
     QVERIFY2(!emulator.log().contains("[reject]") && !emulator.log().contains("REJECTED"),
@@ -139,7 +139,7 @@ void TestEndToEnd::defaultDesignSameOverTcp()
     for (EmulatorSession *device : {&emulator, &overTcp}) {
         connectWindowTo(window.get(), device->portPath());
         QTRY_COMPARE_WITH_TIMEOUT(version->text(), QStringLiteral("版本号:EMU-1.0"), 5000);
-        window->findChild<QPushButton *>("btn_down")->click();
+        downloadAnyway(window.get());
         QVERIFY2(device->waitForLog("nv_page_1.png", 20000), qPrintable(device->log()));
         connect->click();
     }

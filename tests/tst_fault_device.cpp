@@ -3,6 +3,7 @@
 
 #include "emulatorsession.h"
 #include "faulttools.h"
+#include "jobtexts.h"
 #include "ptypair.h"
 #include "testmain.h"
 #include "ticketstation.h"
@@ -82,7 +83,7 @@ void TestFaultDevice::deviceVanishesDuringDownload()
     auto *ports = window->findChild<QComboBox *>("cmbSerialPort");
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-1.0"), 5000);
 
-    window->findChild<QPushButton *>("btn_down")->click();
+    downloadAnyway(window.get());
     QTRY_VERIFY_WITH_TIMEOUT(first.log().contains("hanging up after 4 frames"), 10000);
     QElapsedTimer sinceHangup;
     sinceHangup.start();
@@ -91,10 +92,11 @@ void TestFaultDevice::deviceVanishesDuringDownload()
     QVERIFY(ports->isEnabled());
     QCOMPARE(version->text(), QObject::tr("版本号:--"));
     QCOMPARE(state->text(), QObject::tr("连接状态:--"));
-    // The operator learns that the device now holds half a design.
-    const QString interrupted =
-        QObject::tr("设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载");
-    QCOMPARE(tipText(), interrupted);
+    // The operator learns that the device now holds half a design, and it stays said.
+    const QString interrupted = jobStatusText(window.get());
+    QVERIFY2(interrupted.startsWith(jobRefusedText(Dispenser::Download, QString())) &&
+                 interrupted.contains(incompleteDesignText()),
+             qPrintable(interrupted));
 
     // The rest of the download is dropped: no progress is shown any more.
     QVERIFY(!window->findChild<QProgressBar *>("transferBar")->isVisible());
@@ -105,6 +107,8 @@ void TestFaultDevice::deviceVanishesDuringDownload()
     connectTo(second.portPath());
     QTRY_COMPARE_WITH_TIMEOUT(version->text(), QObject::tr("版本号:%1").arg("EMU-2.0"), 5000);
     QCOMPARE(state->text(), QObject::tr("连接状态:已连接"));
+    // Connecting again is no sign the operator has read it.
+    QCOMPARE(jobStatusText(window.get()), interrupted);
 }
 
 void TestFaultDevice::noiseFloodKeepsMemoryBounded()

@@ -97,7 +97,6 @@ void TestTtQEditTool::init()
 
 void TestTtQEditTool::cleanup()
 {
-    QTest::ignoreMessage(QtDebugMsg, "TtQEditTool::~TtQEditTool()");
     window.reset();
     tool = nullptr;
     edit = nullptr;
@@ -569,7 +568,6 @@ void TestTtQEditTool::unboundToolDoesNothing()
     // As the window leaves it while it replaces the pages.
     fresh.bindTextEdit(nullptr);
     fresh.findChild<QSpinBox *>(QStringLiteral("lineHeightspinBox"))->setValue(5);
-    QTest::ignoreMessage(QtDebugMsg, "TtQEditTool::~TtQEditTool()");
 }
 
 TS_TEST_MAIN(TestTtQEditTool)

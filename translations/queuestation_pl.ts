@@ -99,6 +99,40 @@
     </message>
 </context>
 <context>
+    <name>JobLogDialog</name>
+    <message>
+        <source>任务记录</source>
+        <translation>Dziennik zadań</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>任务</source>
+        <translation>Zadanie</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>帧</source>
+        <translation>Ramki</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message>
+        <source>知道了</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -290,10 +324,6 @@
         <translation>Podgląd wydruku</translation>
     </message>
     <message>
-        <source>无法生成预览：有页面无法渲染。</source>
-        <translation>Nie można utworzyć podglądu: nie udało się narysować strony.</translation>
-    </message>
-    <message>
         <source>文件中的键重复出现：%1</source>
         <translation>Klucz powtarza się w pliku: %1</translation>
     </message>
@@ -312,10 +342,6 @@
     <message>
         <source>无法打开端口 %1：%2</source>
         <translation>Nie można otworzyć portu %1: %2</translation>
-    </message>
-    <message>
-        <source>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</source>
-        <translation>Urządzenie odłączono przed końcem pobierania: projekt w urządzeniu jest niekompletny. Połącz ponownie i pobierz jeszcze raz</translation>
     </message>
     <message>
         <source>未连接设备：请先选择或输入端口，再点击“连接设备”</source>
@@ -422,24 +448,8 @@
         <translation>Wysłano, ale urządzenie potem nie odpowiedziało</translation>
     </message>
     <message>
-        <source>设备停止接收数据，连接已关闭</source>
-        <translation>Urządzenie przestało przyjmować dane; połączenie zamknięto</translation>
-    </message>
-    <message>
-        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
-        <translation>Urządzenie przestało przyjmować dane (wysłano %1 z %2 ramek); połączenie zamknięto. </translation>
-    </message>
-    <message>
         <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
         <translation>Projekt został wysłany, ale urządzenie potem nie odpowiedziało; mogło go nie zapisać.</translation>
-    </message>
-    <message>
-        <source>下载已停止，没有发送任何数据</source>
-        <translation>Pobieranie zatrzymane; nic nie wysłano</translation>
-    </message>
-    <message>
-        <source>下载已停止（已发送 %1/%2 帧）。</source>
-        <translation>Pobieranie zatrzymane (wysłano %1 z %2 ramek). </translation>
     </message>
     <message>
         <source>停止下载？</source>
@@ -516,6 +526,126 @@
     <message>
         <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
         <translation>Licencja nie pozwala zapisać tych czcionek w projekcie; na innych komputerach: %1</translation>
+    </message>
+    <message>
+        <source>设备只有 %1 种类型，%2 不会下载到设备</source>
+        <translation>Urządzenie ma %1 typów biletów; %2 nie zostanie do niego pobrany</translation>
+    </message>
+    <message>
+        <source>%1 无法渲染（内容过大或内存不足）</source>
+        <translation>Nie można wyrenderować %1 (za duża zawartość lub brak pamięci)</translation>
+    </message>
+    <message>
+        <source>设计只有 %1 页，没有第 %2 页</source>
+        <translation>projekt ma %1 stron, nie ma strony %2</translation>
+    </message>
+    <message>
+        <source>%1 不会下载到设备：设备只有 %2 种类型</source>
+        <translation>%1 nie jest pobierany do urządzenia: ma ono %2 typów biletów</translation>
+    </message>
+    <message>
+        <source>连接已断开，没有发送任何数据</source>
+        <translation>połączenie utracone, zanim cokolwiek wysłano</translation>
+    </message>
+    <message>
+        <source>连接已断开（已发送 %1/%2 帧）</source>
+        <translation>połączenie utracone po %1 z %2 ramek</translation>
+    </message>
+    <message>
+        <source>连接在设备应答之前断开</source>
+        <translation>połączenie utracone, zanim urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭</source>
+        <translation>łącze przestało przyjmować dane po %1 z %2 ramek; połączenie zamknięto</translation>
+    </message>
+    <message>
+        <source>已停止，没有发送任何数据</source>
+        <translation>zatrzymano, zanim cokolwiek wysłano</translation>
+    </message>
+    <message>
+        <source>已停止（已发送 %1/%2 帧）</source>
+        <translation>zatrzymano po %1 z %2 ramek</translation>
+    </message>
+    <message>
+        <source>已停止，没有等到设备应答</source>
+        <translation>zatrzymano, zanim urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>设备没有应答版本查询</source>
+        <translation>brak odpowiedzi na zapytanie o wersję</translation>
+    </message>
+    <message>
+        <source>下载设计</source>
+        <translation>Pobieranie projektu</translation>
+    </message>
+    <message>
+        <source>测试打印</source>
+        <translation>Wydruk testowy</translation>
+    </message>
+    <message>
+        <source>设置时钟</source>
+        <translation>Ustawienie zegara</translation>
+    </message>
+    <message>
+        <source>发送系统设置</source>
+        <translation>Ustawienia systemowe</translation>
+    </message>
+    <message>
+        <source>查询版本</source>
+        <translation>Zapytanie o wersję</translation>
+    </message>
+    <message>
+        <source>%1：等待发送…</source>
+        <translation>%1: czeka na wysłanie…</translation>
+    </message>
+    <message>
+        <source>%1：已发送 %2/%3 帧</source>
+        <translation>%1: wysłano %2 z %3 ramek</translation>
+    </message>
+    <message>
+        <source>%1：等待设备应答…</source>
+        <translation>%1: czekanie na odpowiedź urządzenia…</translation>
+    </message>
+    <message>
+        <source>测试票已发送：设备已应答</source>
+        <translation>Bilet testowy wysłany: urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>时钟已设置：设备已应答</source>
+        <translation>Zegar ustawiony: urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>系统设置已发送：设备已应答</source>
+        <translation>Ustawienia systemowe wysłane: urządzenie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>设备已应答版本查询</source>
+        <translation>Urządzenie odpowiedziało na zapytanie o wersję</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1失败：%2</source>
+        <translation>%1 nie powiodło się: %2</translation>
+    </message>
+    <message>
+        <source>任务记录(&amp;J)…</source>
+        <translation>&amp;Dziennik zadań…</translation>
+    </message>
+    <message>
+        <source>检查发现：</source>
+        <translation>Sprawdzenie wykazało:</translation>
+    </message>
+    <message>
+        <source>仍要下载吗？</source>
+        <translation>Pobrać mimo to?</translation>
+    </message>
+    <message>
+        <source>无法生成预览：%1</source>
+        <translation>Nie można utworzyć podglądu: %1</translation>
     </message>
 </context>
 <context>

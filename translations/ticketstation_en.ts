@@ -99,6 +99,40 @@
     </message>
 </context>
 <context>
+    <name>JobLogDialog</name>
+    <message>
+        <source>任务记录</source>
+        <translation>Job log</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>任务</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>帧</source>
+        <translation>Frames</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message>
+        <source>知道了</source>
+        <translation>Dismiss</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -290,10 +324,6 @@
         <translation>Print preview</translation>
     </message>
     <message>
-        <source>无法生成预览：有页面无法渲染。</source>
-        <translation>Cannot make the preview: a page could not be rendered.</translation>
-    </message>
-    <message>
         <source>文件中的键重复出现：%1</source>
         <translation>The file repeats the key: %1</translation>
     </message>
@@ -312,10 +342,6 @@
     <message>
         <source>无法打开端口 %1：%2</source>
         <translation>Cannot open port %1: %2</translation>
-    </message>
-    <message>
-        <source>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</source>
-        <translation>The device was disconnected before the download finished: the design on the device is incomplete. Connect again and download once more</translation>
     </message>
     <message>
         <source>未连接设备：请先选择或输入端口，再点击“连接设备”</source>
@@ -422,24 +448,8 @@
         <translation>Sent, but the device did not answer afterwards</translation>
     </message>
     <message>
-        <source>设备停止接收数据，连接已关闭</source>
-        <translation>The device stopped taking data; the connection was closed</translation>
-    </message>
-    <message>
-        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
-        <translation>The device stopped taking data (%1 of %2 frames sent); the connection was closed. </translation>
-    </message>
-    <message>
         <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
         <translation>The design was sent, but the device did not answer afterwards; it may not have stored it.</translation>
-    </message>
-    <message>
-        <source>下载已停止，没有发送任何数据</source>
-        <translation>Download stopped; nothing was sent</translation>
-    </message>
-    <message>
-        <source>下载已停止（已发送 %1/%2 帧）。</source>
-        <translation>Download stopped (%1 of %2 frames sent). </translation>
     </message>
     <message>
         <source>停止下载？</source>
@@ -516,6 +526,126 @@
     <message>
         <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
         <translation>Fonts whose licence forbids saving them into the design; on other PCs: %1</translation>
+    </message>
+    <message>
+        <source>设备只有 %1 种类型，%2 不会下载到设备</source>
+        <translation>The device has %1 ticket types; %2 is not downloaded to it</translation>
+    </message>
+    <message>
+        <source>%1 无法渲染（内容过大或内存不足）</source>
+        <translation>%1 cannot be rendered (too large, or not enough memory)</translation>
+    </message>
+    <message>
+        <source>设计只有 %1 页，没有第 %2 页</source>
+        <translation>the design has %1 pages, no page %2</translation>
+    </message>
+    <message>
+        <source>%1 不会下载到设备：设备只有 %2 种类型</source>
+        <translation>%1 is not downloaded to the device: it has %2 ticket types</translation>
+    </message>
+    <message>
+        <source>连接已断开，没有发送任何数据</source>
+        <translation>line lost before anything was sent</translation>
+    </message>
+    <message>
+        <source>连接已断开（已发送 %1/%2 帧）</source>
+        <translation>line lost at %1 of %2 frames</translation>
+    </message>
+    <message>
+        <source>连接在设备应答之前断开</source>
+        <translation>line lost before the device answered</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭</source>
+        <translation>the line stopped taking data at %1 of %2 frames; the connection was closed</translation>
+    </message>
+    <message>
+        <source>已停止，没有发送任何数据</source>
+        <translation>stopped before anything was sent</translation>
+    </message>
+    <message>
+        <source>已停止（已发送 %1/%2 帧）</source>
+        <translation>stopped at %1 of %2 frames</translation>
+    </message>
+    <message>
+        <source>已停止，没有等到设备应答</source>
+        <translation>stopped before the device answered</translation>
+    </message>
+    <message>
+        <source>设备没有应答版本查询</source>
+        <translation>no answer to the version query</translation>
+    </message>
+    <message>
+        <source>下载设计</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>测试打印</source>
+        <translation>Test print</translation>
+    </message>
+    <message>
+        <source>设置时钟</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>发送系统设置</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>查询版本</source>
+        <translation>Version query</translation>
+    </message>
+    <message>
+        <source>%1：等待发送…</source>
+        <translation>%1: waiting to be sent…</translation>
+    </message>
+    <message>
+        <source>%1：已发送 %2/%3 帧</source>
+        <translation>%1: %2 of %3 frames sent</translation>
+    </message>
+    <message>
+        <source>%1：等待设备应答…</source>
+        <translation>%1: waiting for the device to answer…</translation>
+    </message>
+    <message>
+        <source>测试票已发送：设备已应答</source>
+        <translation>Test ticket sent: the device answered</translation>
+    </message>
+    <message>
+        <source>时钟已设置：设备已应答</source>
+        <translation>Clock set: the device answered</translation>
+    </message>
+    <message>
+        <source>系统设置已发送：设备已应答</source>
+        <translation>System settings sent: the device answered</translation>
+    </message>
+    <message>
+        <source>设备已应答版本查询</source>
+        <translation>The device answered the version query</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1失败：%2</source>
+        <translation>%1 failed: %2</translation>
+    </message>
+    <message>
+        <source>任务记录(&amp;J)…</source>
+        <translation>&amp;Job log…</translation>
+    </message>
+    <message>
+        <source>检查发现：</source>
+        <translation>The checks found:</translation>
+    </message>
+    <message>
+        <source>仍要下载吗？</source>
+        <translation>Download anyway?</translation>
+    </message>
+    <message>
+        <source>无法生成预览：%1</source>
+        <translation>Cannot make the preview: %1</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,40 @@
     </message>
 </context>
 <context>
+    <name>JobLogDialog</name>
+    <message>
+        <source>任务记录</source>
+        <translation>任务记录</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>任务</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>帧</source>
+        <translation>帧</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message>
+        <source>知道了</source>
+        <translation>知道了</translation>
+    </message>
+</context>
+<context>
     <name>PictureImportDialog</name>
     <message>
         <source>导入图片</source>
@@ -290,10 +324,6 @@
         <translation>打印预览</translation>
     </message>
     <message>
-        <source>无法生成预览：有页面无法渲染。</source>
-        <translation>无法生成预览：有页面无法渲染。</translation>
-    </message>
-    <message>
         <source>文件中的键重复出现：%1</source>
         <translation>文件中的键重复出现：%1</translation>
     </message>
@@ -312,10 +342,6 @@
     <message>
         <source>无法打开端口 %1：%2</source>
         <translation>无法打开端口 %1：%2</translation>
-    </message>
-    <message>
-        <source>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</source>
-        <translation>设备连接已断开，下载未完成：设备中的设计不完整，请重新连接后再次下载</translation>
     </message>
     <message>
         <source>未连接设备：请先选择或输入端口，再点击“连接设备”</source>
@@ -422,24 +448,8 @@
         <translation>已发送，但设备之后没有应答</translation>
     </message>
     <message>
-        <source>设备停止接收数据，连接已关闭</source>
-        <translation>设备停止接收数据，连接已关闭</translation>
-    </message>
-    <message>
-        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</source>
-        <translation>设备停止接收数据（已发送 %1/%2 帧），连接已关闭。</translation>
-    </message>
-    <message>
         <source>设计已发送，但设备之后没有应答；设备可能没有保存它。</source>
         <translation>设计已发送，但设备之后没有应答；设备可能没有保存它。</translation>
-    </message>
-    <message>
-        <source>下载已停止，没有发送任何数据</source>
-        <translation>下载已停止，没有发送任何数据</translation>
-    </message>
-    <message>
-        <source>下载已停止（已发送 %1/%2 帧）。</source>
-        <translation>下载已停止（已发送 %1/%2 帧）。</translation>
     </message>
     <message>
         <source>停止下载？</source>
@@ -516,6 +526,126 @@
     <message>
         <source>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</source>
         <translation>字体的许可不允许嵌入设计文件，其他电脑打印时：%1</translation>
+    </message>
+    <message>
+        <source>设备只有 %1 种类型，%2 不会下载到设备</source>
+        <translation>设备只有 %1 种类型，%2 不会下载到设备</translation>
+    </message>
+    <message>
+        <source>%1 无法渲染（内容过大或内存不足）</source>
+        <translation>%1 无法渲染（内容过大或内存不足）</translation>
+    </message>
+    <message>
+        <source>设计只有 %1 页，没有第 %2 页</source>
+        <translation>设计只有 %1 页，没有第 %2 页</translation>
+    </message>
+    <message>
+        <source>%1 不会下载到设备：设备只有 %2 种类型</source>
+        <translation>%1 不会下载到设备：设备只有 %2 种类型</translation>
+    </message>
+    <message>
+        <source>连接已断开，没有发送任何数据</source>
+        <translation>连接已断开，没有发送任何数据</translation>
+    </message>
+    <message>
+        <source>连接已断开（已发送 %1/%2 帧）</source>
+        <translation>连接已断开（已发送 %1/%2 帧）</translation>
+    </message>
+    <message>
+        <source>连接在设备应答之前断开</source>
+        <translation>连接在设备应答之前断开</translation>
+    </message>
+    <message>
+        <source>设备停止接收数据（已发送 %1/%2 帧），连接已关闭</source>
+        <translation>设备停止接收数据（已发送 %1/%2 帧），连接已关闭</translation>
+    </message>
+    <message>
+        <source>已停止，没有发送任何数据</source>
+        <translation>已停止，没有发送任何数据</translation>
+    </message>
+    <message>
+        <source>已停止（已发送 %1/%2 帧）</source>
+        <translation>已停止（已发送 %1/%2 帧）</translation>
+    </message>
+    <message>
+        <source>已停止，没有等到设备应答</source>
+        <translation>已停止，没有等到设备应答</translation>
+    </message>
+    <message>
+        <source>设备没有应答版本查询</source>
+        <translation>设备没有应答版本查询</translation>
+    </message>
+    <message>
+        <source>下载设计</source>
+        <translation>下载设计</translation>
+    </message>
+    <message>
+        <source>测试打印</source>
+        <translation>测试打印</translation>
+    </message>
+    <message>
+        <source>设置时钟</source>
+        <translation>设置时钟</translation>
+    </message>
+    <message>
+        <source>发送系统设置</source>
+        <translation>发送系统设置</translation>
+    </message>
+    <message>
+        <source>查询版本</source>
+        <translation>查询版本</translation>
+    </message>
+    <message>
+        <source>%1：等待发送…</source>
+        <translation>%1：等待发送…</translation>
+    </message>
+    <message>
+        <source>%1：已发送 %2/%3 帧</source>
+        <translation>%1：已发送 %2/%3 帧</translation>
+    </message>
+    <message>
+        <source>%1：等待设备应答…</source>
+        <translation>%1：等待设备应答…</translation>
+    </message>
+    <message>
+        <source>测试票已发送：设备已应答</source>
+        <translation>测试票已发送：设备已应答</translation>
+    </message>
+    <message>
+        <source>时钟已设置：设备已应答</source>
+        <translation>时钟已设置：设备已应答</translation>
+    </message>
+    <message>
+        <source>系统设置已发送：设备已应答</source>
+        <translation>系统设置已发送：设备已应答</translation>
+    </message>
+    <message>
+        <source>设备已应答版本查询</source>
+        <translation>设备已应答版本查询</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1失败：%2</source>
+        <translation>%1失败：%2</translation>
+    </message>
+    <message>
+        <source>任务记录(&amp;J)…</source>
+        <translation>任务记录(&amp;J)…</translation>
+    </message>
+    <message>
+        <source>检查发现：</source>
+        <translation>检查发现：</translation>
+    </message>
+    <message>
+        <source>仍要下载吗？</source>
+        <translation>仍要下载吗？</translation>
+    </message>
+    <message>
+        <source>无法生成预览：%1</source>
+        <translation>无法生成预览：%1</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,8 @@
 #include "defaultpage.h"
 #include "design.h"
 #include "designfile.h"
+#include "designjobs.h"
 #include "operatordialogs.h"
-#include "printnotices.h"
 #include "stationpaths.h"
 #include "stationsettings.h"
 #include "ui_ticketstation.h"
@@ -55,25 +55,25 @@ void DesignFileActions::startSession()
 
 bool DesignFileActions::open(const QString &path, bool report)
 {
-    // Saving over the start-up design is only ever asked for through "Use as start-up design".
-    const bool isStartup = QFileInfo(path) == QFileInfo(startupDesignPath());
-    const QString error = isStartup ? m_design.openAsTemplate(path) : m_design.open(path);
-    if (!error.isEmpty()) {
+    // Told when the operator opens a design, not at every start, where checking every page
+    // would only delay the window.
+    const OpenedDesign opened = ::openDesign(m_design, path, report);
+    if (!opened.error.isEmpty()) {
         if (report)
             emit notice(QObject::tr("打开失败：%1").arg(QFileInfo(path).fileName()) +
-                            QLatin1Char('\n') + error,
+                            QLatin1Char('\n') + opened.error,
                         true);
         return false;
     }
     emit designShown();
-    // Told when the operator opens a design, not at every start, where checking every page
-    // would only delay the window.
     if (report) {
         rememberDesign(path);
-        QStringList names;
-        for (int i = 0; i < m_design.pageCount(); ++i)
-            names.append(m_design.pageName(i));
-        const QStringList notices = printNotices(m_design.pages(), names);
+        // The pages beyond the device have a banner of their own.
+        QStringList notices;
+        for (const DesignFinding &found : opened.findings) {
+            if (found.kind != DesignFinding::PagesBeyondDevice)
+                notices << found.text;
+        }
         if (!notices.isEmpty())
             emit notice(notices.join(QLatin1Char('\n')), true);
     }

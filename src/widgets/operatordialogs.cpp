@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <functional>
 
@@ -16,6 +17,7 @@ struct Presets
     QList<QMessageBox::StandardButton> answers;
     QList<QString> texts;
     QString lastText;
+    QPointer<QMessageBox> shownQuestion;
 };
 
 Presets &presets()
@@ -65,7 +67,18 @@ QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &titl
     p.lastText = text;
     if (!p.answers.isEmpty())
         return p.answers.takeFirst();
-    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    p.shownQuestion = &box;
+    const int answer = box.exec();
+    p.shownQuestion = nullptr;
+    return QMessageBox::StandardButton(answer);
+}
+
+void Asker::withdrawQuestion()
+{
+    if (presets().shownQuestion)
+        presets().shownQuestion->done(QMessageBox::NoButton);
 }
 
 void Asker::warning(QWidget *parent, const QString &title, const QString &text)

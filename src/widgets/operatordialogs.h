@@ -35,6 +35,9 @@ public:
     // A line of text, starting from `current`; a null string when the operator cancels.
     static QString text(QWidget *parent, const QString &title, const QString &label,
                         const QString &current);
+    // Closes the question being shown, which then answers NoButton: what it asked about has
+    // settled itself.
+    static void withdrawQuestion();
 
     // The next question or warning is not shown: it returns `answer`.
     static void setNextAnswer(QMessageBox::StandardButton answer);

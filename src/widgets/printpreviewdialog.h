@@ -24,7 +24,7 @@ public:
     // pictures beyond the paper's edge (cutPictureParts); the shown page marks where they go.
     void setPages(const QList<TicketPreview> &pages, const QStringList &titles,
                   const QList<QList<QRect>> &cutPictures = {});
-    // What the operator should know before printing (printNotices); none hides the list.
+    // What the operator should know before printing (checkDesign); none hides the list.
     void setNotices(const QStringList &notices);
 
 private slots:

@@ -4,8 +4,14 @@
 #include <QDebug>
 #include <QDialog>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPalette>
 #include <QTimer>
+
+namespace {
+// When the window's parts go, for whoever follows the program's shutdown.
+Q_LOGGING_CATEGORY(lcLifetime, "ticketstation.widgets.tip", QtInfoMsg)
+} // namespace
 
 QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWidget(parent)
 {
@@ -41,7 +47,7 @@ QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWid
 
 QtTransparentTisp::~QtTransparentTisp()
 {
-    qDebug() << Q_FUNC_INFO << __FILE__ << "~QtTransparentTisp";
+    qCDebug(lcLifetime) << "QtTransparentTisp destroyed";
 }
 
 void QtTransparentTisp::showTip(const QString &text, QWidget *anchor, int milliseconds)

@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "designfileactions.h"
+#include "devicepanel.h"
 #include "languages.h"
 #include "pagetabs.h"
 #include "qttransparenttisp.h"
@@ -16,9 +17,15 @@
 #include <QMenu>
 #include <QMessageBox>
 
+namespace {
+constexpr int kNoticeTipTime = 3000;
+// Long enough to read a reason; a click dismisses it sooner.
+constexpr int kErrorTipTime = 10000;
+} // namespace
+
 TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     : QMainWindow(parent), stationFile(settingsFilePath()), station(stationFile.read()),
-      dispenser(timing), ui(new Ui::TicketStationClass)
+      ui(new Ui::TicketStationClass)
 {
     // The form below must be built after the catalogue is in place so it comes up translated.
     // Without a choice the interface is Chinese, and Qt's own dialogs must be Chinese too.
@@ -56,10 +63,12 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     tip = new QtTransparentTisp(false, nullptr);
 
-    setupDevice();
-    // A port the enumeration misses, or the emulator's terminal, can be typed in.
-    ui->cmbSerialPort->setEditable(true);
-    refreshPortList({});
+    m_devicePanel =
+        new DevicePanel(this, {ui->cmbSerialPort, ui->btnConnect, ui->labVersion, ui->labState},
+                        *design, tip, timing);
+    m_devicePanel->setRecentPorts(station.recentPorts);
+    connect(m_devicePanel, &DevicePanel::portOpened, this, &TicketStation::rememberPort);
+    ui->menuView->addAction(m_devicePanel->jobLogAction());
     connect(ui->btnConnect, &QAbstractButton::clicked, this, &TicketStation::onConnectSerialPort);
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
@@ -84,6 +93,11 @@ TicketStation::~TicketStation()
     // The tip is a window of its own, so nothing else would delete it.
     delete tip;
     delete ui;
+}
+
+void TicketStation::showNotice(const QString &text, bool error)
+{
+    tip->showTip(text, this, error ? kErrorTipTime : kNoticeTipTime);
 }
 
 TtQTextEdit *TicketStation::pageEditor(int index) const

@@ -4,7 +4,6 @@
 #include "design.h"
 #include "dispenser.h"
 #include "layouttable.h"
-#include "previewwriter.h"
 #include "stationsettings.h"
 
 #include <QByteArray>
@@ -18,10 +17,9 @@ namespace Ui {
 class TicketStationClass;
 }
 class DesignFileActions;
+class DevicePanel;
 class PageTabs;
-class QAction;
 class QtTransparentTisp;
-class TransferProgress;
 class TtQTextEdit;
 
 // The main window: shows the design (one editor per page, the settings tab) and the connected
@@ -41,7 +39,11 @@ public:
     void GenPrintTextDat(int tab, BLOCK_FLAG flag, _ticketContext &ctx);
     QByteArray GenPrintTextDat(BLOCK_FLAG flag, QString text);
 
+    // The device side of the window.
+    DevicePanel *devicePanel() const { return m_devicePanel; }
+
 public slots:
+    // The window's device actions, carried out by its device panel.
     void onConnectSerialPort();
     void onBtnSetTime();
     void onReceiveDatFromSerialPort(QByteArray dat);
@@ -67,43 +69,20 @@ private:
     DesignSettings shownSettings() const;
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
-    void refreshPortList(const QStringList &portlist);
-    void showVersion(const QString &version);
-    void onDeviceLost(bool duringDownload);
-    // A network port that did not connect after all.
-    void onOpenFailed(const QString &why);
     void showAbout();
     // A notice in the tip; errors stay up longer (a click dismisses either).
     void showNotice(const QString &text, bool error = false);
-    // True when a line is open; otherwise tells the operator how to get one.
-    bool requireConnection();
     void rememberPort(const QString &port);
     void storeStationSettings();
-
-    // The dispenser's jobs and state as the operator sees them (ticketstation_device.cpp).
-    void setupDevice();
-    void showDeviceState(Dispenser::State state);
-    void showJobProgress(Dispenser::Job job, int sent, int frames);
-    void onJobFailed(Dispenser::Job job, Dispenser::Failure failure, int sent, int frames);
-    // Asks before a running download is stopped, saying what the device is left holding;
-    // true, the download stopped, when it may go on (or none runs).
-    bool askToStopDownload(const QString &question);
-    void stopDownload();
-    // Asked when the window closes.
-    bool confirmStopTransfer();
-    TransferProgress *transferProgress = nullptr;
-    // Esc, while a download is being written.
-    QAction *stopAction = nullptr;
 
     StationSettingsFile stationFile;
     StationSettings station;
     std::unique_ptr<Design> design;
-    Dispenser dispenser;
-    PreviewWriter previewWriter;
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
     PageTabs *pageTabs = nullptr;
     DesignFileActions *fileActions = nullptr;
+    DevicePanel *m_devicePanel = nullptr;
     // While the settings tab shows the design's values, its changes are not the operator's.
     bool showingSettings = false;
 };

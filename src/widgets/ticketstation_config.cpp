@@ -4,9 +4,9 @@
 #include "design.h"
 #include "designfile.h"
 #include "designfileactions.h"
+#include "devicepanel.h"
 #include "operatordialogs.h"
 #include "pagetabs.h"
-#include "printnotices.h"
 #include "qttransparenttisp.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
@@ -154,7 +154,7 @@ void TicketStation::showFreshDesign()
 
 void TicketStation::closeEvent(QCloseEvent *event)
 {
-    if (confirmStopTransfer() && fileActions->confirmDiscard())
+    if (m_devicePanel->confirmQuit() && fileActions->confirmDiscard())
         event->accept();
     else
         event->ignore();
@@ -169,6 +169,7 @@ void TicketStation::storeStationSettings()
 void TicketStation::rememberPort(const QString &port)
 {
     StationSettingsFile::remember(station.recentPorts, port, kRecentPorts);
+    m_devicePanel->setRecentPorts(station.recentPorts);
     storeStationSettings();
 }
 

@@ -4,7 +4,7 @@
 #include "pagemarks.h"
 #include "ticketpage.h"
 
-#include "printnotices.h"
+#include "designchecks.h"
 #include "ttqtextedit.h"
 #include "ui_ttqedittool.h"
 
@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QDebug>
 #include <QFontDatabase>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,6 +20,9 @@
 #include <QTextEdit>
 
 namespace {
+
+// When the window's parts go, for whoever follows the program's shutdown.
+Q_LOGGING_CATEGORY(lcLifetime, "ticketstation.widgets.edittool", QtInfoMsg)
 
 const int largestOfferedPointSize = 36;
 
@@ -84,7 +88,7 @@ TtQEditTool::TtQEditTool(QWidget *parent) : QWidget(parent), ui(new Ui::TtQEditT
 
 TtQEditTool::~TtQEditTool()
 {
-    qDebug() << "TtQEditTool::~TtQEditTool()";
+    qCDebug(lcLifetime) << "TtQEditTool destroyed";
     delete ui;
 }
 

@@ -68,7 +68,6 @@ public:
 signals:
     void sgnDown();
     void sgnTestPrint();
-    void sgnSetTime();
     // The operator asked to see the design as it would print.
     void sgnPreview();
     // The operator turned the design's sharp printed text on or off.
