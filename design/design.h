@@ -73,6 +73,8 @@ public:
     TicketPage *page(int index) const;
     QList<TicketPage *> pages() const;
     int maxHeight() const { return m_maxHeight; }
+    // The height of every page, and of pages added later; not part of the design's file.
+    void setMaxHeight(int dots);
 
     // Replaces everything by a new design of `pageCount` pages holding `html`, with sharp
     // printed text, no file and nothing to save.

@@ -3,6 +3,7 @@
 #include "design.h"
 #include "languages.h"
 #include "qttransparenttisp.h"
+#include "settingspanel.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
 #include "ttqedittool.h"
@@ -26,8 +27,6 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     design = std::make_unique<Design>(station.pageCount, station.maxHeight);
 
     ui->setupUi(this);
-    ui->tabSet->setTabText(0, QStringLiteral("1"));
-    ui->tabSet->setTabText(1, QStringLiteral("2"));
     // The form's page only carries the default content every new page starts from.
     defaultPageHtml = ui->textEdit->toHtml();
     ui->tabWidget->removeTab(0);
@@ -65,7 +64,10 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->btnSetSystem, &QAbstractButton::clicked, this, &TicketStation::onBtnSetSystem);
     connect(ui->btnSetTime, &QAbstractButton::clicked, this, &TicketStation::onBtnSetTime);
 
-    setupSettingsTab();
+    settingsPanel = new SettingsPanel(*ui, this);
+    settingsPanel->showPageHeight(design->maxHeight());
+    connect(settingsPanel, &SettingsPanel::settingsEdited, design.get(), &Design::setSettings);
+    connect(settingsPanel, &SettingsPanel::pageHeightChosen, this, &TicketStation::setPageHeight);
 
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnDown, this, &TicketStation::onDownPic);
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnTestPrint, this, &TicketStation::onTestPrint);
@@ -113,4 +115,15 @@ void TicketStation::showAbout()
         QStringLiteral("TicketStation\n") +
             QObject::tr("版本 %1，基于 Qt %2")
                 .arg(QStringLiteral(TICKETSTATION_VERSION), QString::fromLatin1(qVersion())));
+}
+
+void TicketStation::setPageHeight(int dots)
+{
+    station.maxHeight = dots;
+    design->setMaxHeight(dots);
+    // The editors mark where the page ends.
+    for (TtQTextEdit *editor : qAsConst(pageEditors))
+        editor->viewport()->update();
+    if (!stationFile.writePageHeight(dots))
+        showNotice(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), true);
 }

@@ -20,6 +20,7 @@ class TicketStationClass;
 class QMenu;
 class QAction;
 class QtTransparentTisp;
+class SettingsPanel;
 class TransferProgress;
 class TtQTextEdit;
 
@@ -59,7 +60,6 @@ protected:
 private:
     void setupFileActions();
     void setupEditActions();
-    void setupSettingsTab();
     void chooseLanguage(const QString &catalogue);
     // The file actions; each asks before a changed design is replaced or discarded.
     void newDesign();
@@ -77,7 +77,7 @@ private:
     // One tab and editor per page of the design, built afresh when its pages change.
     void showDesignPages();
     void updateTitle();
-    // The settings tab shows the design's values, and gives them back.
+    // The settings area shows the design's values, and gives them back.
     void showDesignSettings();
     DesignSettings shownSettings() const;
     // Shows a design just opened or started, which has nothing to save.
@@ -90,6 +90,8 @@ private:
     // A network port that did not connect after all.
     void onOpenFailed(const QString &why);
     void showAbout();
+    // The station's page height: every page of this and later designs, kept in settings.ini.
+    void setPageHeight(int dots);
     // A notice in the tip; errors stay up longer (a click dismisses either).
     void showNotice(const QString &text, bool error = false);
     // True when a line is open; otherwise tells the operator how to get one.
@@ -129,6 +131,5 @@ private:
     QMenu *recentMenu = nullptr;
     // What a new page starts with: the form's sample ticket, in the interface language.
     QString defaultPageHtml;
-    // While the settings tab shows the design's values, its changes are not the operator's.
-    bool showingSettings = false;
+    SettingsPanel *settingsPanel = nullptr;
 };
