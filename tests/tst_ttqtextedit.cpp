@@ -61,6 +61,8 @@ private slots:
     void loadUnreadablePictureRegistersNullImage_data();
     void loadUnreadablePictureRegistersNullImage();
 
+    void zoomLeavesThePrintAlone();
+
 private:
     std::unique_ptr<TtQTextEdit> edit;
 };
@@ -220,6 +222,39 @@ void TestTtQTextEdit::loadUnreadablePictureRegistersNullImage()
     const QJsonArray images = saved.value("type_1_html").toObject().value("imageArry").toArray();
     QCOMPARE(images.size(), 1);
     QCOMPARE(images.at(0).toObject().value("uri").toString(), QString("good"));
+}
+
+// Zoom is the view's: the page prints the same dots, and the pointer still finds the text it
+// points at.
+void TestTtQTextEdit::zoomLeavesThePrintAlone()
+{
+    edit->setPlainText("first line\nsecond line of text");
+    QTextCursor cursor(edit->document());
+    insertPicture(*edit, cursor, "p", QSize(40, 20), Qt::black);
+    edit->setFixedHeight(300);
+    edit->show();
+    QVERIFY(QTest::qWaitForWindowExposed(edit.get()));
+    const QImage printed = edit->downloadImage();
+    cursor.setPosition(16);
+    const QPoint between = edit->cursorRect(cursor).center();
+
+    edit->setZoom(200);
+    QCOMPARE(edit->width(), kPaperDots - kPageTextWidth + 2 * kPageTextWidth);
+    QCOMPARE(edit->downloadImage(), printed);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, between * 2);
+    QCOMPARE(edit->textCursor().position(), 16);
+
+    // Ctrl + wheel asks for a zoom step; QTextEdit's own would enlarge the fonts that print.
+    QSignalSpy steps(edit.get(), &TtQTextEdit::zoomStepRequested);
+    QWheelEvent wheel(QPointF(10, 10), edit->mapToGlobal(QPoint(10, 10)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(edit->viewport(), &wheel);
+    QCOMPARE(steps.size(), 1);
+    QCOMPARE(steps.at(0).at(0).toInt(), 1);
+    QCOMPARE(edit->downloadImage(), printed);
+
+    edit->setZoom(100);
+    QCOMPARE(edit->width(), kPaperDots);
 }
 
 TS_TEST_MAIN(TestTtQTextEdit)

@@ -9,7 +9,9 @@
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 #include "ui_ticketstation.h"
+#include "zoomcontrol.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -33,6 +35,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 
     setupFileActions();
     setupEditActions();
+    setupZoom();
     connect(ui->actEnglish, &QAction::triggered, this,
             [this] { chooseLanguage(kCatalogueEnglish); });
     connect(ui->actChinese, &QAction::triggered, this,
@@ -126,4 +129,28 @@ void TicketStation::setPageHeight(int dots)
         editor->viewport()->update();
     if (!stationFile.writePageHeight(dots))
         showNotice(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), true);
+}
+
+void TicketStation::setupZoom()
+{
+    zoom = new ZoomControl(this);
+    ui->menuView->addSeparator();
+    ui->menuView->addActions(zoom->actions());
+    QComboBox *box = zoom->createBox(this);
+    ui->horizontalLayout_4->addStretch();
+    ui->horizontalLayout_4->addWidget(box);
+    connect(zoom, &ZoomControl::zoomChanged, this, [this](int percent) {
+        if (pageEditors.isEmpty())
+            return;
+        const int before = pageEditors.constFirst()->minimumWidth();
+        for (TtQTextEdit *editor : qAsConst(pageEditors))
+            editor->setZoom(percent);
+        // The window grows or shrinks by what the page did.
+        resize(width() + pageEditors.constFirst()->minimumWidth() - before, height());
+    });
+    // A level chosen in the box, the operator goes on with the page.
+    connect(box, QOverload<int>::of(&QComboBox::activated), this, [this] {
+        if (TtQTextEdit *edit = pageEditor(-1))
+            edit->setFocus(Qt::OtherFocusReason);
+    });
 }

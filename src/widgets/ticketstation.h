@@ -21,6 +21,7 @@ class QMenu;
 class QAction;
 class QtTransparentTisp;
 class SettingsPanel;
+class ZoomControl;
 class TransferProgress;
 class TtQTextEdit;
 
@@ -60,6 +61,8 @@ protected:
 private:
     void setupFileActions();
     void setupEditActions();
+    // The pages' zoom: View menu, keys, wheel and the box in the status area.
+    void setupZoom();
     void chooseLanguage(const QString &catalogue);
     // The file actions; each asks before a changed design is replaced or discarded.
     void newDesign();
@@ -132,4 +135,5 @@ private:
     // What a new page starts with: the form's sample ticket, in the interface language.
     QString defaultPageHtml;
     SettingsPanel *settingsPanel = nullptr;
+    ZoomControl *zoom = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 #include "ui_ticketstation.h"
+#include "zoomcontrol.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -128,10 +129,12 @@ void TicketStation::showDesignPages()
             auto *layout = new QHBoxLayout(container);
             auto *editor = new TtQTextEdit(*page);
             editor->setShowAsPrinted(ui->TtQEditToolClass->showAsPrintedAction()->isChecked());
+            connect(editor, &TtQTextEdit::zoomStepRequested, zoom, &ZoomControl::step);
             layout->addWidget(editor);
             editor->setSizePolicy(ui->textEdit->sizePolicy());
             editor->setMaximumSize(ui->textEdit->maximumSize());
             editor->setMinimumSize(ui->textEdit->minimumSize());
+            editor->setZoom(zoom->zoom());
             ui->tabWidget->addTab(container,
                                   QObject::tr("类型") + QString::number(page->typeIndex));
             pageEditors.append(editor);
