@@ -1,12 +1,14 @@
 // The page the editor shows: how it renders, and how it goes into a design file and comes back,
 // whatever the file holds. The pixel helpers themselves are tst_pagepixels'.
 
+#include "editactions.h"
 #include "pagepixels.h"
 #include "testmain.h"
 #include "testpages.h"
 #include "ticketpage.h"
 #include "ttqtextedit.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QJsonArray>
 #include <QTextCursor>
@@ -62,6 +64,8 @@ private slots:
     void loadUnreadablePictureRegistersNullImage();
 
     void zoomLeavesThePrintAlone();
+    void copyPastesWholeIntoAnotherPage_data();
+    void copyPastesWholeIntoAnotherPage();
 
 private:
     std::unique_ptr<TtQTextEdit> edit;
@@ -255,6 +259,75 @@ void TestTtQTextEdit::zoomLeavesThePrintAlone()
 
     edit->setZoom(100);
     QCOMPARE(edit->width(), kPaperDots);
+}
+
+void TestTtQTextEdit::copyPastesWholeIntoAnotherPage_data()
+{
+    QTest::addColumn<QString>("content"); // "mark", "picture" or "code"
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("mark, copied") << "mark" << false;
+    QTest::newRow("mark, cut") << "mark" << true;
+    QTest::newRow("picture, copied") << "picture" << false;
+    QTest::newRow("picture, cut") << "picture" << true;
+    QTest::newRow("code, copied") << "code" << false;
+}
+
+// Through the Edit menu's actions, as the operator does it: what is pasted into another page
+// prints there as it did where it was copied, and is saved with that page.
+void TestTtQTextEdit::copyPastesWholeIntoAnotherPage()
+{
+    QFETCH(QString, content);
+    QFETCH(bool, cut);
+    TicketPage sourcePage(1);
+    TicketPage targetPage(2);
+    TtQTextEdit source(sourcePage);
+    TtQTextEdit target(targetPage);
+    QTextCursor cursor(source.document());
+    QImage picture(48, 24, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    TicketCode code;
+    if (content == "mark") {
+        source.insertHtml(
+            R"(<span style=" font-size:14pt; background-color:#e1ddfa;">0001</span>)");
+    } else if (content == "picture") {
+        sourcePage.insertPicture(cursor, picture);
+    } else {
+        code.content = QStringLiteral("https://example.org/");
+        sourcePage.insertCode(cursor, code, makeCodePicture(code).image);
+    }
+    const QImage printed = source.downloadImage();
+    const QRect mark = source.findBlockRect(BLOCK_NUMBER);
+
+    EditActions actions;
+    const QList<QAction *> menu = actions.actions();
+    QAction *cutAction = menu.at(0);
+    QAction *copyAction = menu.at(1);
+    QAction *pasteAction = menu.at(2);
+    QAction *selectAll = menu.at(5);
+    actions.bind(&source);
+    QVERIFY(!copyAction->isEnabled());
+    selectAll->trigger();
+    QVERIFY(copyAction->isEnabled() && cutAction->isEnabled());
+    (cut ? cutAction : copyAction)->trigger();
+    QCOMPARE(source.document()->isEmpty(), cut);
+
+    actions.bind(&target);
+    QVERIFY(pasteAction->isEnabled());
+    pasteAction->trigger();
+    QCOMPARE(target.downloadImage(), printed);
+    QCOMPARE(target.findBlockRect(BLOCK_NUMBER), mark);
+
+    // Saved and opened again, the page still has it.
+    QJsonObject file;
+    targetPage.saveToJson(file);
+    TicketPage reopened(2);
+    reopened.loadFromJson(file);
+    TtQTextEdit shown(reopened);
+    QCOMPARE(shown.downloadImage(), printed);
+    if (content == "code") {
+        QCOMPARE(reopened.imageNames.size(), 1);
+        QVERIFY(reopened.code(reopened.imageNames.constFirst()));
+    }
 }
 
 TS_TEST_MAIN(TestTtQTextEdit)

@@ -1,6 +1,7 @@
 #include "ticketstation.h"
 
 #include "design.h"
+#include "editactions.h"
 #include "languages.h"
 #include "qttransparenttisp.h"
 #include "settingspanel.h"
@@ -51,6 +52,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     const auto funcSetTabTextEditBindEditTool = [this] {
         if (TtQTextEdit *edit = pageEditor(-1))
             ui->TtQEditToolClass->bindTextEdit(edit);
+        editActions->bind(pageEditor(-1));
         ui->actRemovePage->setEnabled(design->pageCount() > 1);
         ui->actAddPage->setEnabled(design->pageCount() < kMaxDesignPages);
     };

@@ -20,6 +20,7 @@ class TicketStationClass;
 class QMenu;
 class QAction;
 class QtTransparentTisp;
+class EditActions;
 class SettingsPanel;
 class ZoomControl;
 class TransferProgress;
@@ -136,4 +137,5 @@ private:
     QString defaultPageHtml;
     SettingsPanel *settingsPanel = nullptr;
     ZoomControl *zoom = nullptr;
+    EditActions *editActions = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "designfile.h"
+#include "editactions.h"
 #include "operatordialogs.h"
 #include "printnotices.h"
 #include "qttransparenttisp.h"
@@ -71,6 +72,9 @@ void TicketStation::setupEditActions()
 {
     TtQEditTool *tool = ui->TtQEditToolClass;
     fillMenu(ui->menuEdit, tool->editActions());
+    editActions = new EditActions(this);
+    ui->menuEdit->addSeparator();
+    fillMenu(ui->menuEdit, editActions->actions());
     ui->menuView->addAction(tool->showAsPrintedAction());
     connect(tool->showAsPrintedAction(), &QAction::toggled, this, [this](bool asPrinted) {
         for (TtQTextEdit *editor : qAsConst(pageEditors))

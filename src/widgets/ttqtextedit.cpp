@@ -9,6 +9,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -77,6 +78,32 @@ void TtQTextEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextEdit::keyPressEvent(event);
+}
+
+QMimeData *TtQTextEdit::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    const QByteArray pictures = m_page->picturesIn(textCursor());
+    if (!pictures.isEmpty())
+        data->setData(QString::fromLatin1(kPagePicturesMime), pictures);
+    return data;
+}
+
+void TtQTextEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasFormat(QString::fromLatin1(kPagePicturesMime)))
+        m_page->takePictures(source->data(QString::fromLatin1(kPagePicturesMime)));
+    // QTextEdit would keep a lone picture under a name of its own that the page never saves.
+    if (source->hasImage() && !source->hasHtml()) {
+        const QImage image = qvariant_cast<QImage>(source->imageData());
+        if (!image.isNull() && isAcceptablePictureSize(image.size())) {
+            QTextCursor cursor = textCursor();
+            m_page->insertPicture(cursor, image);
+            setTextCursor(cursor);
+            return;
+        }
+    }
+    QTextEdit::insertFromMimeData(source);
 }
 
 void TtQTextEdit::changeEvent(QEvent *event)

@@ -80,6 +80,10 @@ protected:
     // Tab indents a list item; anywhere else it moves on, so the keyboard can leave the page.
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // A copy carries the pictures and code settings it refers to, so it pastes whole into any
+    // page; a picture pasted on its own becomes one of the page's pictures.
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
     // Marks the page height: what lies below it does not print.
     void paintEvent(QPaintEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
