@@ -1,5 +1,7 @@
 #include "operatordialogs.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QList>
 #include <QMessageBox>
@@ -54,6 +56,22 @@ void FileChooser::setNextFileName(const QString &fileName)
     presets().fileName = fileName;
 }
 
+void giveButtonsMnemonics(QMessageBox &box)
+{
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        const char *text;
+    } names[] = {{QMessageBox::Save, QT_TRANSLATE_NOOP("Asker", "保存(&S)")},
+                 {QMessageBox::Discard, QT_TRANSLATE_NOOP("Asker", "不保存(&D)")},
+                 {QMessageBox::Yes, QT_TRANSLATE_NOOP("Asker", "是(&Y)")},
+                 {QMessageBox::No, QT_TRANSLATE_NOOP("Asker", "否(&N)")}};
+    for (const auto &name : names) {
+        if (QAbstractButton *button = box.button(name.button))
+            button->setText(QCoreApplication::translate("Asker", name.text));
+    }
+}
+
 QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &title,
                                             const QString &text,
                                             QMessageBox::StandardButtons buttons,
@@ -63,7 +81,13 @@ QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &titl
     p.lastText = text;
     if (!p.answers.isEmpty())
         return p.answers.takeFirst();
-    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    giveButtonsMnemonics(box);
+    box.exec();
+    const QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
+    // Closed without a choice: the same as Escape.
+    return answer == QMessageBox::NoButton ? box.standardButton(box.escapeButton()) : answer;
 }
 
 void Asker::warning(QWidget *parent, const QString &title, const QString &text)

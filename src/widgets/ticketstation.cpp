@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "editactions.h"
+#include "helpwindow.h"
 #include "languages.h"
 #include "qttransparenttisp.h"
 #include "settingspanel.h"
@@ -12,6 +13,7 @@
 #include "ui_ticketstation.h"
 #include "zoomcontrol.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -44,6 +46,23 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->actPolish_3, &QAction::triggered, this,
             [this] { chooseLanguage(kCataloguePolish); });
     connect(ui->action_5, &QAction::triggered, this, &TicketStation::showAbout);
+    // The language the program was started in is checked; a choice, stored for the next start,
+    // moves the check.
+    auto *languages = new QActionGroup(this);
+    const QString chosen =
+        station.language.isEmpty() ? QString::fromLatin1(kCatalogueChinese) : station.language;
+    for (const auto &[action, catalogue] : {std::pair{ui->actChinese, kCatalogueChinese},
+                                            std::pair{ui->actEnglish, kCatalogueEnglish},
+                                            std::pair{ui->actPolish_3, kCataloguePolish}}) {
+        action->setCheckable(true);
+        action->setChecked(chosen == QLatin1String(catalogue));
+        languages->addAction(action);
+    }
+    auto *guide = new QAction(tr("操作指南(&G)"), this);
+    guide->setShortcut(QKeySequence::HelpContents);
+    ui->menu_2->insertAction(ui->action_5, guide);
+    connect(guide, &QAction::triggered, this,
+            [this] { HelpWindow::showGuide(this, station.language); });
 
     // The window shows the design: its pages as tabs, its file and state in the title.
     connect(design.get(), &Design::pagesChanged, this, &TicketStation::showDesignPages);

@@ -395,8 +395,8 @@ bool TtQEditTool::placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketC
 void TtQEditTool::setCodeEditor(CodeEditor editor)
 {
     if (!editor)
-        editor = [this](TicketCode *code) {
-            return CodeDialog::edit(window(), code);
+        editor = [this](TicketCode *code, bool existing) {
+            return CodeDialog::edit(window(), code, existing);
         };
     codeEditor = std::move(editor);
 }
@@ -404,7 +404,7 @@ void TtQEditTool::setCodeEditor(CodeEditor editor)
 void TtQEditTool::chooseCode()
 {
     TicketCode code = lastCode;
-    if (!codeEditor(&code))
+    if (!codeEditor(&code, false))
         return;
     QString error;
     if (!insertCode(code, &error))
@@ -421,7 +421,7 @@ void TtQEditTool::editCode(const QTextCursor &selection)
         return;
     TicketCode code = *stored;
     // An unchanged code is left alone, so the page is not marked as edited.
-    if (codeEditor(&code) && !(code == *stored))
+    if (codeEditor(&code, true) && !(code == *stored))
         placeCode(edit, selection, code, nullptr);
 }
 
@@ -467,6 +467,8 @@ void TtQEditTool::on_cb_size_activated(QString arg1)
         format.setFontPointSize(pointSize);
         mergeFormatOnSelection(format);
     }
+    // The next keys are for the page, not the size list.
+    returnFocusToPage();
 }
 
 void TtQEditTool::textAlign(QAction *action)
