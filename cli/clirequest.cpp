@@ -177,7 +177,7 @@ public:
         if (!has("limits"))
             return true;
         const QStringList parts = value("limits").split(QLatin1Char(','));
-        std::array<int, 6> limits{};
+        std::array<int, kMaxDesignPages> limits{};
         bool ok = parts.size() == int(limits.size());
         for (int i = 0; ok && i < parts.size(); ++i) {
             limits[size_t(i)] = parts.at(i).trimmed().toInt(&ok);

@@ -36,7 +36,7 @@ struct SettingsChanges
     std::optional<int> clearNumberTime;
     std::optional<int> ticketingInterval;
     std::optional<int> numberFormat;
-    std::optional<std::array<int, 6>> numberLimits;
+    std::optional<std::array<int, kMaxDesignPages>> numberLimits;
     std::optional<bool> enableLimit;
 
     void applyTo(DesignSettings &settings) const;

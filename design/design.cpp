@@ -9,25 +9,42 @@
 
 namespace {
 
-// The highest N of the object's type_N_html keys, 0 when it has none.
-int highestPageKey(const QJsonObject &root)
+// The N of a type_N_html key, 0 for any other key.
+int pageNumberOfKey(const QString &key)
 {
     static const QRegularExpression pageKey(QStringLiteral("^type_([1-9][0-9]{0,5})_html$"));
+    const QRegularExpressionMatch match = pageKey.match(key);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The highest page number of the object's keys up to `limit`, 0 when it has none.
+int highestPageKey(const QJsonObject &root, int limit)
+{
     int highest = 0;
     for (auto it = root.begin(); it != root.end(); ++it) {
-        const QRegularExpressionMatch match = pageKey.match(it.key());
-        if (match.hasMatch())
-            highest = qMax(highest, match.captured(1).toInt());
+        const int number = pageNumberOfKey(it.key());
+        if (number <= limit)
+            highest = qMax(highest, number);
     }
     return highest;
 }
 
-} // namespace
-
-QString designkey::numberLimit(int i)
+bool isSettingKey(const QString &key)
 {
-    return QStringLiteral("spbNumberLimit_%1").arg(i + 1);
+    for (const char *known :
+         {designkey::netWork, designkey::clearNumberTime, designkey::numberFormat,
+          designkey::ticketingInterval, designkey::enableLimit, designkey::sharpText}) {
+        if (key == QLatin1String(known))
+            return true;
+    }
+    for (int i = 0; i < kMaxDesignPages; ++i) {
+        if (key == designkey::numberLimit(i))
+            return true;
+    }
+    return false;
 }
+
+} // namespace
 
 Design::Design(int pageCount, int maxHeight, QObject *parent)
     : QObject(parent), m_maxHeight(maxHeight)
@@ -49,6 +66,27 @@ QList<TicketPage *> Design::pages() const
     for (const auto &page : m_pages)
         list.append(page.get());
     return list;
+}
+
+QList<TicketPage *> Design::devicePages() const
+{
+    return pages().mid(0, kMaxDesignPages);
+}
+
+QList<int> Design::pagesBeyondDevice() const
+{
+    QList<int> numbers;
+    for (int number = kMaxDesignPages + 1; number <= pageCount(); ++number)
+        numbers.append(number);
+    return numbers;
+}
+
+QString Design::pageName(int index) const
+{
+    const TicketPage *named = page(index);
+    if (named && !named->name.isEmpty())
+        return named->name;
+    return QCoreApplication::translate("QObject", "类型") + QString::number(index + 1);
 }
 
 void Design::setPageCount(int count, const QString &html)
@@ -76,10 +114,10 @@ void Design::startNew(int pageCount, const QString &html)
     const auto old = std::move(m_pages);
     m_pages.clear();
     m_settings = DesignSettings();
+    m_otherKeys = QJsonObject();
     // Small text prints as it looks: grey edges would print as black dots.
     m_sharpText = true;
     setPageCount(qBound(1, pageCount, kMaxDesignPages), html);
-    m_droppedPages = 0;
     setFilePath(QString());
     setUnmodified();
     emit pagesChanged();
@@ -90,9 +128,7 @@ bool Design::addPage(const QString &html)
     if (pageCount() >= kMaxDesignPages)
         return false;
     setPageCount(pageCount() + 1, html);
-    m_pagesChangedSinceSave = true;
-    updateModified();
-    emit pagesChanged();
+    pagesEdited();
     return true;
 }
 
@@ -100,24 +136,81 @@ bool Design::removePage(int index)
 {
     if (pageCount() <= 1 || !page(index))
         return false;
+    // The page lives until its view has gone with pagesChanged().
     const std::unique_ptr<TicketPage> removed = std::move(m_pages.at(size_t(index)));
     m_pages.erase(m_pages.begin() + index);
+    pagesEdited();
+    return true;
+}
+
+QJsonObject Design::pageEntry(int index) const
+{
+    const TicketPage *entryPage = page(index);
+    if (!entryPage)
+        return QJsonObject();
+    QJsonObject holder;
+    entryPage->saveToJson(holder);
+    return holder.value(pageKey(entryPage->typeIndex)).toObject();
+}
+
+bool Design::insertPage(int index, const QJsonObject &entry)
+{
+    if (pageCount() >= kMaxKeptPages || index < 0 || index > pageCount())
+        return false;
+    auto inserted = std::make_unique<TicketPage>(index + 1, m_maxHeight);
+    inserted->setSharpText(m_sharpText);
+    inserted->loadFromJson(QJsonObject{{pageKey(index + 1), entry}});
+    watchPage(inserted.get());
+    m_pages.insert(m_pages.begin() + index, std::move(inserted));
+    pagesEdited();
+    return true;
+}
+
+bool Design::duplicatePage(int index)
+{
+    return pageCount() < kMaxDesignPages && page(index) && insertPage(index + 1, pageEntry(index));
+}
+
+bool Design::movePage(int from, int to)
+{
+    if (!page(from) || !page(to) || from == to)
+        return false;
+    std::unique_ptr<TicketPage> moved = std::move(m_pages.at(size_t(from)));
+    m_pages.erase(m_pages.begin() + from);
+    m_pages.insert(m_pages.begin() + to, std::move(moved));
+    pagesEdited();
+    return true;
+}
+
+void Design::renamePage(int index, const QString &name)
+{
+    TicketPage *named = page(index);
+    if (!named || named->name == name.trimmed())
+        return;
+    named->name = name.trimmed();
+    m_pagesChangedSinceSave = true;
+    updateModified();
+    emit pagesChanged();
+}
+
+void Design::pagesEdited()
+{
     for (int i = 0; i < pageCount(); ++i)
         m_pages.at(size_t(i))->typeIndex = i + 1;
     m_pagesChangedSinceSave = true;
     updateModified();
     emit pagesChanged();
-    return true;
 }
 
 QJsonObject Design::toJson() const
 {
-    QJsonObject root;
+    // The keys this program writes win over stale copies among the ones it does not know.
+    QJsonObject root = m_otherKeys;
     root.insert(QLatin1String(designkey::netWork), m_settings.netWork);
     root.insert(QLatin1String(designkey::clearNumberTime), m_settings.clearNumberTime);
     root.insert(QLatin1String(designkey::numberFormat), m_settings.numberFormat);
     root.insert(QLatin1String(designkey::ticketingInterval), m_settings.ticketingInterval);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kMaxDesignPages; ++i)
         root.insert(designkey::numberLimit(i), m_settings.numberLimits[size_t(i)]);
     root.insert(QLatin1String(designkey::enableLimit), m_settings.enableLimit);
     // Written only when on, so a design without it is stored as it always was.
@@ -135,15 +228,20 @@ void Design::loadJson(const QJsonObject &root, int pageCount)
     settings.clearNumberTime = designInt(root, QLatin1String(designkey::clearNumberTime));
     settings.numberFormat = designInt(root, QLatin1String(designkey::numberFormat));
     settings.ticketingInterval = designInt(root, QLatin1String(designkey::ticketingInterval));
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kMaxDesignPages; ++i)
         settings.numberLimits[size_t(i)] = designInt(root, designkey::numberLimit(i));
     settings.enableLimit = designBool(root, QLatin1String(designkey::enableLimit));
-    m_settings = settings;
+    m_settings = heldToRanges(settings);
 
-    const int held = highestPageKey(root);
+    const int held = highestPageKey(root, kMaxKeptPages);
     int count = pageCount > 0 ? pageCount : held > 0 ? held : this->pageCount();
-    count = qBound(1, count, kMaxDesignPages);
-    m_droppedPages = qMax(0, held - count);
+    count = qBound(1, count, kMaxKeptPages);
+    m_otherKeys = QJsonObject();
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        const int number = pageNumberOfKey(it.key());
+        if (number > count || (number == 0 && !isSettingKey(it.key())))
+            m_otherKeys.insert(it.key(), it.value());
+    }
     // Pages are made afresh; the old ones live until their views have gone with pagesChanged().
     const auto old = std::move(m_pages);
     m_pages.clear();
@@ -169,6 +267,14 @@ QString Design::open(const QString &path)
     return QString();
 }
 
+QString Design::openAsTemplate(const QString &path)
+{
+    const QString error = open(path);
+    if (error.isEmpty())
+        setFilePath(QString());
+    return error;
+}
+
 QString Design::saveAs(const QString &path)
 {
     const QString error = writeDesignFile(path, toJson());
@@ -189,7 +295,7 @@ void Design::setFilePath(const QString &path)
 
 void Design::setSettings(const DesignSettings &settings)
 {
-    m_settings = settings;
+    m_settings = heldToRanges(settings);
     updateModified();
 }
 

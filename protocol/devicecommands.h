@@ -1,13 +1,13 @@
 #pragma once
 
+#include "designsettings.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
 #include <QStringList>
 
 #include <array>
-
-struct DesignSettings;
 
 // Packed BCD of one byte, in place: 59 becomes 0x59. Kept to 8 bits for larger values.
 void converHexfun(unsigned char &v);
@@ -24,7 +24,7 @@ struct SystemConfigValues
     int ticketingInterval = 0; // 0..5
     bool enableLimit = true;
     int numberFormatIndex = 0; // 0: "0001", otherwise "     1"
-    std::array<int, 6> numberLimits{};
+    std::array<int, kMaxDesignPages> numberLimits{};
 };
 
 // The values a design's settings give, as the settings tab turns them into the frame: a

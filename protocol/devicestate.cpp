@@ -59,7 +59,7 @@ QString DeviceState::handleSystemConfig(const QByteArray &payload)
     config.limitEnabled = p[3] != 0;
     config.numberFormat = readLe32(p + 4);
     QStringList limits;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kMaxDesignPages; ++i) {
         config.limits[i] = readLe32(p + 8 + 4 * i);
         limits << QString::number(config.limits[i]);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designsettings.h"
 #include "framedecoder.h"
 #include "printerparser.h"
 #include "ticketdrawing.h"
@@ -19,7 +20,7 @@ struct SystemConfig
     int ticketingInterval = 0;
     bool limitEnabled = false;
     qint32 numberFormat = 0;
-    qint32 limits[6] = {};
+    qint32 limits[kMaxDesignPages] = {};
 };
 
 // What the dispenser keeps and does with the frames it receives: settings, clock, layout table,

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <csignal>
 #include <functional>
@@ -89,6 +91,7 @@ private slots:
     void startupDesignIsWrittenOnlyWhenAsked();
     void saveWritesTheOpenedFile();
     void ticketTypesAreAddedAndRemoved();
+    void pagesBeyondTheDeviceAreKept();
     void toolbarActsOnTheNewPages();
     void unwritableTargetIsReportedAndKept();
     void interruptedSaveKeepsPreviousFile();
@@ -189,9 +192,10 @@ QJsonObject TestConfig::validRoot() const
 void TestConfig::loadAndWait(const QString &path)
 {
     auto *tabs = widget<QTabWidget>("tabWidget");
-    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(tabs->count() - 1);
     window->onLoad(path);
-    QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    // A design opens at its first page.
+    QCOMPARE(tabs->currentIndex(), 0);
 }
 
 bool TestConfig::tipVisible() const
@@ -451,12 +455,37 @@ void TestConfig::startupDesignIsWrittenOnlyWhenAsked()
     QVERIFY(window->isWindowModified());
     Asker::setNextAnswer(QMessageBox::Discard);
 
-    // The next start opens it, as its own file.
+    // The next start begins a new design from it: Save asks for a name and leaves it alone.
     delete window;
     window = new TicketStation;
     QCOMPARE(reading("cmbNetWork"), 42);
-    QVERIFY(window->windowTitle().startsWith("template.json[*]"));
+    QVERIFY(window->windowTitle().startsWith(QObject::tr("未命名") + "[*]"));
+    const QByteArray startup = readAll(startupDesignPath());
+    window->pageEditor(0)->insertPlainText("x");
+    FileChooser::setNextFileName(QString());
+    window->findChild<QAction *>("Save")->trigger();
+    QCOMPARE(readAll(startupDesignPath()), startup);
+    Asker::setNextAnswer(QMessageBox::Discard);
     QFile::remove(startupDesignPath());
+}
+
+void TestConfig::pagesBeyondTheDeviceAreKept()
+{
+    QJsonObject root = validRoot();
+    for (int i = 1; i <= kMaxDesignPages + 1; ++i)
+        root.insert(QString("type_%1_html").arg(i), pageEntry(QString("file page %1").arg(i)));
+    const QString path = dir->filePath("seven.json");
+    QVERIFY(writeAll(path, QJsonDocument(root).toJson()));
+    loadAndWait(path);
+    const auto *banner = widget<QLabel>("beyondDeviceBanner");
+    QVERIFY(banner->isVisibleTo(window));
+    QVERIFY(banner->text().contains(QObject::tr("类型") + "7"));
+    window->pageEditor(0)->insertPlainText("x");
+    window->findChild<QAction *>("Save")->trigger();
+    const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+    QTextDocument seventh;
+    seventh.setHtml(saved["type_7_html"].toObject()["html"].toString());
+    QCOMPARE(seventh.toPlainText(), QString("file page 7"));
 }
 
 void TestConfig::saveWritesTheOpenedFile()

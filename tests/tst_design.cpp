@@ -33,6 +33,10 @@ private slots:
     void pagesAsTheFileHoldsThem_data();
     void pagesAsTheFileHoldsThem();
     void fileFollowsOpenAndSave();
+    void settingsHeldToTheirRanges_data();
+    void settingsHeldToTheirRanges();
+    void pageNamesAndUnknownPageKeysKept();
+    void pagesDuplicatedMovedAndPutBack();
 };
 
 void TestDesign::roundTripKeepsSettingsAndPages()
@@ -202,12 +206,15 @@ void TestDesign::pagesAsTheFileHoldsThem_data()
     QTest::addColumn<QList<int>>("types");
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("dropped");
-    QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << 0 << 6 << 0;
-    QTest::newRow("gap") << QList<int>{1, 3} << 0 << 3 << 0;
-    QTest::newRow("none: as many as before") << QList<int>{} << 0 << 4 << 0;
-    QTest::newRow("beyond the device") << QList<int>{1, 2, 9} << 0 << 6 << 3;
-    QTest::newRow("count asked for") << QList<int>{1, 2, 3} << 2 << 2 << 1;
+    QTest::addColumn<QList<int>>("beyondDevice");
+    QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << 0 << 6 << QList<int>{};
+    QTest::newRow("gap") << QList<int>{1, 3} << 0 << 3 << QList<int>{};
+    QTest::newRow("none: as many as before") << QList<int>{} << 0 << 4 << QList<int>{};
+    QTest::newRow("beyond the device") << QList<int>{1, 2, 7, 8} << 0 << 8 << QList<int>{7, 8};
+    // A page number too large to make every page before it is kept as the file has it.
+    QTest::newRow("beyond what is kept")
+        << QList<int>{1, kMaxKeptPages + 1} << 0 << 1 << QList<int>{};
+    QTest::newRow("count asked for") << QList<int>{1, 2, 3} << 2 << 2 << QList<int>{};
 }
 
 void TestDesign::pagesAsTheFileHoldsThem()
@@ -215,21 +222,29 @@ void TestDesign::pagesAsTheFileHoldsThem()
     QFETCH(QList<int>, types);
     QFETCH(int, asked);
     QFETCH(int, pages);
-    QFETCH(int, dropped);
+    QFETCH(QList<int>, beyondDevice);
     Design design(4);
     QJsonObject root = pagesObject(types);
     // A number too long for a page is no page.
     root.insert("type_99999999999_html", QJsonObject());
+    root.insert("keyOfALaterVersion", QJsonArray{1, "two"});
     design.loadJson(root, asked);
     QCOMPARE(design.pageCount(), pages);
-    QCOMPARE(design.droppedPages(), dropped);
-    // What was opened is what is saved: no page the design holds goes missing.
-    for (int type = 1; type <= kMaxDesignPages; ++type)
-        QCOMPARE(design.toJson().contains(QString("type_%1_html").arg(type)), type <= pages);
+    QCOMPARE(design.pagesBeyondDevice(), beyondDevice);
+    QCOMPARE(design.devicePages().size(), qMin(pages, kMaxDesignPages));
     for (int i = 0; i < pages; ++i) {
         QCOMPARE(design.page(i)->typeIndex, i + 1);
         QCOMPARE(pageText(design, i), types.contains(i + 1) ? QString("page %1").arg(i + 1) : "");
     }
+    // What was opened is what is saved: nothing the file holds goes missing.
+    const QJsonObject saved = design.toJson();
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        QVERIFY2(saved.contains(it.key()), qPrintable(it.key()));
+        if (!it.key().startsWith("type_") || it.key() == "type_99999999999_html")
+            QCOMPARE(saved.value(it.key()), it.value());
+    }
+    for (int i = 0; i < pages; ++i)
+        QVERIFY(saved.contains(QString("type_%1_html").arg(i + 1)));
 }
 
 void TestDesign::fileFollowsOpenAndSave()
@@ -271,6 +286,94 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     TestDesign test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TestDesign::settingsHeldToTheirRanges_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("held");
+    // A choice outside its list is no entry; a count is held to its range.
+    QTest::newRow("network in range") << "cmbNetWork" << 42.0 << 42;
+    QTest::newRow("network past the list") << "cmbNetWork" << 150.0 << -1;
+    QTest::newRow("reset hour past the day") << "cmbClearNumberTime" << 24.0 << -1;
+    QTest::newRow("format past the list") << "cmbNumberFormat" << 5.0 << -1;
+    QTest::newRow("interval too long") << "spbTicketingInterval" << 99.0 << 5;
+    QTest::newRow("interval below zero") << "spbTicketingInterval" << -3.0 << 0;
+    QTest::newRow("limit past the counter") << "spbNumberLimit_6" << 1e12 << 9999;
+    QTest::newRow("limit below zero") << "spbNumberLimit_1" << -1.0 << 0;
+}
+
+void TestDesign::settingsHeldToTheirRanges()
+{
+    QFETCH(QString, key);
+    QFETCH(double, value);
+    QFETCH(int, held);
+    Design design(1);
+    design.loadJson(QJsonObject{{key, value}});
+    QCOMPARE(design.toJson().value(key).toInt(), held);
+    // What the operator sets is held the same way.
+    design.setSettings(DesignSettings{500, 0, 0, 50, {}, true});
+    QCOMPARE(design.settings().netWork, -1);
+    QCOMPARE(design.settings().ticketingInterval, kMaxTicketingInterval);
+}
+
+void TestDesign::pageNamesAndUnknownPageKeysKept()
+{
+    Design design(1);
+    design.loadJson(QJsonObject{
+        {"type_1_html", QJsonObject{{"html", "<p>a</p>"}, {"name", "VIP"}, {"later", 5}}},
+        {"type_2_html", QJsonObject{{"html", "<p>b</p>"}}}});
+    QCOMPARE(design.pageName(0), QString("VIP"));
+    QCOMPARE(design.pageName(1), QObject::tr("类型") + "2");
+    const QJsonObject saved = design.toJson();
+    QCOMPARE(saved["type_1_html"].toObject()["name"].toString(), QString("VIP"));
+    QCOMPARE(saved["type_1_html"].toObject()["later"].toInt(), 5);
+    QVERIFY(!saved["type_2_html"].toObject().contains("name"));
+}
+
+void TestDesign::pagesDuplicatedMovedAndPutBack()
+{
+    Design design(3);
+    for (int i = 0; i < 3; ++i)
+        design.page(i)->setHtml(QString("<p>%1</p>").arg(QChar('a' + i)));
+    QImage picture(8, 8, QImage::Format_RGB888);
+    picture.fill(Qt::black);
+    design.page(0)->addImageResource(picture, "pic");
+    design.renamePage(0, "  VIP ");
+    design.setUnmodified();
+    const auto texts = [&design] {
+        // Each page's text, with '?' where a page is not numbered as its place.
+        QString all;
+        for (int i = 0; i < design.pageCount(); ++i)
+            all += design.page(i)->typeIndex == i + 1 ? pageText(design, i) : "?";
+        return all;
+    };
+
+    // A copy carries the pictures and the name with the text.
+    QVERIFY(design.duplicatePage(0));
+    QCOMPARE(texts(), QString("aabc"));
+    QVERIFY(!design.page(1)->picture("pic").isNull());
+    QCOMPARE(design.pageName(1), QString("VIP"));
+    QVERIFY(design.isModified());
+
+    QVERIFY(design.movePage(3, 0));
+    QCOMPARE(texts(), QString("caab"));
+    QVERIFY(!design.movePage(0, 4));
+
+    // A removal is undone by putting the entry back where it was.
+    const QJsonObject removed = design.pageEntry(3);
+    QVERIFY(design.removePage(3));
+    QCOMPARE(texts(), QString("caa"));
+    QVERIFY(design.insertPage(3, removed));
+    QCOMPARE(texts(), QString("caab"));
+    QVERIFY(!design.insertPage(9, removed));
+
+    design.renamePage(1, QString());
+    QCOMPARE(design.pageName(1), QObject::tr("类型") + "2");
+    while (design.duplicatePage(0))
+        ;
+    QCOMPARE(design.pageCount(), kMaxDesignPages);
 }
 
 #include "tst_design.moc"

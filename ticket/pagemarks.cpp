@@ -40,3 +40,15 @@ QList<PageMark> pageMarks(const QTextDocument *document)
     }
     return marks;
 }
+
+QString markSampleHtml(BLOCK_FLAG flag)
+{
+    const QString sample = flag == BLOCK_NUMBER ? QStringLiteral("0001")
+                           : flag == BLOCK_QUEUE
+                               ? QStringLiteral("02")
+                               : QStringLiteral("&nbsp;02-02-2022 22:22:22&nbsp;");
+    const QString after = flag == BLOCK_DATETIME ? QStringLiteral("&nbsp;<span> </span>")
+                                                 : QStringLiteral("<span>&nbsp;</span>");
+    return QStringLiteral(R"(<span style=" font-size:14pt; background-color:%1;">%2</span>%3)")
+        .arg(blockColorMap().value(flag).name(), sample, after);
+}

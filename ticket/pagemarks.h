@@ -3,6 +3,7 @@
 #include "blockflag.h"
 
 #include <QList>
+#include <QString>
 
 class QTextDocument;
 
@@ -17,3 +18,7 @@ struct PageMark
 // Every mark in the text, in text order; characters of one colour that follow each other are
 // one mark, whatever their other formats.
 QList<PageMark> pageMarks(const QTextDocument *document);
+
+// What the toolbar puts in for a mark: a sample of what the device prints there (its size on
+// paper) on the mark's colour, then a space outside the mark so typing goes on unmarked.
+QString markSampleHtml(BLOCK_FLAG flag);

@@ -25,13 +25,3 @@ QImage renderPage(const TicketPage &page)
     });
     return rgb888Rows(canvas, pageCropHeight(canvas));
 }
-
-QRect findBlockRect(const TicketPage &page, BLOCK_FLAG flag)
-{
-    return findBlockRectIn(renderPage(page), flag);
-}
-
-QImage downloadImage(const TicketPage &page)
-{
-    return downloadImageOf(renderPage(page));
-}

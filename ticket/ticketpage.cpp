@@ -236,8 +236,11 @@ bool TicketPage::isCut() const
 
 void TicketPage::saveToJson(QJsonObject &config) const
 {
-    QJsonObject editJson;
+    QJsonObject editJson = m_otherKeys;
     editJson.insert(QStringLiteral("html"), m_document->toHtml());
+    // Only a named page has the key, so other pages are stored as they always were.
+    if (!name.isEmpty())
+        editJson.insert(QStringLiteral("name"), name);
 
     QJsonArray imageArry;
     for (const QString &name : imageNames) {
@@ -274,6 +277,10 @@ void TicketPage::loadFromJson(const QJsonObject &config)
     m_codes.clear();
 
     const QJsonObject editJson = config.value(pageKey(typeIndex)).toObject();
+    name = editJson.value(QStringLiteral("name")).toString();
+    m_otherKeys = editJson;
+    for (const char *known : {"html", "name", "imageArry", "codes"})
+        m_otherKeys.remove(QLatin1String(known));
     const QJsonArray imageArry = editJson.value(QStringLiteral("imageArry")).toArray();
     for (const QJsonValue &element : imageArry) {
         const QJsonObject item = element.toObject();

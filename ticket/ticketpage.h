@@ -63,19 +63,23 @@ public:
     // Whether laid-out content reaches below the page height, where nothing prints.
     bool isCut() const;
 
-    // The page under "type_<typeIndex>_html": its HTML, its pictures as base64 BMP and the
-    // settings of the codes among them.
+    // The page under "type_<typeIndex>_html": its HTML, its pictures as base64 BMP, the
+    // settings of the codes among them, its name, and the keys of the page this program does
+    // not know, as they were read.
     void saveToJson(QJsonObject &config) const;
     // Takes the page from `config`; a page the object lacks is left empty.
     void loadFromJson(const QJsonObject &config);
 
     int typeIndex = 0;
     int maxHeight = kDefaultPageHeight;
+    // The operator's name for the ticket type; empty: the type's number names it.
+    QString name;
     QList<QString> imageNames;
 
 private:
     std::unique_ptr<QTextDocument> m_document;
     QHash<QString, TicketCode> m_codes;
+    QJsonObject m_otherKeys;
     bool m_sharpText = false;
 };
 

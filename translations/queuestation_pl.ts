@@ -339,10 +339,6 @@
         <translation>Ustawiono jako projekt startowy</translation>
     </message>
     <message>
-        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
-        <translation>Projekt zawiera %1 stron ponad %2 rodzajów biletów; nie zostały otwarte i nie zostaną zapisane</translation>
-    </message>
-    <message>
         <source>删除类型</source>
         <translation>Usuń rodzaj biletu</translation>
     </message>
@@ -437,6 +433,10 @@
     <message>
         <source>仍要退出吗？</source>
         <translation>Zakończyć mimo to?</translation>
+    </message>
+    <message>
+        <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
+        <translation>Poza %2 typami biletów urządzenia: %1. Nie są pobierane, ale pozostają w pliku projektu.</translation>
     </message>
 </context>
 <context>

@@ -339,10 +339,6 @@
         <translation>Set as the start-up design</translation>
     </message>
     <message>
-        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
-        <translation>The design holds %1 pages beyond the %2 ticket types; they were not opened and will not be saved</translation>
-    </message>
-    <message>
         <source>删除类型</source>
         <translation>Remove ticket type</translation>
     </message>
@@ -437,6 +433,10 @@
     <message>
         <source>仍要退出吗？</source>
         <translation>Quit anyway?</translation>
+    </message>
+    <message>
+        <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
+        <translation>Beyond the device&apos;s %2 ticket types: %1. Not downloaded, but kept in the design file.</translation>
     </message>
 </context>
 <context>

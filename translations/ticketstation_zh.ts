@@ -339,10 +339,6 @@
         <translation>已设为启动设计</translation>
     </message>
     <message>
-        <source>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</source>
-        <translation>设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入</translation>
-    </message>
-    <message>
         <source>删除类型</source>
         <translation>删除类型</translation>
     </message>
@@ -437,6 +433,10 @@
     <message>
         <source>仍要退出吗？</source>
         <translation>仍要退出吗？</translation>
+    </message>
+    <message>
+        <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
+        <translation>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</translation>
     </message>
 </context>
 <context>

@@ -16,13 +16,16 @@ QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
 
 SettingsPanel::SettingsPanel(Ui::TicketStationClass &ui, QObject *parent) : QObject(parent), ui(ui)
 {
-    for (int j = 0; j < kNetWorkCount; ++j)
+    // What the design's ranges allow, and nothing else.
+    for (int j = settingrange::netWork.minimum; j <= settingrange::netWork.maximum; ++j)
         ui.cmbNetWork->addItem(QString::number(j));
-    for (int k = 0; k < kClearNumberHours; ++k)
+    for (int k = settingrange::clearNumberTime.minimum; k <= settingrange::clearNumberTime.maximum;
+         ++k)
         ui.cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')));
-    ui.spbTicketingInterval->setRange(0, kMaxTicketingInterval);
+    ui.spbTicketingInterval->setRange(settingrange::ticketingInterval.minimum,
+                                      settingrange::ticketingInterval.maximum);
     for (QSpinBox *box : numberLimitBoxes(ui))
-        box->setRange(0, kMaxNumberLimit);
+        box->setRange(settingrange::numberLimit.minimum, settingrange::numberLimit.maximum);
 
     const auto edited = [this] {
         if (!showing)

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -32,9 +33,17 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     design = std::make_unique<Design>(station.pageCount, station.maxHeight);
 
     ui->setupUi(this);
-    // The form's page only carries the default content every new page starts from.
-    defaultPageHtml = ui->textEdit->toHtml();
+    // The form's page only shows how a page editor sits in its tab.
     ui->tabWidget->removeTab(0);
+    // Stays while the design has pages the device cannot take: no notice that fades.
+    beyondDeviceBanner = new QLabel(this);
+    beyondDeviceBanner->setObjectName(QStringLiteral("beyondDeviceBanner"));
+    beyondDeviceBanner->setWordWrap(true);
+    beyondDeviceBanner->setStyleSheet(QStringLiteral(
+        "background:#fff3cd; color:#5c4400; border:1px solid #e0c36a; padding:4px;"));
+    beyondDeviceBanner->hide();
+    ui->verticalLayout_3->insertWidget(ui->verticalLayout_3->indexOf(ui->tabWidget),
+                                       beyondDeviceBanner);
 
     setupFileActions();
     setupEditActions();
@@ -99,8 +108,10 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnSharpText, this,
             [this](bool sharp) { design->setSharpText(sharp); });
 
-    // The start-up design opens; without one the window starts a new design.
-    if (!loadDesign(startupDesignPath(), false))
+    // A new design starts from the start-up design, or from the sample page without one.
+    if (design->openAsTemplate(startupDesignPath()).isEmpty())
+        showFreshDesign();
+    else
         newDesign();
     funcSetTabTextEditBindEditTool();
     updateTitle();

@@ -17,6 +17,7 @@
 namespace Ui {
 class TicketStationClass;
 }
+class QLabel;
 class QMenu;
 class QAction;
 class QtTransparentTisp;
@@ -83,7 +84,6 @@ private:
     void updateTitle();
     // The settings area shows the design's values, and gives them back.
     void showDesignSettings();
-    DesignSettings shownSettings() const;
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
     // Makes page `index` current, with the keyboard in it.
@@ -133,9 +133,8 @@ private:
     QtTransparentTisp *tip = nullptr;
     QList<TtQTextEdit *> pageEditors;
     QMenu *recentMenu = nullptr;
-    // What a new page starts with: the form's sample ticket, in the interface language.
-    QString defaultPageHtml;
     SettingsPanel *settingsPanel = nullptr;
     ZoomControl *zoom = nullptr;
     EditActions *editActions = nullptr;
+    QLabel *beyondDeviceBanner = nullptr;
 };

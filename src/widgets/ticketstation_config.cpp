@@ -1,5 +1,6 @@
 #include "ticketstation.h"
 
+#include "defaultpage.h"
 #include "design.h"
 #include "designfile.h"
 #include "editactions.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QShortcut>
 #include <QTextDocument>
@@ -112,11 +114,6 @@ void TicketStation::showDesignSettings()
     ui->TtQEditToolClass->showSharpText(design->sharpText());
 }
 
-DesignSettings TicketStation::shownSettings() const
-{
-    return settingsPanel->settings();
-}
-
 void TicketStation::showDesignPages()
 {
     const int current = qMax(0, ui->tabWidget->currentIndex());
@@ -139,14 +136,21 @@ void TicketStation::showDesignPages()
             editor->setMaximumSize(ui->textEdit->maximumSize());
             editor->setMinimumSize(ui->textEdit->minimumSize());
             editor->setZoom(zoom->zoom());
-            ui->tabWidget->addTab(container,
-                                  QObject::tr("类型") + QString::number(page->typeIndex));
+            ui->tabWidget->addTab(container, design->pageName(page->typeIndex - 1));
             pageEditors.append(editor);
             // Toolbar, then the page, then the settings: hidden pages are passed over.
             setTabOrder(previous, editor);
             previous = editor;
         }
         setTabOrder(previous, ui->tabSet);
+        QStringList beyond;
+        for (int number : design->pagesBeyondDevice())
+            beyond.append(design->pageName(number - 1));
+        beyondDeviceBanner->setText(
+            QObject::tr("%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。")
+                .arg(beyond.join(QStringLiteral(", ")))
+                .arg(kMaxDesignPages));
+        beyondDeviceBanner->setVisible(!beyond.isEmpty());
         ui->tabWidget->setCurrentIndex(qMin(current, pageEditors.size() - 1));
     }
     // Binds the toolbar to the page now shown.
@@ -244,16 +248,12 @@ bool TicketStation::loadDesign(const QString &path, bool reportFailures)
     // would only delay the window.
     if (reportFailures) {
         rememberDesign(path);
-        QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
-        if (design->droppedPages() > 0)
-            notices.prepend(QObject::tr("设计中有 %1 页超出了 %2 种类型，未打开：保存时不会写入")
-                                .arg(design->droppedPages())
-                                .arg(kMaxDesignPages));
+        const QStringList notices = printNotices(design->pages(), pageTitles(*ui->tabWidget));
         if (!notices.isEmpty())
             showNotice(notices.join(QLatin1Char('\n')), true);
     }
-    // The last page ends up current, as when the pages were shown one by one.
-    showPage(design->pageCount() - 1);
+    // A design is read from its start.
+    showPage(0);
     return true;
 }
 
@@ -261,7 +261,7 @@ void TicketStation::newDesign()
 {
     if (!confirmDiscard())
         return;
-    design->startNew(station.pageCount, defaultPageHtml);
+    design->startNew(station.pageCount, defaultPageHtml());
     showFreshDesign();
     // A new design is for typing into.
     showPage(0);
@@ -270,10 +270,6 @@ void TicketStation::newDesign()
 void TicketStation::showFreshDesign()
 {
     showDesignSettings();
-    // The settings tab keeps values within its ranges; those are the design's from now on, with
-    // nothing to save.
-    design->setSettings(shownSettings());
-    design->setUnmodified();
 }
 
 void TicketStation::showPage(int index)
@@ -296,7 +292,7 @@ void TicketStation::openDesign()
 
 void TicketStation::addPage()
 {
-    if (design->addPage(defaultPageHtml))
+    if (design->addPage(defaultPageHtml()))
         showPage(design->pageCount() - 1);
 }
 

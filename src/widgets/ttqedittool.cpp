@@ -1,5 +1,7 @@
 #include "ttqedittool.h"
 
+#include "pagemarks.h"
+
 #include "ticketpage.h"
 
 #include "codedialog.h"
@@ -27,15 +29,6 @@
 #include <QUuid>
 
 namespace {
-
-// Placeholder samples: the highlight colour tells the renderer which block it is, and the
-// sample text gives the block its size on paper.
-const char *const numberBlockHtml =
-    R"(<span style=" font-size:14pt; background-color:#e1ddfa;">0001</span><span>&nbsp;</span>)";
-const char *const queueBlockHtml =
-    R"(<span style=" font-size:14pt; background-color:#fac3c3;">02</span><span>&nbsp;</span>)";
-const char *const dateTimeBlockHtml =
-    R"(<span style=" font-size:14pt; background-color:#fadbc0;">&nbsp;02-02-2022 22:22:22&nbsp;</span>&nbsp;<span> </span>)";
 
 const int largestOfferedPointSize = 36;
 
@@ -565,10 +558,7 @@ void TtQEditTool::insertMark(BLOCK_FLAG flag)
         returnFocusToPage();
         return;
     }
-    const char *html = flag == BLOCK_NUMBER  ? numberBlockHtml
-                       : flag == BLOCK_QUEUE ? queueBlockHtml
-                                             : dateTimeBlockHtml;
-    currentEdit->insertHtml(QString::fromUtf8(html));
+    currentEdit->insertHtml(markSampleHtml(flag));
     returnFocusToPage();
 }
 
