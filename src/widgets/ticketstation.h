@@ -82,7 +82,7 @@ private:
     // One tab and editor per page of the design, built afresh when its pages change.
     void showDesignPages();
     void updateTitle();
-    // The settings area shows the design's values, and gives them back.
+    // The settings area shows the design's values.
     void showDesignSettings();
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
