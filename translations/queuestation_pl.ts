@@ -570,7 +570,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>连接状态:-- </source>
-        <translation>Stan:-- </translation>
+        <translation>Stan: -- </translation>
     </message>
     <message>
         <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>

@@ -42,6 +42,10 @@ SettingsPanel::SettingsPanel(Ui::TicketStationClass &ui, QObject *parent) : QObj
         edited();
     });
 
+    // The window's style gives buttons a width that a longer translation would not fit in.
+    for (QPushButton *button : {ui.btnConnect, ui.btnSetTime, ui.btnSetSystem})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+
     // Typing 700 must not pass through heights of 7 and 70 on the way.
     ui.spbPageHeight->setRange(1, kMaxPageHeight);
     ui.spbPageHeight->setKeyboardTracking(false);
