@@ -531,6 +531,38 @@ void TestConfig::ticketTypesAreAddedAndRemoved()
     QCOMPARE(window->pageEditor(1)->toPlainText(), QString("third"));
     QCOMPARE(tabs->tabText(1), QObject::tr("类型") + "2");
     QVERIFY(window->isWindowModified());
+
+    // Renamed, duplicated and moved; a removal is undone in one step; the file keeps the names.
+    const auto act = [this](const char *name) {
+        window->findChild<QAction *>(name)->trigger();
+    };
+    tabs->setCurrentIndex(0);
+    window->pageEditor(0)->setPlainText("first");
+    Asker::setNextText("VIP");
+    act("actRenamePage");
+    act("actDuplicatePage");
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(window->pageEditor(1)->toPlainText(), QString("first"));
+    act("actMovePageRight");
+    const auto texts = [this, tabs] {
+        QStringList shown;
+        for (int i = 0; i < 3; ++i)
+            shown << tabs->tabText(i) + ":" + window->pageEditor(i)->toPlainText();
+        return QString::number(tabs->count()) + " " + shown.join(' ');
+    };
+    const QString type = QObject::tr("类型");
+    const QString moved = "VIP:first " + type + "2:third VIP:first";
+    QCOMPARE(texts(), QString::number(kPages + 1) + " " + moved);
+    Asker::setNextAnswer(QMessageBox::Yes);
+    act("actRemovePage");
+    QVERIFY(texts().startsWith(QString::number(kPages) + " VIP:first " + type + "2:third "));
+    act("actUndoPageChange");
+    QCOMPARE(texts(), QString::number(kPages + 1) + " " + moved);
+    const QString path = dir->filePath("named.json");
+    window->onSave(path);
+    const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+    QCOMPARE(saved["type_3_html"].toObject()["name"].toString(), QString("VIP"));
+    QVERIFY(!saved["type_2_html"].toObject().contains("name"));
 }
 
 void TestConfig::toolbarActsOnTheNewPages()

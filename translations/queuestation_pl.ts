@@ -491,6 +491,50 @@
         <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
         <translation>Poza %2 typami biletów urządzenia: %1. Nie są pobierane, ale pozostają w pliku projektu.</translation>
     </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>撤销类型更改(&amp;U)</source>
+        <translation>&amp;Cofnij zmianę typów biletów</translation>
+    </message>
+    <message>
+        <source>重命名类型(&amp;N)…</source>
+        <translation>Zmień &amp;nazwę typu biletu…</translation>
+    </message>
+    <message>
+        <source>复制类型(&amp;D)</source>
+        <translation>&amp;Powiel typ biletu</translation>
+    </message>
+    <message>
+        <source>左移类型(&amp;L)</source>
+        <translation>Przesuń typ biletu w &amp;lewo</translation>
+    </message>
+    <message>
+        <source>右移类型(&amp;I)</source>
+        <translation>Przesuń typ biletu w p&amp;rawo</translation>
+    </message>
+    <message>
+        <source>添加类型</source>
+        <translation>Dodaj typ biletu</translation>
+    </message>
+    <message>
+        <source>重命名类型</source>
+        <translation>Zmień nazwę typu biletu</translation>
+    </message>
+    <message>
+        <source>类型名称（留空则显示编号）：</source>
+        <translation>Nazwa typu biletu (puste: jego numer):</translation>
+    </message>
+    <message>
+        <source>复制类型</source>
+        <translation>Powiel typ biletu</translation>
+    </message>
+    <message>
+        <source>移动类型</source>
+        <translation>Przesuń typ biletu</translation>
+    </message>
 </context>
 <context>
     <name>SerialPort</name>

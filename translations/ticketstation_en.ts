@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>不保存(&amp;D)</source>
-        <translation>&amp;Don't save</translation>
+        <translation>&amp;Don&apos;t save</translation>
     </message>
     <message>
         <source>是(&amp;Y)</source>
@@ -125,7 +125,7 @@
     <name>HelpWindow</name>
     <message>
         <source>TicketStation 操作指南</source>
-        <translation>TicketStation operator's guide</translation>
+        <translation>TicketStation operator&apos;s guide</translation>
     </message>
 </context>
 <context>
@@ -491,6 +491,50 @@
         <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
         <translation>Beyond the device&apos;s %2 ticket types: %1. Not downloaded, but kept in the design file.</translation>
     </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>撤销类型更改(&amp;U)</source>
+        <translation>&amp;Undo ticket type change</translation>
+    </message>
+    <message>
+        <source>重命名类型(&amp;N)…</source>
+        <translation>Re&amp;name ticket type…</translation>
+    </message>
+    <message>
+        <source>复制类型(&amp;D)</source>
+        <translation>&amp;Duplicate ticket type</translation>
+    </message>
+    <message>
+        <source>左移类型(&amp;L)</source>
+        <translation>Move ticket type &amp;left</translation>
+    </message>
+    <message>
+        <source>右移类型(&amp;I)</source>
+        <translation>Move ticket type r&amp;ight</translation>
+    </message>
+    <message>
+        <source>添加类型</source>
+        <translation>Add ticket type</translation>
+    </message>
+    <message>
+        <source>重命名类型</source>
+        <translation>Rename ticket type</translation>
+    </message>
+    <message>
+        <source>类型名称（留空则显示编号）：</source>
+        <translation>Name of the ticket type (empty: its number):</translation>
+    </message>
+    <message>
+        <source>复制类型</source>
+        <translation>Duplicate ticket type</translation>
+    </message>
+    <message>
+        <source>移动类型</source>
+        <translation>Move ticket type</translation>
+    </message>
 </context>
 <context>
     <name>SerialPort</name>
@@ -503,7 +547,7 @@
     <name>TicketStation</name>
     <message>
         <source>操作指南(&amp;G)</source>
-        <translation>Operator's &amp;guide</translation>
+        <translation>Operator&apos;s &amp;guide</translation>
     </message>
 </context>
 <context>

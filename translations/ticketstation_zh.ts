@@ -491,6 +491,50 @@
         <source>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</source>
         <translation>%1 超出了设备的 %2 种票类型：不会下载，但仍保存在设计文件中。</translation>
     </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>撤销类型更改(&amp;U)</source>
+        <translation>撤销类型更改(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重命名类型(&amp;N)…</source>
+        <translation>重命名类型(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>复制类型(&amp;D)</source>
+        <translation>复制类型(&amp;D)</translation>
+    </message>
+    <message>
+        <source>左移类型(&amp;L)</source>
+        <translation>左移类型(&amp;L)</translation>
+    </message>
+    <message>
+        <source>右移类型(&amp;I)</source>
+        <translation>右移类型(&amp;I)</translation>
+    </message>
+    <message>
+        <source>添加类型</source>
+        <translation>添加类型</translation>
+    </message>
+    <message>
+        <source>重命名类型</source>
+        <translation>重命名类型</translation>
+    </message>
+    <message>
+        <source>类型名称（留空则显示编号）：</source>
+        <translation>类型名称（留空则显示编号）：</translation>
+    </message>
+    <message>
+        <source>复制类型</source>
+        <translation>复制类型</translation>
+    </message>
+    <message>
+        <source>移动类型</source>
+        <translation>移动类型</translation>
+    </message>
 </context>
 <context>
     <name>SerialPort</name>

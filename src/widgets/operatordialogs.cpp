@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
 
@@ -15,6 +16,7 @@ struct Presets
     bool hasFileName = false;
     QString fileName;
     QList<QMessageBox::StandardButton> answers;
+    QList<QString> texts;
     QString lastText;
 };
 
@@ -101,6 +103,24 @@ void Asker::warning(QWidget *parent, const QString &title, const QString &text)
     QMessageBox::warning(parent, title, text);
 }
 
+QString Asker::text(QWidget *parent, const QString &title, const QString &label,
+                    const QString &current)
+{
+    Presets &p = presets();
+    p.lastText = label;
+    if (!p.texts.isEmpty())
+        return p.texts.takeFirst();
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(parent, title, label, QLineEdit::Normal, current, &ok);
+    return ok ? typed : QString();
+}
+
+void Asker::setNextText(const QString &text)
+{
+    presets().texts.append(text);
+}
+
 void Asker::setNextAnswer(QMessageBox::StandardButton answer)
 {
     presets().answers.append(answer);
@@ -108,12 +128,13 @@ void Asker::setNextAnswer(QMessageBox::StandardButton answer)
 
 int Asker::pendingAnswers()
 {
-    return presets().answers.size();
+    return presets().answers.size() + presets().texts.size();
 }
 
 void Asker::clearAnswers()
 {
     presets().answers.clear();
+    presets().texts.clear();
 }
 
 QString Asker::lastText()

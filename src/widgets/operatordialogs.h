@@ -36,9 +36,14 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton);
     static void warning(QWidget *parent, const QString &title, const QString &text);
+    // A line of text, starting from `current`; a null string when the operator cancels.
+    static QString text(QWidget *parent, const QString &title, const QString &label,
+                        const QString &current);
 
     // The next question or warning is not shown: it returns `answer`.
     static void setNextAnswer(QMessageBox::StandardButton answer);
+    // The next text asked for is not asked: it is `text` (null: as if cancelled).
+    static void setNextText(const QString &text);
     // Answers preset and not yet taken; a test checks that every one it expected was asked.
     static int pendingAnswers();
     // Forgets the answers not taken, so they cannot answer a later, unrelated question.

@@ -1,9 +1,11 @@
 #include "ticketstation.h"
 
 #include "design.h"
+#include "designfileactions.h"
 #include "editactions.h"
 #include "helpwindow.h"
 #include "languages.h"
+#include "pagetabs.h"
 #include "qttransparenttisp.h"
 #include "settingspanel.h"
 #include "stationpaths.h"
@@ -17,7 +19,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -33,19 +34,12 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     design = std::make_unique<Design>(station.pageCount, station.maxHeight);
 
     ui->setupUi(this);
-    // The form's page only shows how a page editor sits in its tab.
-    ui->tabWidget->removeTab(0);
-    // Stays while the design has pages the device cannot take: no notice that fades.
-    beyondDeviceBanner = new QLabel(this);
-    beyondDeviceBanner->setObjectName(QStringLiteral("beyondDeviceBanner"));
-    beyondDeviceBanner->setWordWrap(true);
-    beyondDeviceBanner->setStyleSheet(QStringLiteral(
-        "background:#fff3cd; color:#5c4400; border:1px solid #e0c36a; padding:4px;"));
-    beyondDeviceBanner->hide();
-    ui->verticalLayout_3->insertWidget(ui->verticalLayout_3->indexOf(ui->tabWidget),
-                                       beyondDeviceBanner);
-
-    setupFileActions();
+    pageTabs = new PageTabs(*design, *ui, this);
+    fileActions = new DesignFileActions(*design, stationFile, station, *ui, this);
+    connect(fileActions, &DesignFileActions::notice, this, &TicketStation::showNotice);
+    connect(fileActions, &DesignFileActions::designShown, this, &TicketStation::showFreshDesign);
+    connect(ui->actQuit, &QAction::triggered, this, &QWidget::close);
+    ui->actQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     setupEditActions();
     setupZoom();
     connect(ui->actEnglish, &QAction::triggered, this,
@@ -74,18 +68,14 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
             [this] { HelpWindow::showGuide(this, station.language); });
 
     // The window shows the design: its pages as tabs, its file and state in the title.
-    connect(design.get(), &Design::pagesChanged, this, &TicketStation::showDesignPages);
     connect(design.get(), &Design::modificationChanged, this, &QWidget::setWindowModified);
     connect(design.get(), &Design::filePathChanged, this, &TicketStation::updateTitle);
     const auto funcSetTabTextEditBindEditTool = [this] {
         if (TtQTextEdit *edit = pageEditor(-1))
             ui->TtQEditToolClass->bindTextEdit(edit);
         editActions->bind(pageEditor(-1));
-        ui->actRemovePage->setEnabled(design->pageCount() > 1);
-        ui->actAddPage->setEnabled(design->pageCount() < kMaxDesignPages);
     };
-    connect(ui->tabWidget, &QTabWidget::currentChanged, this,
-            [funcSetTabTextEditBindEditTool](int) { funcSetTabTextEditBindEditTool(); });
+    connect(pageTabs, &PageTabs::currentPageChanged, this, funcSetTabTextEditBindEditTool);
 
     tip = new QtTransparentTisp(false, nullptr);
 
@@ -108,11 +98,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     connect(ui->TtQEditToolClass, &TtQEditTool::sgnSharpText, this,
             [this](bool sharp) { design->setSharpText(sharp); });
 
-    // A new design starts from the start-up design, or from the sample page without one.
-    if (design->openAsTemplate(startupDesignPath()).isEmpty())
-        showFreshDesign();
-    else
-        newDesign();
+    fileActions->startSession();
     funcSetTabTextEditBindEditTool();
     updateTitle();
 }
@@ -120,9 +106,7 @@ TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
 TicketStation::~TicketStation()
 {
     // The editors show the design's pages, so they go first.
-    for (TtQTextEdit *editor : qAsConst(pageEditors))
-        delete editor->parentWidget();
-    pageEditors.clear();
+    delete pageTabs;
     // The tip is a window of its own, so nothing else would delete it.
     delete tip;
     delete ui;
@@ -130,17 +114,7 @@ TicketStation::~TicketStation()
 
 TtQTextEdit *TicketStation::pageEditor(int index) const
 {
-    if (index == -1)
-        index = ui->tabWidget->currentIndex();
-    // widget() is null for an index outside the tabs, including -1 when there is no tab.
-    const QWidget *container = ui->tabWidget->widget(index);
-    if (!container)
-        return nullptr;
-    for (QObject *child : container->children()) {
-        if (auto *edit = qobject_cast<TtQTextEdit *>(child))
-            return edit;
-    }
-    return nullptr;
+    return pageTabs->editor(index);
 }
 
 void TicketStation::showAbout()
@@ -157,7 +131,7 @@ void TicketStation::setPageHeight(int dots)
     station.maxHeight = dots;
     design->setMaxHeight(dots);
     // The editors mark where the page ends.
-    for (TtQTextEdit *editor : qAsConst(pageEditors))
+    for (TtQTextEdit *editor : pageTabs->editors())
         editor->viewport()->update();
     if (!stationFile.writePageHeight(dots))
         showNotice(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), true);
@@ -172,13 +146,21 @@ void TicketStation::setupZoom()
     ui->horizontalLayout_4->addStretch();
     ui->horizontalLayout_4->addWidget(box);
     connect(zoom, &ZoomControl::zoomChanged, this, [this](int percent) {
-        if (pageEditors.isEmpty())
+        const QList<TtQTextEdit *> &editors = pageTabs->editors();
+        if (editors.isEmpty())
             return;
-        const int before = pageEditors.constFirst()->minimumWidth();
-        for (TtQTextEdit *editor : qAsConst(pageEditors))
+        const int before = editors.constFirst()->minimumWidth();
+        for (TtQTextEdit *editor : editors)
             editor->setZoom(percent);
         // The window grows or shrinks by what the page did.
-        resize(width() + pageEditors.constFirst()->minimumWidth() - before, height());
+        resize(width() + editors.constFirst()->minimumWidth() - before, height());
+    });
+    // Pages shown afresh (after the page tabs built their editors) keep the zoom.
+    connect(design.get(), &Design::pagesChanged, this, [this] {
+        for (TtQTextEdit *editor : pageTabs->editors()) {
+            editor->setZoom(zoom->zoom());
+            connect(editor, &TtQTextEdit::zoomStepRequested, zoom, &ZoomControl::step);
+        }
     });
     // A level chosen in the box, the operator goes on with the page.
     connect(box, QOverload<int>::of(&QComboBox::activated), this, [this] {

@@ -17,8 +17,8 @@
 namespace Ui {
 class TicketStationClass;
 }
-class QLabel;
-class QMenu;
+class DesignFileActions;
+class PageTabs;
 class QAction;
 class QtTransparentTisp;
 class EditActions;
@@ -61,33 +61,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setupFileActions();
     void setupEditActions();
     // The pages' zoom: View menu, keys, wheel and the box in the status area.
     void setupZoom();
     void chooseLanguage(const QString &catalogue);
-    // The file actions; each asks before a changed design is replaced or discarded.
-    void newDesign();
-    void openDesign();
-    // Writes the design to its own file, or asks for one; false when it was not written.
-    bool saveDesign();
-    bool saveDesignAs();
-    // Writes the design to `path`, which becomes its file; false when it was not written.
-    bool saveDesignTo(const QString &path);
-    void useAsStartupDesign();
-    // onLoad's work; `reportFailures` tells the operator why a file was not taken.
-    bool loadDesign(const QString &path, bool reportFailures);
-    void addPage();
-    void removePage();
-    // One tab and editor per page of the design, built afresh when its pages change.
-    void showDesignPages();
     void updateTitle();
     // The settings area shows the design's values.
     void showDesignSettings();
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
-    // Makes page `index` current, with the keyboard in it.
-    void showPage(int index);
     void refreshPortList(const QStringList &portlist);
     void showVersion(const QString &version);
     void onDeviceLost(bool duringDownload);
@@ -100,13 +82,7 @@ private:
     void showNotice(const QString &text, bool error = false);
     // True when a line is open; otherwise tells the operator how to get one.
     bool requireConnection();
-    // Offers to save unsaved edits; false when the operator cancels.
-    bool confirmDiscard();
-    void rememberDesign(const QString &path);
     void rememberPort(const QString &port);
-    void refreshRecentDesigns();
-    // Where file dialogs start: the folder of the last design opened or saved.
-    QString lastFolder() const;
     void storeStationSettings();
 
     // The dispenser's jobs and state as the operator sees them (ticketstation_device.cpp).
@@ -131,10 +107,9 @@ private:
     PreviewWriter previewWriter;
     Ui::TicketStationClass *ui;
     QtTransparentTisp *tip = nullptr;
-    QList<TtQTextEdit *> pageEditors;
-    QMenu *recentMenu = nullptr;
+    PageTabs *pageTabs = nullptr;
+    DesignFileActions *fileActions = nullptr;
     SettingsPanel *settingsPanel = nullptr;
     ZoomControl *zoom = nullptr;
     EditActions *editActions = nullptr;
-    QLabel *beyondDeviceBanner = nullptr;
 };
