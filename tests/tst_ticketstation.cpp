@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -47,6 +48,7 @@ private slots:
     void shortcutsAreLiveAndUnique();
     void noticeMakesWayForADialog();
     void tabLeavesThePageOutsideALists();
+    void pageHeightSetInTheWindow();
     void guideNamesEveryKey_data();
     void guideNamesEveryKey();
 
@@ -193,6 +195,23 @@ void TestTicketStation::tabLeavesThePageOutsideALists()
     page->setFocus();
     QTest::keyClick(page, Qt::Key_Tab);
     QCOMPARE(window->focusWidget(), page);
+}
+
+// The page height is the station's: set in the settings area, it applies to every page at once
+// and is what the next start reads.
+void TestTicketStation::pageHeightSetInTheWindow()
+{
+    writeSettings("maxTabWidget=2\nLanguage=queuestation_xx.qm\n");
+    createWindow();
+    child<QSpinBox>("spbPageHeight")->setValue(700);
+    for (int i = 0; window->pageEditor(i); ++i)
+        QCOMPARE(window->pageEditor(i)->maxHeight, 700);
+    QSettings ini(settingsPath, QSettings::IniFormat);
+    QCOMPARE(ini.value("editTextMaxHeight").toInt(), 700);
+    QCOMPARE(ini.value("Language").toString(), QString("queuestation_xx.qm"));
+    createWindow();
+    QCOMPARE(child<QSpinBox>("spbPageHeight")->value(), 700);
+    QCOMPARE(window->pageEditor(0)->maxHeight, 700);
 }
 
 void TestTicketStation::guideNamesEveryKey_data()
