@@ -357,3 +357,10 @@ bool isDesignObject(const QJsonObject &root)
     }
     return false;
 }
+
+void Design::setMaxHeight(int dots)
+{
+    m_maxHeight = dots;
+    for (const auto &page : m_pages)
+        page->maxHeight = dots;
+}

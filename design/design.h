@@ -42,6 +42,8 @@ public:
     // The page's label: the name the operator gave it, or "类型N".
     QString pageName(int index) const;
     int maxHeight() const { return m_maxHeight; }
+    // The height of every page, and of pages added later; not part of the design's file.
+    void setMaxHeight(int dots);
 
     // Replaces everything by a new design of `pageCount` pages holding `html`, with sharp
     // printed text, no file and nothing to save.

@@ -75,6 +75,14 @@ bool StationSettingsFile::write(const StationSettings &settings) const
     return ini.status() == QSettings::NoError;
 }
 
+bool StationSettingsFile::writePageHeight(int height) const
+{
+    QSettings ini(m_path, QSettings::IniFormat);
+    ini.setValue(key::maxHeight, height);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
 void StationSettingsFile::remember(QStringList &list, const QString &entry, int limit)
 {
     list.removeAll(entry);

@@ -35,6 +35,9 @@ public:
     // False when the file could not be written.
     bool write(const StationSettings &settings) const;
 
+    // Stores the page height the operator chose in the window. False when it was not written.
+    bool writePageHeight(int height) const;
+
     // Puts `entry` first in `list`, once, keeping at most `limit` entries.
     static void remember(QStringList &list, const QString &entry, int limit);
 

@@ -86,6 +86,30 @@ private:
     {
         return window->findChild<T *>(QLatin1String(name));
     }
+    // The number-limit boxes in reading order on screen.
+    QList<QSpinBox *> limitBoxesAsRead() const
+    {
+        QList<QSpinBox *> boxes;
+        for (QSpinBox *box : window->findChildren<QSpinBox *>()) {
+            if (box->objectName().startsWith(QLatin1String("spbNumberLimit_")))
+                boxes.append(box);
+        }
+        const auto at = [this](QWidget *w) {
+            return w->mapTo(window.get(), QPoint());
+        };
+        std::sort(boxes.begin(), boxes.end(), [&at](QSpinBox *a, QSpinBox *b) {
+            return at(a).y() != at(b).y() ? at(a).y() < at(b).y() : at(a).x() < at(b).x();
+        });
+        return boxes;
+    }
+    QString limitLabel(QSpinBox *box) const
+    {
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->buddy() == box)
+                return label->text();
+        }
+        return QString();
+    }
     // Puts `entry` into the port list, makes it current and presses the connect button.
     void connectTo(const QString &entry);
 
@@ -278,9 +302,15 @@ void TestConnection::systemSettingsFromWidgets()
     child<QSpinBox>("spbTicketingInterval")->setValue(interval);
     child<QCheckBox>("cbEnableLimit")->setChecked(limitsOn);
     child<QComboBox>("cmbNumberFormat")->setCurrentIndex(formatIndex);
-    for (int i = 1; i <= 6; ++i) {
-        const QByteArray name = "spbNumberLimit_" + QByteArray::number(i);
-        child<QSpinBox>(name.constData())->setValue(i * 10);
+    // Filled in as an operator reads the boxes, row by row and left to right; each must go out
+    // as the ticket type its label names (the frame holds 10 to 60 for types 1 to 6).
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QList<QSpinBox *> limits = limitBoxesAsRead();
+    QCOMPARE(limits.size(), 6);
+    for (int i = 0; i < limits.size(); ++i) {
+        QCOMPARE(limitLabel(limits.at(i)), QStringLiteral("类型%1：").arg(i + 1));
+        limits.at(i)->setValue((i + 1) * 10);
     }
     connectTo(pty->slavePath());
 

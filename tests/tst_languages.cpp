@@ -1,5 +1,9 @@
+#include "codedialog.h"
 #include "faulttools.h"
 #include "languages.h"
+#include "operatordialogs.h"
+#include "pictureimportdialog.h"
+#include "printpreviewdialog.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
 #include "ticketstation.h"
@@ -9,8 +13,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -96,6 +103,66 @@ QSet<QString> blockColours(const QTextDocument *document)
     return colours;
 }
 
+// The Alt key of a text, lower case; empty when it has none.
+QString mnemonicOf(const QString &text)
+{
+    return QKeySequence::mnemonic(text).toString().toLower();
+}
+
+// Texts that share one Alt key in one scope, as "key: first / second"; none when all differ.
+QStringList clashes(const QString &scope, const QStringList &texts)
+{
+    QHash<QString, QString> owners;
+    QStringList found;
+    for (const QString &text : texts) {
+        const QString key = mnemonicOf(text);
+        if (key.isEmpty())
+            continue;
+        if (owners.contains(key))
+            found << QStringLiteral("%1 %2: %3 / %4").arg(scope, key, owners.value(key), text);
+        owners.insert(key, text);
+    }
+    return found;
+}
+
+// What Alt reaches in a window or dialog outside its menus: the menu bar, buttons, labels that
+// lead to a field, group boxes and tabs.
+QStringList windowMnemonicTexts(QWidget *window)
+{
+    QStringList texts;
+    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+        for (QAction *menu : main->menuBar()->actions())
+            texts << menu->text();
+    }
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QMenu *>(widget->window()))
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            texts << label->text();
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            texts << group->title();
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        }
+    }
+    return texts;
+}
+
+QStringList menuClashes(QMenu *menu)
+{
+    QStringList texts;
+    QStringList found;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        if (action->menu())
+            found << menuClashes(action->menu());
+    }
+    return found << clashes(menu->title(), texts);
+}
+
 } // namespace
 
 class TestLanguages : public QObject
@@ -116,6 +183,8 @@ private slots:
     void unwritableSettingsAreReported();
     void startsInStoredLanguage_data();
     void startsInStoredLanguage();
+    void mnemonicsAreUnique_data();
+    void mnemonicsAreUnique();
 
 private:
     QObject *owner = nullptr;
@@ -273,6 +342,42 @@ void TestLanguages::startsInStoredLanguage()
     const QSet<QString> colours = blockColours(window->pageEditor(0)->document());
     for (const char *colour : {"#e1ddfa", "#fadbc0", "#fac3c3"})
         QVERIFY2(colours.contains(colour), colour);
+}
+
+void TestLanguages::mnemonicsAreUnique_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("chinese") << kCatalogueChinese;
+    QTest::newRow("english") << kCatalogueEnglish;
+    QTest::newRow("polish") << kCataloguePolish;
+}
+
+// Two entries on one Alt key make the key go to the wrong one (in Polish, Alt+W opened Widok
+// where Wstaw was meant): every menu, the window and every dialog, in every catalogue.
+void TestLanguages::mnemonicsAreUnique()
+{
+    QFETCH(QString, catalogue);
+    writeLanguageSetting(catalogue);
+    window = new TicketStation;
+
+    QStringList found = clashes("window", windowMnemonicTexts(window));
+    for (QAction *menu : window->menuBar()->actions())
+        found << menuClashes(menu->menu());
+    CodeDialog code{TicketCode()};
+    PictureImportDialog picture(QImage(8, 8, QImage::Format_RGB32));
+    PrintPreviewDialog preview;
+    for (QDialog *dialog : std::initializer_list<QDialog *>{&code, &picture, &preview})
+        found << clashes(dialog->windowTitle(), windowMnemonicTexts(dialog));
+
+    // The question before a changed design is lost is answered from the keyboard too.
+    QMessageBox save(QMessageBox::Question, "TicketStation", "?",
+                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    giveButtonsMnemonics(save);
+    found << clashes("save question", windowMnemonicTexts(&save));
+    QVERIFY(!mnemonicOf(save.button(QMessageBox::Save)->text()).isEmpty());
+    QVERIFY(!mnemonicOf(save.button(QMessageBox::Discard)->text()).isEmpty());
+
+    QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
 }
 
 TS_TEST_MAIN(TestLanguages)

@@ -19,6 +19,7 @@ private slots:
     void centresOverAnchor_data();
     void centresOverAnchor();
     void nullAnchorKeepsPosition();
+    void longTextIsNotCut();
     void staysForItsTime_data();
     void staysForItsTime();
     void clickDismisses();
@@ -95,6 +96,23 @@ void TestQtTransparentTisp::nullAnchorKeepsPosition()
     tip->showTip(QStringLiteral("second"), nullptr, 60000);
     QCOMPARE(tip->pos(), QPoint(170, 480));
     QCOMPARE(label()->text(), QStringLiteral("second"));
+}
+
+// A notice of many lines (a longer translation, a list of page warnings) grows to show them
+// all, still centred; a short one keeps the usual size.
+void TestQtTransparentTisp::longTextIsNotCut()
+{
+    showAnchor(QRect(100, 130, 500, 800));
+    tip->showTip(QStringLiteral("short"), anchor.get(), 60000);
+    const QSize usual = tip->size();
+    const QString text = QStringLiteral("Strona zawiera znak\n").repeated(12).trimmed();
+    tip->showTip(text, anchor.get(), 60000);
+    QVERIFY(tip->height() > usual.height());
+    QCOMPARE(tip->width(), usual.width());
+    QVERIFY(label()->height() >= label()->heightForWidth(label()->width()));
+    QVERIFY(qAbs(tip->geometry().center().y() - QRect(100, 130, 500, 800).center().y()) <= 1);
+    tip->showTip(QStringLiteral("short"), anchor.get(), 60000);
+    QCOMPARE(tip->size(), usual);
 }
 
 void TestQtTransparentTisp::staysForItsTime_data()

@@ -1,4 +1,6 @@
 #include "faulttools.h"
+#include "helpwindow.h"
+#include "languages.h"
 #include "papergeometry.h"
 #include "qttransparenttisp.h"
 #include "testmain.h"
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -45,6 +48,9 @@ private slots:
     void shortcutsAreLiveAndUnique();
     void noticeMakesWayForADialog();
     void tabLeavesThePageOutsideALists();
+    void pageHeightSetInTheWindow();
+    void guideNamesEveryKey_data();
+    void guideNamesEveryKey();
 
 private:
     void writeSettings(const QByteArray &lines);
@@ -189,6 +195,57 @@ void TestTicketStation::tabLeavesThePageOutsideALists()
     page->setFocus();
     QTest::keyClick(page, Qt::Key_Tab);
     QCOMPARE(window->focusWidget(), page);
+}
+
+// The page height is the station's: set in the settings area, it applies to every page at once
+// and is what the next start reads.
+void TestTicketStation::pageHeightSetInTheWindow()
+{
+    writeSettings("maxTabWidget=2\nLanguage=queuestation_xx.qm\n");
+    createWindow();
+    child<QSpinBox>("spbPageHeight")->setValue(700);
+    for (int i = 0; window->pageEditor(i); ++i)
+        QCOMPARE(window->pageEditor(i)->maxHeight, 700);
+    QSettings ini(settingsPath, QSettings::IniFormat);
+    QCOMPARE(ini.value("editTextMaxHeight").toInt(), 700);
+    QCOMPARE(ini.value("Language").toString(), QString("queuestation_xx.qm"));
+    createWindow();
+    QCOMPARE(child<QSpinBox>("spbPageHeight")->value(), 700);
+    QCOMPARE(window->pageEditor(0)->maxHeight, 700);
+}
+
+void TestTicketStation::guideNamesEveryKey_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("chinese") << QString();
+    QTest::newRow("english") << QString(kCatalogueEnglish);
+    QTest::newRow("polish") << QString(kCataloguePolish);
+}
+
+// F1 opens the operator's guide in the interface language, and the guide tells every key the
+// window's actions answer to.
+void TestTicketStation::guideNamesEveryKey()
+{
+    QFETCH(QString, catalogue);
+    createWindow();
+    QAction *guideAction = nullptr;
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->shortcut() == QKeySequence(QKeySequence::HelpContents))
+            guideAction = action;
+    }
+    QVERIFY(guideAction);
+    guideAction->trigger();
+    auto *shown = window->findChild<HelpWindow *>();
+    QVERIFY(shown && shown->isVisible());
+
+    QFile file(HelpWindow::guidePath(catalogue));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString guide = QString::fromUtf8(file.readAll());
+    // Each action's main key; the platform may add others.
+    for (QAction *action : window->findChildren<QAction *>()) {
+        const QString text = action->shortcut().toString(QKeySequence::PortableText);
+        QVERIFY2(guide.contains(text), qPrintable(text + " of " + action->text()));
+    }
 }
 
 TS_TEST_MAIN(TestTicketStation)

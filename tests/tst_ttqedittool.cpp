@@ -271,9 +271,12 @@ void TestTtQEditTool::sizeText()
 
     selectAll();
     auto *size = child<QComboBox>("cb_size");
+    size->setFocus();
     QVERIFY(QMetaObject::invokeMethod(size, "activated", Q_ARG(QString, text)));
     // fontPointSize() is 0 when no size has been set on the text.
     QCOMPARE(formatOfCharAt(3).fontPointSize(), expected);
+    // The next keys go to the page, not into the size list.
+    QCOMPARE(window->focusWidget(), edit);
 }
 
 void TestTtQEditTool::fontFromComboKeyboard()
@@ -428,8 +431,10 @@ void TestTtQEditTool::codeReopensOnDoubleClick()
 
     TicketCode asked;
     bool accept = false;
-    tool->setCodeEditor([&](TicketCode *edited) {
+    bool askedExisting = false;
+    tool->setCodeEditor([&](TicketCode *edited, bool existing) {
         asked = *edited;
+        askedExisting = existing;
         edited->content = QStringLiteral("B7");
         return accept;
     });
@@ -437,6 +442,7 @@ void TestTtQEditTool::codeReopensOnDoubleClick()
     edit->document()->setModified(false);
     QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, onPicture);
     QCOMPARE(asked, code);
+    QVERIFY(askedExisting); // the dialog is titled for editing, not inserting
     QVERIFY(!edit->document()->isModified());
     QCOMPARE(formatOfCharAt(0).toImageFormat().name(), first);
 

@@ -1,12 +1,14 @@
 // The page the editor shows: how it renders, and how it goes into a design file and comes back,
 // whatever the file holds. The pixel helpers themselves are tst_pagepixels'.
 
+#include "editactions.h"
 #include "pagepixels.h"
 #include "testmain.h"
 #include "testpages.h"
 #include "ticketpage.h"
 #include "ttqtextedit.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QJsonArray>
 #include <QTextCursor>
@@ -60,6 +62,10 @@ private slots:
     void loadMissingEntryGivesEmptyPage();
     void loadUnreadablePictureRegistersNullImage_data();
     void loadUnreadablePictureRegistersNullImage();
+
+    void zoomLeavesThePrintAlone();
+    void copyPastesWholeIntoAnotherPage_data();
+    void copyPastesWholeIntoAnotherPage();
 
 private:
     std::unique_ptr<TtQTextEdit> edit;
@@ -220,6 +226,108 @@ void TestTtQTextEdit::loadUnreadablePictureRegistersNullImage()
     const QJsonArray images = saved.value("type_1_html").toObject().value("imageArry").toArray();
     QCOMPARE(images.size(), 1);
     QCOMPARE(images.at(0).toObject().value("uri").toString(), QString("good"));
+}
+
+// Zoom is the view's: the page prints the same dots, and the pointer still finds the text it
+// points at.
+void TestTtQTextEdit::zoomLeavesThePrintAlone()
+{
+    edit->setPlainText("first line\nsecond line of text");
+    QTextCursor cursor(edit->document());
+    insertPicture(*edit, cursor, "p", QSize(40, 20), Qt::black);
+    edit->setFixedHeight(300);
+    edit->show();
+    QVERIFY(QTest::qWaitForWindowExposed(edit.get()));
+    const QImage printed = edit->downloadImage();
+    cursor.setPosition(16);
+    const QPoint between = edit->cursorRect(cursor).center();
+
+    edit->setZoom(200);
+    QCOMPARE(edit->width(), kPaperDots - kPageTextWidth + 2 * kPageTextWidth);
+    QCOMPARE(edit->downloadImage(), printed);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, between * 2);
+    QCOMPARE(edit->textCursor().position(), 16);
+
+    // Ctrl + wheel asks for a zoom step; QTextEdit's own would enlarge the fonts that print.
+    QSignalSpy steps(edit.get(), &TtQTextEdit::zoomStepRequested);
+    QWheelEvent wheel(QPointF(10, 10), edit->mapToGlobal(QPoint(10, 10)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(edit->viewport(), &wheel);
+    QCOMPARE(steps.size(), 1);
+    QCOMPARE(steps.at(0).at(0).toInt(), 1);
+    QCOMPARE(edit->downloadImage(), printed);
+
+    edit->setZoom(100);
+    QCOMPARE(edit->width(), kPaperDots);
+}
+
+void TestTtQTextEdit::copyPastesWholeIntoAnotherPage_data()
+{
+    QTest::addColumn<QString>("content"); // "mark", "picture" or "code"
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("mark, copied") << "mark" << false;
+    QTest::newRow("mark, cut") << "mark" << true;
+    QTest::newRow("picture, copied") << "picture" << false;
+    QTest::newRow("picture, cut") << "picture" << true;
+    QTest::newRow("code, copied") << "code" << false;
+}
+
+// Through the Edit menu's actions, as the operator does it: what is pasted into another page
+// prints there as it did where it was copied, and is saved with that page.
+void TestTtQTextEdit::copyPastesWholeIntoAnotherPage()
+{
+    QFETCH(QString, content);
+    QFETCH(bool, cut);
+    TicketPage sourcePage(1);
+    TicketPage targetPage(2);
+    TtQTextEdit source(sourcePage);
+    TtQTextEdit target(targetPage);
+    QTextCursor cursor(source.document());
+    QImage picture(48, 24, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    TicketCode code;
+    if (content == "mark") {
+        source.insertHtml(
+            R"(<span style=" font-size:14pt; background-color:#e1ddfa;">0001</span>)");
+    } else if (content == "picture") {
+        sourcePage.insertPicture(cursor, picture);
+    } else {
+        code.content = QStringLiteral("https://example.org/");
+        sourcePage.insertCode(cursor, code, makeCodePicture(code).image);
+    }
+    const QImage printed = source.downloadImage();
+    const QRect mark = source.findBlockRect(BLOCK_NUMBER);
+
+    EditActions actions;
+    const QList<QAction *> menu = actions.actions();
+    QAction *cutAction = menu.at(0);
+    QAction *copyAction = menu.at(1);
+    QAction *pasteAction = menu.at(2);
+    QAction *selectAll = menu.at(5);
+    actions.bind(&source);
+    QVERIFY(!copyAction->isEnabled());
+    selectAll->trigger();
+    QVERIFY(copyAction->isEnabled() && cutAction->isEnabled());
+    (cut ? cutAction : copyAction)->trigger();
+    QCOMPARE(source.document()->isEmpty(), cut);
+
+    actions.bind(&target);
+    QVERIFY(pasteAction->isEnabled());
+    pasteAction->trigger();
+    QCOMPARE(target.downloadImage(), printed);
+    QCOMPARE(target.findBlockRect(BLOCK_NUMBER), mark);
+
+    // Saved and opened again, the page still has it.
+    QJsonObject file;
+    targetPage.saveToJson(file);
+    TicketPage reopened(2);
+    reopened.loadFromJson(file);
+    TtQTextEdit shown(reopened);
+    QCOMPARE(shown.downloadImage(), printed);
+    if (content == "code") {
+        QCOMPARE(reopened.imageNames.size(), 1);
+        QVERIFY(reopened.code(reopened.imageNames.constFirst()));
+    }
 }
 
 TS_TEST_MAIN(TestTtQTextEdit)

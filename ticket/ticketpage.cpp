@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
 #include <QUuid>
@@ -120,6 +122,67 @@ const TicketCode *TicketPage::code(const QString &name) const
 {
     const auto found = m_codes.constFind(name);
     return found == m_codes.constEnd() ? nullptr : &found.value();
+}
+
+QByteArray TicketPage::picturesIn(const QTextCursor &selection) const
+{
+    QStringList names;
+    const int from = selection.selectionStart();
+    const int to = selection.selectionEnd();
+    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= from || fragment.position() >= to)
+                continue;
+            const QTextFormat format = fragment.charFormat();
+            if (format.isImageFormat() && !names.contains(format.toImageFormat().name()))
+                names.append(format.toImageFormat().name());
+        }
+    }
+    QJsonArray pictures;
+    QJsonArray codes;
+    for (const QString &name : qAsConst(names)) {
+        const QImage image = picture(name);
+        if (image.isNull())
+            continue;
+        pictures.append(
+            QJsonObject{{QStringLiteral("uri"), name},
+                        {QStringLiteral("Image"), QString::fromLatin1(bmpBase64(image))}});
+        if (const TicketCode *settings = code(name)) {
+            QJsonObject codeJson = codeToJson(*settings);
+            codeJson.insert(QStringLiteral("uri"), name);
+            codes.append(codeJson);
+        }
+    }
+    if (pictures.isEmpty())
+        return QByteArray();
+    return QJsonDocument(QJsonObject{{QStringLiteral("pictures"), pictures},
+                                     {QStringLiteral("codes"), codes}})
+        .toJson(QJsonDocument::Compact);
+}
+
+void TicketPage::takePictures(const QByteArray &bytes)
+{
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    for (const QJsonValue &element : root.value(QStringLiteral("pictures")).toArray()) {
+        const QJsonObject item = element.toObject();
+        const QString name = item.value(QStringLiteral("uri")).toString();
+        // A picture the page has keeps its own pixels: names are fresh for every picture.
+        if (name.isEmpty() || !picture(name).isNull())
+            continue;
+        const QImage image = readBmp(
+            QByteArray::fromBase64(item.value(QStringLiteral("Image")).toString().toLatin1()));
+        if (!image.isNull())
+            addImageResource(image, name);
+    }
+    for (const QJsonValue &element : root.value(QStringLiteral("codes")).toArray()) {
+        const QJsonObject item = element.toObject();
+        const QString name = item.value(QStringLiteral("uri")).toString();
+        const std::optional<TicketCode> settings = codeFromJson(item);
+        if (settings && !picture(name).isNull() && !m_codes.contains(name))
+            m_codes.insert(name, *settings);
+    }
 }
 
 void TicketPage::setSharpText(bool sharp)

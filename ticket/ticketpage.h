@@ -40,6 +40,14 @@ public:
     // The settings of the code whose picture is `name`, or null for any other picture.
     const TicketCode *code(const QString &name) const;
 
+    // The pictures, and the settings of the codes among them, that the text `selection` holds
+    // refers to: what a copy of that text needs to show them in another page.
+    QByteArray picturesIn(const QTextCursor &selection) const;
+    // Registers the pictures and code settings of `bytes` (from picturesIn) that this page lacks,
+    // so pasted references to them resolve and are saved with the page. Unreadable parts are
+    // left out.
+    void takePictures(const QByteArray &bytes);
+
     // Text drawn without anti-aliasing, so glyph edges fall on whole dots instead of grey
     // pixels that the printer would make black; bold keeps its weight (see font()).
     void setSharpText(bool sharp);
@@ -90,6 +98,9 @@ void insertPictureAt(QTextCursor &cursor, const QString &name, const QSize &size
 
 // Whether a picture whose header gives `size` may be read into a page at all.
 bool isAcceptablePictureSize(const QSize &size);
+
+// Clipboard format of picturesIn().
+constexpr const char *kPagePicturesMime = "application/x-ticketstation-pictures";
 
 // The JSON key a page is stored under.
 QString pageKey(int typeIndex);

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
 <context>
+    <name>Asker</name>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>不保存(&amp;D)</source>
+        <translation>&amp;Nie zapisuj</translation>
+    </message>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
     <name>CodeDialog</name>
     <message>
         <source>插入二维码或条码</source>
@@ -34,6 +53,10 @@
     <message>
         <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
         <translation>%1 × %2 pkt (%3 × %4 mm), moduł %5 mm</translation>
+    </message>
+    <message>
+        <source>编辑二维码或条码</source>
+        <translation>Edytuj kod QR lub kreskowy</translation>
     </message>
 </context>
 <context>
@@ -76,6 +99,29 @@
     </message>
 </context>
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>剪切(&amp;T)</source>
+        <translation>Wy&amp;tnij</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>粘贴为纯文本(&amp;L)</source>
+        <translation>Wklej jako &amp;zwykły tekst</translation>
+    </message>
+    <message>
+        <source>全选(&amp;A)</source>
+        <translation>Z&amp;aznacz wszystko</translation>
+    </message>
+</context>
+<context>
     <name>FontBox</name>
     <message>
         <source>缺：%1</source>
@@ -96,6 +142,13 @@
     <message>
         <source>（本机没有，以“%1”代替）</source>
         <translation> (brak na tym komputerze, zamiast niej „%1”)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>TicketStation 操作指南</source>
+        <translation>TicketStation – instrukcja obsługi</translation>
     </message>
 </context>
 <context>
@@ -293,11 +346,11 @@
     </message>
     <message>
         <source>版本号:--</source>
-        <translation>Wersja:--</translation>
+        <translation>Wersja: --</translation>
     </message>
     <message>
         <source>连接状态:--</source>
-        <translation>Stan:--</translation>
+        <translation>Stan: --</translation>
     </message>
     <message>
         <source>断开连接</source>
@@ -305,11 +358,11 @@
     </message>
     <message>
         <source>版本号:%1</source>
-        <translation>Wersja:%1</translation>
+        <translation>Wersja: %1</translation>
     </message>
     <message>
         <source>连接状态:已连接</source>
-        <translation>Stan:połączono</translation>
+        <translation>Stan: połączono</translation>
     </message>
     <message>
         <source>当前进度</source>
@@ -365,7 +418,7 @@
     </message>
     <message>
         <source>连接状态:正在连接…</source>
-        <translation>Stan:łączenie…</translation>
+        <translation>Stan: łączenie…</translation>
     </message>
     <message>
         <source>最近的设计(&amp;R)</source>
@@ -441,7 +494,7 @@
     </message>
     <message>
         <source>连接状态:设备无应答</source>
-        <translation>Stan:nie odpowiada</translation>
+        <translation>Stan: nie odpowiada</translation>
     </message>
     <message>
         <source>已发送，但设备之后没有应答</source>
@@ -656,6 +709,13 @@
     </message>
 </context>
 <context>
+    <name>TicketStation</name>
+    <message>
+        <source>操作指南(&amp;G)</source>
+        <translation>&amp;Instrukcja obsługi</translation>
+    </message>
+</context>
+<context>
     <name>TicketStationClass</name>
     <message>
         <source>TicketStation</source>
@@ -690,28 +750,16 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;WenQuanYi Micro Hei&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Tab 1</source>
-        <translation>Karta 1</translation>
-    </message>
-    <message>
         <source>连接设备</source>
         <translation>Połącz</translation>
     </message>
     <message>
         <source>同步系统设置</source>
-        <translation>Ustaw system</translation>
+        <translation>Wyślij ustawienia</translation>
     </message>
     <message>
         <source>同步时间</source>
-        <translation>Ustaw czas</translation>
-    </message>
-    <message>
-        <source>Tab 2</source>
-        <translation>Karta 2</translation>
-    </message>
-    <message>
-        <source>号码格式</source>
-        <translation>Format numeru</translation>
+        <translation>Ustaw zegar</translation>
     </message>
     <message>
         <source>0001</source>
@@ -722,24 +770,16 @@ p, li { white-space: pre-wrap; }
         <translation>     1</translation>
     </message>
     <message>
-        <source>取票间隔</source>
-        <translation>Odstęp biletów</translation>
-    </message>
-    <message>
-        <source>取号限制</source>
-        <translation>Limit numerów</translation>
-    </message>
-    <message>
         <source>使能</source>
         <translation>Włącz</translation>
     </message>
     <message>
         <source>版本号:--</source>
-        <translation>Wersja:--</translation>
+        <translation>Wersja: --</translation>
     </message>
     <message>
         <source>连接状态:-- </source>
-        <translation>Stan:-- </translation>
+        <translation>Stan: -- </translation>
     </message>
     <message>
         <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>
@@ -798,10 +838,6 @@ p, li { white-space: pre-wrap; }
         <translation>Najwięcej biletów rodzaju 4 dziennie (0–9999)</translation>
     </message>
     <message>
-        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
-        <translation>Zaznaczone: automat ogranicza każdy rodzaj do liczb obok</translation>
-    </message>
-    <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Plik</translation>
     </message>
@@ -815,11 +851,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>插入(&amp;I)</source>
-        <translation>&amp;Wstaw</translation>
-    </message>
-    <message>
-        <source>页面(&amp;P)</source>
-        <translation>S&amp;trona</translation>
+        <translation>W&amp;staw</translation>
     </message>
     <message>
         <source>语言(&amp;L)</source>
@@ -859,11 +891,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>添加类型(&amp;A)</source>
-        <translation>&amp;Dodaj rodzaj biletu</translation>
+        <translation>&amp;Dodaj typ biletu</translation>
     </message>
     <message>
         <source>删除当前类型(&amp;R)…</source>
-        <translation>&amp;Usuń rodzaj biletu…</translation>
+        <translation>&amp;Usuń typ biletu…</translation>
     </message>
     <message>
         <source>关于(&amp;A)</source>
@@ -872,6 +904,86 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>视图(&amp;V)</source>
         <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>&amp;Urządzenie</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>管理机时钟：</source>
+        <translation>Zegar automatu:</translation>
+    </message>
+    <message>
+        <source>页面最大高度：</source>
+        <translation>Maksymalna wysokość strony:</translation>
+    </message>
+    <message>
+        <source>每页最多打印的点行数（8 点 = 1 毫米），本机所有设计通用</source>
+        <translation>Najwięcej wierszy punktów na stronie (8 punktów = 1 mm), dla wszystkich projektów na tym komputerze</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> pkt</translation>
+    </message>
+    <message>
+        <source>取票设置(&amp;K)</source>
+        <translation>&amp;Bilety</translation>
+    </message>
+    <message>
+        <source>网络号：</source>
+        <translation>Numer sieciowy:</translation>
+    </message>
+    <message>
+        <source>每日清号时间：</source>
+        <translation>Codzienne zerowanie numerów:</translation>
+    </message>
+    <message>
+        <source>号码格式：</source>
+        <translation>Format numeru:</translation>
+    </message>
+    <message>
+        <source>取票间隔：</source>
+        <translation>Odstęp między biletami:</translation>
+    </message>
+    <message>
+        <source>每种类型每天的取号限制：</source>
+        <translation>Dzienne limity numerów dla każdego typu:</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按下面的上限限制每种类型的取票数</source>
+        <translation>Gdy zaznaczone, automat ogranicza liczbę biletów każdego typu do wartości poniżej</translation>
+    </message>
+    <message>
+        <source>类型1：</source>
+        <translation>Typ 1:</translation>
+    </message>
+    <message>
+        <source>类型2：</source>
+        <translation>Typ 2:</translation>
+    </message>
+    <message>
+        <source>类型3：</source>
+        <translation>Typ 3:</translation>
+    </message>
+    <message>
+        <source>类型4：</source>
+        <translation>Typ 4:</translation>
+    </message>
+    <message>
+        <source>类型5：</source>
+        <translation>Typ 5:</translation>
+    </message>
+    <message>
+        <source>类型6：</source>
+        <translation>Typ 6:</translation>
+    </message>
+    <message>
+        <source>类型(&amp;T)</source>
+        <translation>&amp;Typy biletów</translation>
     </message>
 </context>
 <context>
@@ -898,14 +1010,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>TtQEditTool</source>
         <translation>TtQEditTool</translation>
-    </message>
-    <message>
-        <source>BMP/黑白/384*480</source>
-        <translation>BMP/czarno-biały/384*480</translation>
-    </message>
-    <message>
-        <source>标记为类型</source>
-        <translation>Oznacz jako numer biletu</translation>
     </message>
     <message>
         <source>标记为排队人数</source>
@@ -995,7 +1099,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>右对齐(&amp;R)</source>
-        <translation>Do p&amp;rawej</translation>
+        <translation>Do pr&amp;awej</translation>
     </message>
     <message>
         <source>两端对齐(&amp;J)</source>
@@ -1015,7 +1119,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>排队人数(&amp;Q)</source>
-        <translation>Liczba &amp;oczekujących</translation>
+        <translation>Liczba o&amp;czekujących</translation>
     </message>
     <message>
         <source>日期时间(&amp;T)</source>
@@ -1041,12 +1145,39 @@ p, li { white-space: pre-wrap; }
         <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
         <translation>Pokaż stronę jako punkty drukowane przez automat, z przykładowymi wartościami w znacznikach (%1)</translation>
     </message>
+    <message>
+        <source>插入图片：PNG、BMP、JPEG 等均可，灰度和彩色图片转为黑白，过宽的图片缩放到页宽</source>
+        <translation>Wstaw obraz: PNG, BMP, JPEG i inne; obrazy szare i kolorowe są zamieniane na czarno-białe, zbyt szerokie skalowane do strony</translation>
+    </message>
+    <message>
+        <source>标记为票号</source>
+        <translation>Oznacz jako numer biletu</translation>
+    </message>
 </context>
 <context>
     <name>TtQTextEdit</name>
     <message>
         <source>管理机无法存储此页</source>
         <translation>Automat nie może zapisać tej strony</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomControl</name>
+    <message>
+        <source>放大(&amp;I)</source>
+        <translation>P&amp;owiększ</translation>
+    </message>
+    <message>
+        <source>缩小(&amp;O)</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>实际大小(&amp;A)</source>
+        <translation>&amp;Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>页面显示比例（不影响打印）</source>
+        <translation>Powiększenie strony (nie zmienia wydruku)</translation>
     </message>
 </context>
 </TS>

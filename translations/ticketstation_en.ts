@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>Asker</name>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>不保存(&amp;D)</source>
+        <translation>&amp;Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>CodeDialog</name>
     <message>
         <source>插入二维码或条码</source>
@@ -34,6 +53,10 @@
     <message>
         <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
         <translation>%1 × %2 dots (%3 × %4 mm), module %5 mm</translation>
+    </message>
+    <message>
+        <source>编辑二维码或条码</source>
+        <translation>Edit QR code or barcode</translation>
     </message>
 </context>
 <context>
@@ -76,6 +99,29 @@
     </message>
 </context>
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>剪切(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>粘贴为纯文本(&amp;L)</source>
+        <translation>Paste as p&amp;lain text</translation>
+    </message>
+    <message>
+        <source>全选(&amp;A)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+</context>
+<context>
     <name>FontBox</name>
     <message>
         <source>缺：%1</source>
@@ -96,6 +142,13 @@
     <message>
         <source>（本机没有，以“%1”代替）</source>
         <translation> (missing here, “%1” is used instead)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>TicketStation 操作指南</source>
+        <translation>TicketStation operator&apos;s guide</translation>
     </message>
 </context>
 <context>
@@ -293,11 +346,11 @@
     </message>
     <message>
         <source>版本号:--</source>
-        <translation>Version:--</translation>
+        <translation>Version: --</translation>
     </message>
     <message>
         <source>连接状态:--</source>
-        <translation>Status:--</translation>
+        <translation>Status: --</translation>
     </message>
     <message>
         <source>断开连接</source>
@@ -305,11 +358,11 @@
     </message>
     <message>
         <source>版本号:%1</source>
-        <translation>Version:%1</translation>
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>连接状态:已连接</source>
-        <translation>Status:connected</translation>
+        <translation>Status: connected</translation>
     </message>
     <message>
         <source>当前进度</source>
@@ -365,7 +418,7 @@
     </message>
     <message>
         <source>连接状态:正在连接…</source>
-        <translation>Status:connecting…</translation>
+        <translation>Status: connecting…</translation>
     </message>
     <message>
         <source>最近的设计(&amp;R)</source>
@@ -441,7 +494,7 @@
     </message>
     <message>
         <source>连接状态:设备无应答</source>
-        <translation>Status:not answering</translation>
+        <translation>Status: not answering</translation>
     </message>
     <message>
         <source>已发送，但设备之后没有应答</source>
@@ -656,6 +709,13 @@
     </message>
 </context>
 <context>
+    <name>TicketStation</name>
+    <message>
+        <source>操作指南(&amp;G)</source>
+        <translation>Operator&apos;s &amp;guide</translation>
+    </message>
+</context>
+<context>
     <name>TicketStationClass</name>
     <message>
         <source>TicketStation</source>
@@ -690,28 +750,16 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;WenQuanYi Micro Hei&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Tab 1</source>
-        <translation>Tab 1</translation>
-    </message>
-    <message>
         <source>连接设备</source>
         <translation>Connect</translation>
     </message>
     <message>
         <source>同步系统设置</source>
-        <translation>Sync system</translation>
+        <translation>Send settings</translation>
     </message>
     <message>
         <source>同步时间</source>
-        <translation>Sync time</translation>
-    </message>
-    <message>
-        <source>Tab 2</source>
-        <translation>Tab 2</translation>
-    </message>
-    <message>
-        <source>号码格式</source>
-        <translation>Number format</translation>
+        <translation>Set clock</translation>
     </message>
     <message>
         <source>0001</source>
@@ -722,24 +770,16 @@ p, li { white-space: pre-wrap; }
         <translation>     1</translation>
     </message>
     <message>
-        <source>取票间隔</source>
-        <translation>Ticket interval</translation>
-    </message>
-    <message>
-        <source>取号限制</source>
-        <translation>Number limit</translation>
-    </message>
-    <message>
         <source>使能</source>
         <translation>Enable</translation>
     </message>
     <message>
         <source>版本号:--</source>
-        <translation>Version:--</translation>
+        <translation>Version: --</translation>
     </message>
     <message>
         <source>连接状态:-- </source>
-        <translation>Status:-- </translation>
+        <translation>Status: -- </translation>
     </message>
     <message>
         <source>管理机所连的串口，或串口服务器的地址 tcp://主机:端口</source>
@@ -798,10 +838,6 @@ p, li { white-space: pre-wrap; }
         <translation>Most tickets of type 4 a day (0–9999)</translation>
     </message>
     <message>
-        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
-        <translation>When ticked, the ticket machine limits each type to the numbers beside</translation>
-    </message>
-    <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
@@ -816,10 +852,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>插入(&amp;I)</source>
         <translation>&amp;Insert</translation>
-    </message>
-    <message>
-        <source>页面(&amp;P)</source>
-        <translation>&amp;Page</translation>
     </message>
     <message>
         <source>语言(&amp;L)</source>
@@ -873,6 +905,86 @@ p, li { white-space: pre-wrap; }
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>&amp;Device</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>管理机时钟：</source>
+        <translation>Machine clock:</translation>
+    </message>
+    <message>
+        <source>页面最大高度：</source>
+        <translation>Maximum page height:</translation>
+    </message>
+    <message>
+        <source>每页最多打印的点行数（8 点 = 1 毫米），本机所有设计通用</source>
+        <translation>The most dot rows a page prints (8 dots = 1 mm), for every design on this computer</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> dots</translation>
+    </message>
+    <message>
+        <source>取票设置(&amp;K)</source>
+        <translation>Tic&amp;kets</translation>
+    </message>
+    <message>
+        <source>网络号：</source>
+        <translation>Network number:</translation>
+    </message>
+    <message>
+        <source>每日清号时间：</source>
+        <translation>Daily number reset:</translation>
+    </message>
+    <message>
+        <source>号码格式：</source>
+        <translation>Number format:</translation>
+    </message>
+    <message>
+        <source>取票间隔：</source>
+        <translation>Ticketing interval:</translation>
+    </message>
+    <message>
+        <source>每种类型每天的取号限制：</source>
+        <translation>Number limits per ticket type and day:</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按下面的上限限制每种类型的取票数</source>
+        <translation>When ticked, the machine limits the tickets of each type to the values below</translation>
+    </message>
+    <message>
+        <source>类型1：</source>
+        <translation>Type 1:</translation>
+    </message>
+    <message>
+        <source>类型2：</source>
+        <translation>Type 2:</translation>
+    </message>
+    <message>
+        <source>类型3：</source>
+        <translation>Type 3:</translation>
+    </message>
+    <message>
+        <source>类型4：</source>
+        <translation>Type 4:</translation>
+    </message>
+    <message>
+        <source>类型5：</source>
+        <translation>Type 5:</translation>
+    </message>
+    <message>
+        <source>类型6：</source>
+        <translation>Type 6:</translation>
+    </message>
+    <message>
+        <source>类型(&amp;T)</source>
+        <translation>&amp;Ticket types</translation>
+    </message>
 </context>
 <context>
     <name>TransferProgress</name>
@@ -898,14 +1010,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>TtQEditTool</source>
         <translation>TtQEditTool</translation>
-    </message>
-    <message>
-        <source>BMP/黑白/384*480</source>
-        <translation>BMP/black and white/384*480</translation>
-    </message>
-    <message>
-        <source>标记为类型</source>
-        <translation>Mark as ticket number</translation>
     </message>
     <message>
         <source>标记为排队人数</source>
@@ -1041,12 +1145,39 @@ p, li { white-space: pre-wrap; }
         <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
         <translation>Show the page as the dots the ticket machine prints, with sample values in the marks (%1)</translation>
     </message>
+    <message>
+        <source>插入图片：PNG、BMP、JPEG 等均可，灰度和彩色图片转为黑白，过宽的图片缩放到页宽</source>
+        <translation>Insert a picture: PNG, BMP, JPEG and more; grey and colour pictures are made black and white, wide ones scaled to the page</translation>
+    </message>
+    <message>
+        <source>标记为票号</source>
+        <translation>Mark as ticket number</translation>
+    </message>
 </context>
 <context>
     <name>TtQTextEdit</name>
     <message>
         <source>管理机无法存储此页</source>
         <translation>The ticket machine cannot store this page</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomControl</name>
+    <message>
+        <source>放大(&amp;I)</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>缩小(&amp;O)</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>实际大小(&amp;A)</source>
+        <translation>&amp;Actual size</translation>
+    </message>
+    <message>
+        <source>页面显示比例（不影响打印）</source>
+        <translation>Page zoom (does not change the print)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>Asker</name>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>不保存(&amp;D)</source>
+        <translation>不保存(&amp;D)</translation>
+    </message>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>CodeDialog</name>
     <message>
         <source>插入二维码或条码</source>
@@ -34,6 +53,10 @@
     <message>
         <source>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</source>
         <translation>%1 × %2 点（%3 × %4 毫米），模块 %5 毫米</translation>
+    </message>
+    <message>
+        <source>编辑二维码或条码</source>
+        <translation>编辑二维码或条码</translation>
     </message>
 </context>
 <context>
@@ -76,6 +99,29 @@
     </message>
 </context>
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>剪切(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>粘贴为纯文本(&amp;L)</source>
+        <translation>粘贴为纯文本(&amp;L)</translation>
+    </message>
+    <message>
+        <source>全选(&amp;A)</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+</context>
+<context>
     <name>FontBox</name>
     <message>
         <source>缺：%1</source>
@@ -96,6 +142,13 @@
     <message>
         <source>（本机没有，以“%1”代替）</source>
         <translation>（本机没有，以“%1”代替）</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>TicketStation 操作指南</source>
+        <translation>TicketStation 操作指南</translation>
     </message>
 </context>
 <context>
@@ -656,6 +709,13 @@
     </message>
 </context>
 <context>
+    <name>TicketStation</name>
+    <message>
+        <source>操作指南(&amp;G)</source>
+        <translation>操作指南(&amp;G)</translation>
+    </message>
+</context>
+<context>
     <name>TicketStationClass</name>
     <message>
         <source>TicketStation</source>
@@ -690,10 +750,6 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; line-height:10; -qt-line-height-type: line-distance; font-family:&apos;WenQuanYi Micro Hei&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Tab 1</source>
-        <translation>选项卡 1</translation>
-    </message>
-    <message>
         <source>连接设备</source>
         <translation>连接设备</translation>
     </message>
@@ -706,28 +762,12 @@ p, li { white-space: pre-wrap; }
         <translation>同步时间</translation>
     </message>
     <message>
-        <source>Tab 2</source>
-        <translation>选项卡 2</translation>
-    </message>
-    <message>
-        <source>号码格式</source>
-        <translation>号码格式</translation>
-    </message>
-    <message>
         <source>0001</source>
         <translation>0001</translation>
     </message>
     <message>
         <source>     1</source>
         <translation>     1</translation>
-    </message>
-    <message>
-        <source>取票间隔</source>
-        <translation>取票间隔</translation>
-    </message>
-    <message>
-        <source>取号限制</source>
-        <translation>取号限制</translation>
     </message>
     <message>
         <source>使能</source>
@@ -798,10 +838,6 @@ p, li { white-space: pre-wrap; }
         <translation>类型4每天最多可取的票数（0–9999）</translation>
     </message>
     <message>
-        <source>勾选时管理机按右侧的上限限制每种类型的取票数</source>
-        <translation>勾选时管理机按右侧的上限限制每种类型的取票数</translation>
-    </message>
-    <message>
         <source>文件(&amp;F)</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -816,10 +852,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>插入(&amp;I)</source>
         <translation>插入(&amp;I)</translation>
-    </message>
-    <message>
-        <source>页面(&amp;P)</source>
-        <translation>页面(&amp;P)</translation>
     </message>
     <message>
         <source>语言(&amp;L)</source>
@@ -873,6 +905,86 @@ p, li { white-space: pre-wrap; }
         <source>视图(&amp;V)</source>
         <translation>视图(&amp;V)</translation>
     </message>
+    <message>
+        <source>设备(&amp;D)</source>
+        <translation>设备(&amp;D)</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>管理机时钟：</source>
+        <translation>管理机时钟：</translation>
+    </message>
+    <message>
+        <source>页面最大高度：</source>
+        <translation>页面最大高度：</translation>
+    </message>
+    <message>
+        <source>每页最多打印的点行数（8 点 = 1 毫米），本机所有设计通用</source>
+        <translation>每页最多打印的点行数（8 点 = 1 毫米），本机所有设计通用</translation>
+    </message>
+    <message>
+        <source> 点</source>
+        <translation> 点</translation>
+    </message>
+    <message>
+        <source>取票设置(&amp;K)</source>
+        <translation>取票设置(&amp;K)</translation>
+    </message>
+    <message>
+        <source>网络号：</source>
+        <translation>网络号：</translation>
+    </message>
+    <message>
+        <source>每日清号时间：</source>
+        <translation>每日清号时间：</translation>
+    </message>
+    <message>
+        <source>号码格式：</source>
+        <translation>号码格式：</translation>
+    </message>
+    <message>
+        <source>取票间隔：</source>
+        <translation>取票间隔：</translation>
+    </message>
+    <message>
+        <source>每种类型每天的取号限制：</source>
+        <translation>每种类型每天的取号限制：</translation>
+    </message>
+    <message>
+        <source>勾选时管理机按下面的上限限制每种类型的取票数</source>
+        <translation>勾选时管理机按下面的上限限制每种类型的取票数</translation>
+    </message>
+    <message>
+        <source>类型1：</source>
+        <translation>类型1：</translation>
+    </message>
+    <message>
+        <source>类型2：</source>
+        <translation>类型2：</translation>
+    </message>
+    <message>
+        <source>类型3：</source>
+        <translation>类型3：</translation>
+    </message>
+    <message>
+        <source>类型4：</source>
+        <translation>类型4：</translation>
+    </message>
+    <message>
+        <source>类型5：</source>
+        <translation>类型5：</translation>
+    </message>
+    <message>
+        <source>类型6：</source>
+        <translation>类型6：</translation>
+    </message>
+    <message>
+        <source>类型(&amp;T)</source>
+        <translation>类型(&amp;T)</translation>
+    </message>
 </context>
 <context>
     <name>TransferProgress</name>
@@ -898,14 +1010,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>TtQEditTool</source>
         <translation>TtQEditTool</translation>
-    </message>
-    <message>
-        <source>BMP/黑白/384*480</source>
-        <translation>BMP/黑白/384*480</translation>
-    </message>
-    <message>
-        <source>标记为类型</source>
-        <translation>标记为类型</translation>
     </message>
     <message>
         <source>标记为排队人数</source>
@@ -1041,12 +1145,39 @@ p, li { white-space: pre-wrap; }
         <source>以管理机打印的点显示页面，标记中填入示例值 (%1)</source>
         <translation>以管理机打印的点显示页面，标记中填入示例值 (%1)</translation>
     </message>
+    <message>
+        <source>插入图片：PNG、BMP、JPEG 等均可，灰度和彩色图片转为黑白，过宽的图片缩放到页宽</source>
+        <translation>插入图片：PNG、BMP、JPEG 等均可，灰度和彩色图片转为黑白，过宽的图片缩放到页宽</translation>
+    </message>
+    <message>
+        <source>标记为票号</source>
+        <translation>标记为票号</translation>
+    </message>
 </context>
 <context>
     <name>TtQTextEdit</name>
     <message>
         <source>管理机无法存储此页</source>
         <translation>管理机无法存储此页</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomControl</name>
+    <message>
+        <source>放大(&amp;I)</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>缩小(&amp;O)</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>实际大小(&amp;A)</source>
+        <translation>实际大小(&amp;A)</translation>
+    </message>
+    <message>
+        <source>页面显示比例（不影响打印）</source>
+        <translation>页面显示比例（不影响打印）</translation>
     </message>
 </context>
 </TS>

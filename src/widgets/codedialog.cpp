@@ -54,9 +54,12 @@ TicketCode CodeDialog::code() const
     return code;
 }
 
-bool CodeDialog::edit(QWidget *parent, TicketCode *code)
+bool CodeDialog::edit(QWidget *parent, TicketCode *code, bool existing)
 {
     CodeDialog dialog(*code, parent);
+    // The title says what OK will do: a new code goes in, or the one on the page changes.
+    if (existing)
+        dialog.setWindowTitle(tr("编辑二维码或条码"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     *code = dialog.code();

@@ -22,7 +22,7 @@ public:
     QImage picture() const { return m_picture.image; }
 
     // Asks modally, starting from `code`; false when the operator cancels.
-    static bool edit(QWidget *parent, TicketCode *code);
+    static bool edit(QWidget *parent, TicketCode *code, bool existing = false);
 
 private:
     void updatePreview();

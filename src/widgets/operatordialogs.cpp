@@ -1,5 +1,7 @@
 #include "operatordialogs.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QList>
@@ -58,6 +60,22 @@ void FileChooser::setNextFileName(const QString &fileName)
     presets().fileName = fileName;
 }
 
+void giveButtonsMnemonics(QMessageBox &box)
+{
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        const char *text;
+    } names[] = {{QMessageBox::Save, QT_TRANSLATE_NOOP("Asker", "保存(&S)")},
+                 {QMessageBox::Discard, QT_TRANSLATE_NOOP("Asker", "不保存(&D)")},
+                 {QMessageBox::Yes, QT_TRANSLATE_NOOP("Asker", "是(&Y)")},
+                 {QMessageBox::No, QT_TRANSLATE_NOOP("Asker", "否(&N)")}};
+    for (const auto &name : names) {
+        if (QAbstractButton *button = box.button(name.button))
+            button->setText(QCoreApplication::translate("Asker", name.text));
+    }
+}
+
 QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &title,
                                             const QString &text,
                                             QMessageBox::StandardButtons buttons,
@@ -69,10 +87,16 @@ QMessageBox::StandardButton Asker::question(QWidget *parent, const QString &titl
         return p.answers.takeFirst();
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    giveButtonsMnemonics(box);
     p.shownQuestion = &box;
-    const int answer = box.exec();
+    box.exec();
     p.shownQuestion = nullptr;
-    return QMessageBox::StandardButton(answer);
+    // Withdrawn: what it asked about has settled itself, which the caller takes as a plain no.
+    if (!box.clickedButton())
+        return QMessageBox::NoButton;
+    const QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
+    // Closed without a choice: the same as Escape.
+    return answer == QMessageBox::NoButton ? box.standardButton(box.escapeButton()) : answer;
 }
 
 void Asker::withdrawQuestion()

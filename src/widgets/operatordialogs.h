@@ -22,6 +22,10 @@ public:
     static void setNextFileName(const QString &fileName);
 };
 
+// Names the box's Save, Discard, Yes and No buttons with mnemonics in the interface language,
+// which Qt's own texts lack in some languages.
+void giveButtonsMnemonics(QMessageBox &box);
+
 // Every question and warning the program puts to the operator goes through here, for the same
 // reason; a test presets the answers in the order the questions come.
 class Asker

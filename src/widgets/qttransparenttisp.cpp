@@ -11,6 +11,11 @@
 namespace {
 // When the window's parts go, for whoever follows the program's shutdown.
 Q_LOGGING_CATEGORY(lcLifetime, "ticketstation.widgets.tip", QtInfoMsg)
+
+// The tip's width, and its height for a short text.
+constexpr int kTipWidth = 360;
+constexpr int kTipHeight = 100;
+
 } // namespace
 
 QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWidget(parent)
@@ -19,7 +24,7 @@ QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWid
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(360, 100);
+    setFixedSize(kTipWidth, kTipHeight);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::gray);
     setPalette(pal);
@@ -30,7 +35,7 @@ QtTransparentTisp::QtTransparentTisp(bool deleteOnClose, QWidget *parent) : QWid
     // Reasons and advice run longer than one line.
     textLabel->setWordWrap(true);
     textLabel->setMargin(8);
-    textLabel->resize(360, 100);
+    textLabel->resize(kTipWidth, kTipHeight);
 
     setWindowOpacity(0.98);
     // A notice still on screen must not keep the program running after its window closed.
@@ -52,12 +57,16 @@ QtTransparentTisp::~QtTransparentTisp()
 
 void QtTransparentTisp::showTip(const QString &text, QWidget *anchor, int milliseconds)
 {
+    textLabel->setText(text);
+    // As tall as the text needs at the tip's width: a longer translation is not cut.
+    const int height = qMax(kTipHeight, textLabel->heightForWidth(kTipWidth));
+    setFixedSize(kTipWidth, height);
+    textLabel->resize(kTipWidth, height);
     if (anchor) {
         const QPoint topLeft = screenTopLeft(anchor);
         move(topLeft.x() + anchor->width() / 2 - width() / 2,
-             topLeft.y() + anchor->height() / 2 - height() / 2);
+             topLeft.y() + anchor->height() / 2 - height / 2);
     }
-    textLabel->setText(text);
     show();
     hideTimer->start(milliseconds);
     // Watches for a dialog while it shows, which it must not cover.

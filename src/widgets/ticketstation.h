@@ -20,6 +20,9 @@ class DesignFileActions;
 class DevicePanel;
 class PageTabs;
 class QtTransparentTisp;
+class EditActions;
+class SettingsPanel;
+class ZoomControl;
 class TtQTextEdit;
 
 // The main window: shows the design (one editor per page, the settings tab) and the connected
@@ -61,15 +64,17 @@ protected:
 
 private:
     void setupEditActions();
-    void setupSettingsTab();
+    // The pages' zoom: View menu, keys, wheel and the box in the status area.
+    void setupZoom();
     void chooseLanguage(const QString &catalogue);
     void updateTitle();
-    // The settings tab shows the design's values, and gives them back.
+    // The settings area shows the design's values.
     void showDesignSettings();
-    DesignSettings shownSettings() const;
     // Shows a design just opened or started, which has nothing to save.
     void showFreshDesign();
     void showAbout();
+    // The station's page height: every page of this and later designs, kept in settings.ini.
+    void setPageHeight(int dots);
     // A notice in the tip; errors stay up longer (a click dismisses either).
     void showNotice(const QString &text, bool error = false);
     void rememberPort(const QString &port);
@@ -83,6 +88,7 @@ private:
     PageTabs *pageTabs = nullptr;
     DesignFileActions *fileActions = nullptr;
     DevicePanel *m_devicePanel = nullptr;
-    // While the settings tab shows the design's values, its changes are not the operator's.
-    bool showingSettings = false;
+    SettingsPanel *settingsPanel = nullptr;
+    ZoomControl *zoom = nullptr;
+    EditActions *editActions = nullptr;
 };

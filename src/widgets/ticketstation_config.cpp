@@ -5,14 +5,17 @@
 #include "designfile.h"
 #include "designfileactions.h"
 #include "devicepanel.h"
+#include "editactions.h"
 #include "operatordialogs.h"
 #include "pagetabs.h"
 #include "qttransparenttisp.h"
+#include "settingspanel.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
 #include "ttqedittool.h"
 #include "ttqtextedit.h"
 #include "ui_ticketstation.h"
+#include "zoomcontrol.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -28,12 +31,6 @@ namespace {
 
 constexpr int kNoticeMs = 3000;
 constexpr int kRecentPorts = 8;
-
-QList<QSpinBox *> numberLimitBoxes(const Ui::TicketStationClass &ui)
-{
-    return {ui.spbNumberLimit_1, ui.spbNumberLimit_2, ui.spbNumberLimit_3,
-            ui.spbNumberLimit_4, ui.spbNumberLimit_5, ui.spbNumberLimit_6};
-}
 
 void fillMenu(QMenu *menu, const QList<QAction *> &actions)
 {
@@ -51,6 +48,9 @@ void TicketStation::setupEditActions()
 {
     TtQEditTool *tool = ui->TtQEditToolClass;
     fillMenu(ui->menuEdit, tool->editActions());
+    editActions = new EditActions(this);
+    ui->menuEdit->addSeparator();
+    fillMenu(ui->menuEdit, editActions->actions());
     ui->menuView->addAction(tool->showAsPrintedAction());
     connect(tool->showAsPrintedAction(), &QAction::toggled, this, [this](bool asPrinted) {
         for (TtQTextEdit *editor : pageTabs->editors())
@@ -70,60 +70,10 @@ void TicketStation::setupEditActions()
             [this] { ui->menubar->setActiveAction(ui->menu->menuAction()); });
 }
 
-void TicketStation::setupSettingsTab()
-{
-    for (int j = 0; j < kNetWorkCount; ++j)
-        ui->cmbNetWork->addItem(QStringLiteral("%1").arg(j), j);
-    // The device takes the hour in BCD.
-    for (int k = 0; k < kClearNumberHours; ++k)
-        ui->cmbClearNumberTime->addItem(QStringLiteral("%1:00").arg(k, 2, 10, QLatin1Char('0')),
-                                        (k / 10) * 16 + k % 10);
-    // Every change on the tab is a change to the design.
-    const auto take = [this] {
-        if (!showingSettings)
-            design->setSettings(shownSettings());
-    };
-    for (QComboBox *box : {ui->cmbNetWork, ui->cmbClearNumberTime, ui->cmbNumberFormat})
-        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, take);
-    QList<QSpinBox *> spinBoxes = numberLimitBoxes(*ui);
-    spinBoxes.append(ui->spbTicketingInterval);
-    for (QSpinBox *box : spinBoxes)
-        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, take);
-    connect(ui->cbEnableLimit, &QCheckBox::stateChanged, this, [this, take](int) {
-        ui->ComGrouping->setEnabled(ui->cbEnableLimit->isChecked());
-        take();
-    });
-}
-
 void TicketStation::showDesignSettings()
 {
-    const DesignSettings settings = design->settings();
-    showingSettings = true;
-    ui->cmbNetWork->setCurrentIndex(settings.netWork);
-    ui->cmbClearNumberTime->setCurrentIndex(settings.clearNumberTime);
-    ui->cmbNumberFormat->setCurrentIndex(settings.numberFormat);
-    ui->spbTicketingInterval->setValue(settings.ticketingInterval);
-    const QList<QSpinBox *> limits = numberLimitBoxes(*ui);
-    for (int i = 0; i < limits.size(); ++i)
-        limits.at(i)->setValue(settings.numberLimits[size_t(i)]);
-    ui->cbEnableLimit->setChecked(settings.enableLimit);
-    ui->ComGrouping->setEnabled(settings.enableLimit);
-    showingSettings = false;
+    settingsPanel->showSettings(design->settings());
     ui->TtQEditToolClass->showSharpText(design->sharpText());
-}
-
-DesignSettings TicketStation::shownSettings() const
-{
-    DesignSettings settings;
-    settings.netWork = ui->cmbNetWork->currentIndex();
-    settings.clearNumberTime = ui->cmbClearNumberTime->currentIndex();
-    settings.numberFormat = ui->cmbNumberFormat->currentIndex();
-    settings.ticketingInterval = ui->spbTicketingInterval->value();
-    const QList<QSpinBox *> limits = numberLimitBoxes(*ui);
-    for (int i = 0; i < limits.size(); ++i)
-        settings.numberLimits[size_t(i)] = limits.at(i)->value();
-    settings.enableLimit = ui->cbEnableLimit->isChecked();
-    return settings;
 }
 
 void TicketStation::updateTitle()

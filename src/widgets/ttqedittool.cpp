@@ -325,6 +325,8 @@ void TtQEditTool::on_cb_size_activated(QString arg1)
         format.setFontPointSize(pointSize);
         mergeFormatOnSelection(format);
     }
+    // The next keys are for the page, not the size list.
+    returnFocusToPage();
 }
 
 void TtQEditTool::textAlign(QAction *action)

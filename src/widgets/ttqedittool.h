@@ -57,8 +57,9 @@ public:
     // when no page is bound or the settings make no code (errorString then tells why).
     bool insertCode(const TicketCode &code, QString *errorString = nullptr);
 
-    // Lets the operator set up a code, starting from `code`; false cancels.
-    using CodeEditor = std::function<bool(TicketCode *code)>;
+    // Lets the operator set up a code, starting from `code`: a new one, or one on the page when
+    // `existing`; false cancels.
+    using CodeEditor = std::function<bool(TicketCode *code, bool existing)>;
     // Replaces the dialog that asks the operator; an empty editor restores it.
     void setCodeEditor(CodeEditor editor);
 

@@ -100,8 +100,8 @@ bool TtQEditTool::placeCode(TtQTextEdit *edit, QTextCursor cursor, const TicketC
 void TtQEditTool::setCodeEditor(CodeEditor editor)
 {
     if (!editor)
-        editor = [this](TicketCode *code) {
-            return CodeDialog::edit(window(), code);
+        editor = [this](TicketCode *code, bool existing) {
+            return CodeDialog::edit(window(), code, existing);
         };
     codeEditor = std::move(editor);
 }
@@ -109,7 +109,7 @@ void TtQEditTool::setCodeEditor(CodeEditor editor)
 void TtQEditTool::chooseCode()
 {
     TicketCode code = lastCode;
-    if (!codeEditor(&code))
+    if (!codeEditor(&code, false))
         return;
     QString error;
     if (!insertCode(code, &error))
@@ -126,7 +126,7 @@ void TtQEditTool::editCode(const QTextCursor &selection)
         return;
     TicketCode code = *stored;
     // An unchanged code is left alone, so the page is not marked as edited.
-    if (codeEditor(&code) && !(code == *stored))
+    if (codeEditor(&code, true) && !(code == *stored))
         placeCode(edit, selection, code, nullptr);
 }
 

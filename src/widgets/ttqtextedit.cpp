@@ -9,12 +9,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QtMath>
 
 TtQTextEdit::TtQTextEdit(QWidget *parent)
     : TtQTextEdit(std::make_unique<TicketPage>(), nullptr, parent)
@@ -45,6 +47,22 @@ TtQTextEdit::TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, 
         if (m_showAsPrinted)
             m_printedRefresh.start();
     });
+    // QTextEdit repaints and scrolls in unzoomed pixels; under a zoom the whole view is drawn
+    // again, and the scroll range and cursor are brought to zoomed pixels.
+    const auto redrawZoomed = [this] {
+        if (m_zoom != 100)
+            viewport()->update();
+    };
+    connect(document(), &QTextDocument::contentsChanged, this, redrawZoomed);
+    connect(this, &QTextEdit::selectionChanged, this, redrawZoomed);
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (m_zoom == 100)
+            return;
+        viewport()->update();
+        // After QTextEdit has scrolled to the cursor as it sees it.
+        QTimer::singleShot(0, this, &TtQTextEdit::showCursorZoomed);
+    });
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &TtQTextEdit::fitScrollRange);
     renderPage();
 }
 
@@ -60,6 +78,32 @@ void TtQTextEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextEdit::keyPressEvent(event);
+}
+
+QMimeData *TtQTextEdit::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    const QByteArray pictures = m_page->picturesIn(textCursor());
+    if (!pictures.isEmpty())
+        data->setData(QString::fromLatin1(kPagePicturesMime), pictures);
+    return data;
+}
+
+void TtQTextEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasFormat(QString::fromLatin1(kPagePicturesMime)))
+        m_page->takePictures(source->data(QString::fromLatin1(kPagePicturesMime)));
+    // QTextEdit would keep a lone picture under a name of its own that the page never saves.
+    if (source->hasImage() && !source->hasHtml()) {
+        const QImage image = qvariant_cast<QImage>(source->imageData());
+        if (!image.isNull() && isAcceptablePictureSize(image.size())) {
+            QTextCursor cursor = textCursor();
+            m_page->insertPicture(cursor, image);
+            setTextCursor(cursor);
+            return;
+        }
+    }
+    QTextEdit::insertFromMimeData(source);
 }
 
 void TtQTextEdit::changeEvent(QEvent *event)
@@ -114,17 +158,161 @@ bool TtQTextEdit::selectMark(BLOCK_FLAG flag)
     return false;
 }
 
+void TtQTextEdit::setZoom(int percent)
+{
+    percent = qBound(kMinZoom, percent, kMaxZoom);
+    if (percent == m_zoom)
+        return;
+    // Keeps the same part of the page in view.
+    const qreal top = verticalScrollBar()->value() / scale();
+    m_zoom = percent;
+    setFixedWidth(kPaperDots - kPageTextWidth + qCeil(kPageTextWidth * scale()));
+    fitScrollRange();
+    verticalScrollBar()->setValue(qRound(top * scale()));
+    viewport()->update();
+}
+
+void TtQTextEdit::fitScrollRange()
+{
+    if (m_zoom == 100)
+        return;
+    const int height = qCeil(document()->size().height() * scale());
+    const int maximum = qMax(0, height - viewport()->height());
+    QScrollBar *bar = verticalScrollBar();
+    // Setting the range reports it again: only a different one is set.
+    if (bar->minimum() != 0 || bar->maximum() != maximum)
+        bar->setRange(0, maximum);
+    bar->setPageStep(viewport()->height());
+}
+
+void TtQTextEdit::showCursorZoomed()
+{
+    if (m_zoom == 100 || !hasFocus())
+        return;
+    QScrollBar *bar = verticalScrollBar();
+    const QRect cursor = cursorRect().translated(0, bar->value());
+    const int top = qFloor(cursor.top() * scale());
+    const int bottom = qCeil((cursor.bottom() + 1) * scale());
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(bottom - viewport()->height());
+}
+
+QPointF TtQTextEdit::unzoomed(const QPointF &position) const
+{
+    if (m_zoom == 100)
+        return position;
+    const int offset = verticalScrollBar()->value();
+    return QPointF(position.x() / scale(), (position.y() + offset) / scale() - offset);
+}
+
+void TtQTextEdit::forwardMouse(QMouseEvent *event,
+                               const std::function<void(QMouseEvent *)> &handler)
+{
+    if (m_zoom == 100) {
+        handler(event);
+        return;
+    }
+    QMouseEvent mapped(event->type(), unzoomed(event->localPos()), event->windowPos(),
+                       event->screenPos(), event->button(), event->buttons(), event->modifiers(),
+                       event->source());
+    handler(&mapped);
+    event->setAccepted(mapped.isAccepted());
+}
+
+void TtQTextEdit::mousePressEvent(QMouseEvent *event)
+{
+    forwardMouse(event, [this](QMouseEvent *e) { QTextEdit::mousePressEvent(e); });
+}
+
+void TtQTextEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    forwardMouse(event, [this](QMouseEvent *e) { QTextEdit::mouseMoveEvent(e); });
+}
+
+void TtQTextEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    forwardMouse(event, [this](QMouseEvent *e) { QTextEdit::mouseReleaseEvent(e); });
+}
+
+void TtQTextEdit::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (m_zoom == 100) {
+        QTextEdit::dragMoveEvent(event);
+        return;
+    }
+    QDragMoveEvent mapped(unzoomed(event->posF()).toPoint(), event->possibleActions(),
+                          event->mimeData(), event->mouseButtons(), event->keyboardModifiers());
+    QTextEdit::dragMoveEvent(&mapped);
+    event->setDropAction(mapped.dropAction());
+    event->setAccepted(mapped.isAccepted());
+    viewport()->update();
+}
+
+void TtQTextEdit::dropEvent(QDropEvent *event)
+{
+    if (m_zoom == 100) {
+        QTextEdit::dropEvent(event);
+        return;
+    }
+    QDropEvent mapped(unzoomed(event->posF()), event->possibleActions(), event->mimeData(),
+                      event->mouseButtons(), event->keyboardModifiers());
+    QTextEdit::dropEvent(&mapped);
+    event->setDropAction(mapped.dropAction());
+    event->setAccepted(mapped.isAccepted());
+}
+
+void TtQTextEdit::wheelEvent(QWheelEvent *event)
+{
+    // QTextEdit's own Ctrl + wheel would change the text's font sizes, which print.
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            emit zoomStepRequested(steps);
+        event->accept();
+        return;
+    }
+    QTextEdit::wheelEvent(event);
+}
+
+void TtQTextEdit::paintZoomed(QPainter &painter)
+{
+    const int offset = verticalScrollBar()->value();
+    painter.translate(0, -offset);
+    painter.scale(scale(), scale());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = palette();
+    context.clip =
+        QRectF(0, offset / scale(), viewport()->width() / scale(), viewport()->height() / scale());
+    const QTextCursor cursor = textCursor();
+    // The cursor does not blink here: QTextEdit would redraw it at its unzoomed place.
+    context.cursorPosition = hasFocus() && !isReadOnly() ? cursor.position() : -1;
+    if (cursor.hasSelection()) {
+        QAbstractTextDocumentLayout::Selection selection;
+        selection.cursor = cursor;
+        selection.format.setBackground(palette().brush(QPalette::Highlight));
+        selection.format.setForeground(palette().brush(QPalette::HighlightedText));
+        context.selections.append(selection);
+    }
+    painter.setClipRect(context.clip);
+    document()->documentLayout()->draw(&painter, context);
+}
+
 void TtQTextEdit::paintAsPrinted(QPainter &painter)
 {
     // Paper ends where the ticket does; the surround is darker.
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
-    const QPoint origin(0, -verticalScrollBar()->value());
     if (m_printedTicket.isNull()) {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(viewport()->rect(), Qt::AlignCenter, tr("管理机无法存储此页"));
         return;
     }
-    painter.drawImage(origin, m_printedTicket);
+    // Drawn in page dots from here on.
+    const int offset = verticalScrollBar()->value();
+    painter.translate(0, -offset);
+    painter.scale(scale(), scale());
+    painter.drawImage(0, 0, m_printedTicket);
 
     // The selection and the cursor over the dots, so typing and selecting still show.
     const QTextCursor cursor = textCursor();
@@ -136,8 +324,7 @@ void TtQTextEdit::paintAsPrinted(QPainter &painter)
         for (QTextBlock block = document()->findBlock(from);
              block.isValid() && block.position() <= to; block = block.next()) {
             const QTextLayout *lines = block.layout();
-            const QPointF at =
-                document()->documentLayout()->blockBoundingRect(block).topLeft() + origin;
+            const QPointF at = document()->documentLayout()->blockBoundingRect(block).topLeft();
             for (int i = 0; i < lines->lineCount(); ++i) {
                 const QTextLine line = lines->lineAt(i);
                 const int start = qMax(from - block.position(), line.textStart());
@@ -152,7 +339,9 @@ void TtQTextEdit::paintAsPrinted(QPainter &painter)
         }
     }
     if (hasFocus() && !isReadOnly())
-        painter.fillRect(cursorRect(cursor).adjusted(0, 0, cursorWidth() - 1, 0), highlight);
+        painter.fillRect(
+            cursorRect(cursor).translated(0, offset).adjusted(0, 0, cursorWidth() - 1, 0),
+            highlight);
 }
 
 void TtQTextEdit::paintEvent(QPaintEvent *event)
@@ -160,10 +349,13 @@ void TtQTextEdit::paintEvent(QPaintEvent *event)
     if (m_showAsPrinted) {
         QPainter painter(viewport());
         paintAsPrinted(painter);
+    } else if (m_zoom != 100) {
+        QPainter painter(viewport());
+        paintZoomed(painter);
     } else {
         QTextEdit::paintEvent(event);
     }
-    const int limit = m_page->maxHeight - verticalScrollBar()->value();
+    const int limit = qRound(m_page->maxHeight * scale()) - verticalScrollBar()->value();
     if (limit >= viewport()->height())
         return;
     QPainter painter(viewport());
@@ -193,9 +385,9 @@ QTextCursor TtQTextEdit::codeAt(const QPoint &position) const
 
 void TtQTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const QTextCursor code = codeAt(event->pos());
+    const QTextCursor code = codeAt(unzoomed(event->localPos()).toPoint());
     if (code.isNull()) {
-        QTextEdit::mouseDoubleClickEvent(event);
+        forwardMouse(event, [this](QMouseEvent *e) { QTextEdit::mouseDoubleClickEvent(e); });
         return;
     }
     event->accept();

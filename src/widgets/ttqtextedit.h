@@ -12,9 +12,14 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class TicketPage;
+
+// Zoom of the page views, in percent.
+constexpr int kMinZoom = 50;
+constexpr int kMaxZoom = 400;
 
 // The editor of one ticket page: a view of a TicketPage, which holds the text, the pictures and
 // the page's size. It shows the page at the width the page is laid out at, so what the operator
@@ -59,7 +64,14 @@ public:
     // Selects the first mark of this kind on the page; false when the page has none.
     bool selectMark(BLOCK_FLAG flag);
 
+    // Shows the page enlarged or reduced (percent, kept within kMinZoom..kMaxZoom); the page is
+    // laid out and printed as before, and the editor's width follows.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
+
 signals:
+    // Ctrl + wheel: the operator asked for `steps` zoom steps, up when positive.
+    void zoomStepRequested(int steps);
     // The operator double-clicked the code picture `selection` holds, to edit it.
     void codeActivated(const QTextCursor &selection);
 
@@ -68,13 +80,32 @@ protected:
     // Tab indents a list item; anywhere else it moves on, so the keyboard can leave the page.
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // A copy carries the pictures and code settings it refers to, so it pastes whole into any
+    // page; a picture pasted on its own becomes one of the page's pictures.
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
     // Marks the page height: what lies below it does not print.
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    // Under a zoom, pointer positions go to the text as they would unzoomed.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     TtQTextEdit(std::unique_ptr<TicketPage> ownPage, TicketPage *page, QWidget *parent);
     void refreshPrintedTicket();
     void paintAsPrinted(QPainter &painter);
+    void paintZoomed(QPainter &painter);
+    qreal scale() const { return m_zoom / 100.0; }
+    // The position QTextEdit reads as the text under `position` of the zoomed view.
+    QPointF unzoomed(const QPointF &position) const;
+    void forwardMouse(QMouseEvent *event, const std::function<void(QMouseEvent *)> &handler);
+    // Scroll range and cursor in zoomed pixels, where QTextEdit counts unzoomed ones.
+    void fitScrollRange();
+    void showCursorZoomed();
 
     std::unique_ptr<TicketPage> m_ownPage;
     TicketPage *m_page;
@@ -83,6 +114,7 @@ private:
     QImage m_printedTicket;
     // Edits that come in one go (a paste, an undo step) are drawn once.
     QTimer m_printedRefresh;
+    int m_zoom = 100;
 
 public:
     // The page's own values, under the names the editor has always had.
