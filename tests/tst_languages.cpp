@@ -13,8 +13,10 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTranslator>
 
 namespace {
 
@@ -109,6 +111,7 @@ private slots:
 
     void installsCatalogueWithQtsOwn_data();
     void installsCatalogueWithQtsOwn();
+    void qtsCatalogueBesideOursComesFirst();
     void missingCatalogueInstallsNothing_data();
     void missingCatalogueInstallsNothing();
     void menuEntryStoresLanguage_data();
@@ -179,6 +182,23 @@ void TestLanguages::installsCatalogueWithQtsOwn()
     QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"), kRestartNotice);
     QVERIFY(installInterfaceLanguage(owner, languageDir() + "/", catalogue));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtText);
+}
+
+void TestLanguages::qtsCatalogueBesideOursComesFirst()
+{
+    // A stand-in for Qt's Polish catalogue that translates like the English one shows which
+    // copy was taken: Qt's is asked first, being installed last.
+    QTemporaryDir shipped;
+    QVERIFY(shipped.isValid());
+    QVERIFY(
+        QFile::copy(languageDir() + "/" + kCataloguePolish, shipped.filePath(kCataloguePolish)));
+    QVERIFY(QFile::copy(languageDir() + "/" + kCatalogueEnglish, shipped.filePath("qtbase_pl.qm")));
+    QTranslator english;
+    QVERIFY(english.load(kCatalogueEnglish, languageDir()));
+
+    QVERIFY(installInterfaceLanguage(owner, shipped.path(), kCataloguePolish));
+    QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"),
+             english.translate("QObject", "重启后生效"));
 }
 
 void TestLanguages::missingCatalogueInstallsNothing_data()
