@@ -4,6 +4,7 @@
 #include "clicommands.h"
 #include "clirequest.h"
 #include "fontembedding.h"
+#include "glyphrasteriser.h"
 #include "languages.h"
 #include "stationpaths.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char **argv)
     // Rendering needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // With the window's rasteriser, so pages come out with the same dots.
+    useFreeTypeGlyphs();
     // As the window starts, so pages are laid out to the same dots.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     const QtMessageHandler messageHandler = qInstallMessageHandler(dropStartupNotes);
@@ -34,7 +37,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("ticketstation-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
     // The libraries' messages (an unreadable design file, say) in English.
-    installInterfaceLanguage(&app, languageDir(), QString::fromLatin1(kCatalogueEnglish));
+    installInterfaceLanguage(&app, catalogueDir(), QString::fromLatin1(kCatalogueEnglish));
 
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
     if (!parsed.run) {

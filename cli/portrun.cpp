@@ -1,28 +1,19 @@
 #include "portrun.h"
 
 #include "jobtexts.h"
+#include "interrupt.h"
 #include "progressview.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// How often the run looks whether Ctrl-C was pressed: the signal handler may only set a flag.
+// How often the run looks whether Ctrl-C was pressed: the handler may only set a flag.
 constexpr int kInterruptPollMs = 50;
-
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void onInterrupt(int)
-{
-    interruptRequested = 1;
-    // A second Ctrl-C ends the program at once.
-    std::signal(SIGINT, SIG_DFL);
-}
 
 struct PortJob
 {
@@ -96,11 +87,10 @@ PortResults runOnPorts(const QStringList &ports, const PortOrder &order, Progres
         order.start(*dispenser);
     }
 
-    interruptRequested = 0;
-    const auto previousHandler = std::signal(SIGINT, onInterrupt);
+    const InterruptWatch interrupts;
     QTimer interruptPoll;
     QObject::connect(&interruptPoll, &QTimer::timeout, [&] {
-        if (!interruptRequested)
+        if (!interrupts.interruptRequested())
             return;
         interruptPoll.stop();
         results.interrupted = true;
@@ -116,7 +106,6 @@ PortResults runOnPorts(const QStringList &ports, const PortOrder &order, Progres
     interruptPoll.start(kInterruptPollMs);
     if (running > 0)
         loop.exec();
-    std::signal(SIGINT, previousHandler == SIG_ERR ? SIG_DFL : previousHandler);
 
     for (const auto &job : jobs)
         results.ports << job->result;

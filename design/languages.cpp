@@ -31,12 +31,14 @@ bool installInterfaceLanguage(QObject *owner, const QString &languageDir, const 
     QCoreApplication::installTranslator(translator);
 
     // Standard dialogs and buttons come from Qt's own catalogue; without it they would stay
-    // in English next to a Chinese or Polish interface.
+    // in English next to a Chinese or Polish interface. A copy beside ours comes first: a
+    // Windows program has no system folder of them and ships its own.
     const QString qtLanguage = qtLanguageOfCatalogue(catalogue);
     if (!qtLanguage.isEmpty()) {
         auto *qtTranslator = new QTranslator(owner);
-        if (qtTranslator->load(QStringLiteral("qtbase_") + qtLanguage,
-                               QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        const QString qtCatalogue = QStringLiteral("qtbase_") + qtLanguage;
+        if (qtTranslator->load(qtCatalogue, dir) ||
+            qtTranslator->load(qtCatalogue, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qtTranslator);
         else
             delete qtTranslator;

@@ -145,6 +145,9 @@ void TestDataPacket::portNameFromEntry_data()
     QTest::addColumn<QString>("opened"); // what Connect opens, typed entries included
     QTest::newRow("manufacturer and windows path")
         << QStringLiteral("FTDI\\\\.\\COM3") << QStringLiteral("COM3") << QStringLiteral("COM3");
+    QTest::newRow("two-digit port, manufacturer with spaces")
+        << QStringLiteral("Silicon Labs\\\\.\\COM12") << QStringLiteral("COM12")
+        << QStringLiteral("COM12");
     QTest::newRow("windows path only")
         << QStringLiteral("\\\\.\\COM3") << QStringLiteral("COM3") << QStringLiteral("COM3");
     QTest::newRow("manufacturer and device path")

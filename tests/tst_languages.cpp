@@ -20,8 +20,10 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTranslator>
 
 namespace {
 
@@ -176,6 +178,7 @@ private slots:
 
     void installsCatalogueWithQtsOwn_data();
     void installsCatalogueWithQtsOwn();
+    void qtsCatalogueBesideOursComesFirst();
     void missingCatalogueInstallsNothing_data();
     void missingCatalogueInstallsNothing();
     void menuEntryStoresLanguage_data();
@@ -194,10 +197,15 @@ private:
 void TestLanguages::initTestCase()
 {
     QVERIFY(QDir().mkpath(languageDir()));
-    for (const char *name : {kCatalogueChinese, kCatalogueEnglish, kCataloguePolish}) {
+    // Ours, and where the build ships them (Windows) Qt's own.
+    const QStringList catalogues = QDir(TS_CATALOGUE_DIR).entryList({"*.qm"}, QDir::Files);
+    for (const char *name : {kCatalogueChinese, kCatalogueEnglish, kCataloguePolish})
+        QVERIFY2(catalogues.contains(name), name);
+    for (const QString &name : catalogues) {
         const QString target = languageDir() + "/" + name;
         QFile::remove(target);
-        QVERIFY2(QFile::copy(QStringLiteral(TS_CATALOGUE_DIR "/") + name, target), name);
+        QVERIFY2(QFile::copy(QStringLiteral(TS_CATALOGUE_DIR "/") + name, target),
+                 qPrintable(name));
     }
 }
 
@@ -248,6 +256,23 @@ void TestLanguages::installsCatalogueWithQtsOwn()
     QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"), kRestartNotice);
     QVERIFY(installInterfaceLanguage(owner, languageDir() + "/", catalogue));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtText);
+}
+
+void TestLanguages::qtsCatalogueBesideOursComesFirst()
+{
+    // A stand-in for Qt's Polish catalogue that translates like the English one shows which
+    // copy was taken: Qt's is asked first, being installed last.
+    QTemporaryDir shipped;
+    QVERIFY(shipped.isValid());
+    QVERIFY(
+        QFile::copy(languageDir() + "/" + kCataloguePolish, shipped.filePath(kCataloguePolish)));
+    QVERIFY(QFile::copy(languageDir() + "/" + kCatalogueEnglish, shipped.filePath("qtbase_pl.qm")));
+    QTranslator english;
+    QVERIFY(english.load(kCatalogueEnglish, languageDir()));
+
+    QVERIFY(installInterfaceLanguage(owner, shipped.path(), kCataloguePolish));
+    QCOMPARE(QCoreApplication::translate("QObject", "重启后生效"),
+             english.translate("QObject", "重启后生效"));
 }
 
 void TestLanguages::missingCatalogueInstallsNothing_data()
