@@ -79,6 +79,15 @@ const QMap<QString, CommandInfo> &commands()
     return map;
 }
 
+// An option's help, with the range of the setting it sets.
+QString rangeHelp(const char *what, const SettingRange &range)
+{
+    return QStringLiteral("%1, %2 to %3")
+        .arg(QLatin1String(what))
+        .arg(range.minimum)
+        .arg(range.maximum);
+}
+
 QList<QCommandLineOption> allOptions()
 {
     QCommandLineOption sendGap(
@@ -105,10 +114,20 @@ QList<QCommandLineOption> allOptions()
         {"waiting", "render: people waiting printed, 0 to 9999 (default 2).", "N"},
         {"time", "render, set-clock: date and time, ISO 8601 (default now).", "TIME"},
         {"page", "test-print: the page to print, from 1 (default 1).", "N"},
-        {"network", "settings: network number, 0 to 99.", "N"},
-        {"clear-hour", "settings: hour the numbers start again, 0 to 23.", "HOUR"},
-        {"interval", "settings: ticketing interval, 0 to 5.", "N"},
-        {"limits", "settings: six number limits, 0 to 9999, separated by commas.", "L1,...,L6"},
+        {"network", rangeHelp("settings: network number", settingrange::netWork) + QLatin1Char('.'),
+         "N"},
+        {"clear-hour",
+         rangeHelp("settings: hour the numbers start again", settingrange::clearNumberTime) +
+             QLatin1Char('.'),
+         "HOUR"},
+        {"interval",
+         rangeHelp("settings: ticketing interval", settingrange::ticketingInterval) +
+             QLatin1Char('.'),
+         "N"},
+        {"limits",
+         rangeHelp("settings: six number limits", settingrange::numberLimit) +
+             QStringLiteral(", separated by commas."),
+         "L1,...,L6"},
         {"enable-limits", "settings: the device keeps to the number limits."},
         {"disable-limits", "settings: the device ignores the number limits."},
         {"number-format", "settings: \"zeros\" (0001) or \"spaces\" (   1).", "FORMAT"},
@@ -150,6 +169,11 @@ public:
         return true;
     }
 
+    bool optionalWhole(const QString &name, const SettingRange &range, std::optional<int> *out)
+    {
+        return optionalWhole(name, range.minimum, range.maximum, out);
+    }
+
     bool optionalWhole(const QString &name, int min, int max, std::optional<int> *out)
     {
         int number = 0;
@@ -187,7 +211,8 @@ public:
         bool ok = parts.size() == int(limits.size());
         for (int i = 0; ok && i < parts.size(); ++i) {
             limits[size_t(i)] = parts.at(i).trimmed().toInt(&ok);
-            ok = ok && limits[size_t(i)] >= 0 && limits[size_t(i)] <= kMaxNumberLimit;
+            ok = ok && limits[size_t(i)] >= settingrange::numberLimit.minimum &&
+                 limits[size_t(i)] <= settingrange::numberLimit.maximum;
         }
         if (!ok) {
             error = QStringLiteral("--limits takes six whole numbers from 0 to %1 separated by "
@@ -355,10 +380,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         read.whole("stall-time", 1, kMaxSendGap, &request.stallTime) &&
         (info.command != Command::Render || read.samples()) &&
         (info.command != Command::SetClock || read.time("time", &request.clock)) &&
-        read.optionalWhole("network", 0, kNetWorkCount - 1, &request.settings.netWork) &&
-        read.optionalWhole("clear-hour", 0, kClearNumberHours - 1,
+        read.optionalWhole("network", settingrange::netWork, &request.settings.netWork) &&
+        read.optionalWhole("clear-hour", settingrange::clearNumberTime,
                            &request.settings.clearNumberTime) &&
-        read.optionalWhole("interval", 0, kMaxTicketingInterval,
+        read.optionalWhole("interval", settingrange::ticketingInterval,
                            &request.settings.ticketingInterval) &&
         read.limits() && read.numberFormat();
     if (!ok)
