@@ -16,8 +16,6 @@ constexpr int kFirstClockYear = 2000;
 constexpr int kLastClockYear = 2099;
 constexpr int kMaxSampleNumber = 9999;
 constexpr int kMaxSendGap = 60000;
-// A page shorter than one eight-row band carries nothing the device keeps.
-constexpr int kMinPageHeight = 8;
 
 const char kDescription[] =
     "Works with ticket designs and queue-ticket dispensers without a window.\n"

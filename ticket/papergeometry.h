@@ -15,7 +15,9 @@ constexpr int kPageTextWidth = 374;
 constexpr int kPageMargin = 4;
 constexpr int kPageContentWidth = kPageTextWidth - 2 * kPageMargin;
 
-// Page heights the device takes (it carries them in 16 bits), and the default.
+// Page heights the device takes (it carries them in 16 bits; a page shorter than one eight-row
+// band carries nothing it keeps), and the default.
+constexpr int kMinPageHeight = 8;
 constexpr int kMaxPageHeight = 0xFFFF;
 constexpr int kDefaultPageHeight = 480;
 
