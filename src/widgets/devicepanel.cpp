@@ -28,8 +28,6 @@
 
 namespace {
 constexpr int kProgressTipTime = 1000;
-// Long enough to read a reason; a click dismisses it sooner.
-constexpr int kErrorTipTime = 10000;
 } // namespace
 
 DevicePanel::DevicePanel(QWidget *window, const Widgets &widgets, const Design &design,
@@ -334,7 +332,7 @@ void DevicePanel::onOpenFailed(const QString &why)
 
 void DevicePanel::showNotice(const QString &text)
 {
-    m_tip->showTip(text, m_window, kErrorTipTime);
+    m_tip->showTip(text, m_window, kTipErrorMs);
 }
 
 void DevicePanel::openJobLog()

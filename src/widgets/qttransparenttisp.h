@@ -8,6 +8,11 @@ class QLabel;
 class QMouseEvent;
 class QTimer;
 
+// How long the tip shows a notice, and a reason the operator has to read; a click dismisses
+// either sooner.
+constexpr int kTipNoticeMs = 3000;
+constexpr int kTipErrorMs = 10000;
+
 // Small frameless, always-on-top grey notice that hides itself after a while.
 class QtTransparentTisp : public QWidget
 {

@@ -23,12 +23,6 @@
 #include <QMenu>
 #include <QMessageBox>
 
-namespace {
-constexpr int kNoticeTipTime = 3000;
-// Long enough to read a reason; a click dismisses it sooner.
-constexpr int kErrorTipTime = 10000;
-} // namespace
-
 TicketStation::TicketStation(QWidget *parent, const DispenserTiming &timing)
     : QMainWindow(parent), stationFile(settingsFilePath()), station(stationFile.read()),
       ui(new Ui::TicketStationClass)
@@ -123,7 +117,7 @@ TicketStation::~TicketStation()
 
 void TicketStation::showNotice(const QString &text, bool error)
 {
-    tip->showTip(text, this, error ? kErrorTipTime : kNoticeTipTime);
+    tip->showTip(text, this, error ? kTipErrorMs : kTipNoticeMs);
 }
 
 TtQTextEdit *TicketStation::pageEditor(int index) const

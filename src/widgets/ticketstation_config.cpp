@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int kNoticeMs = 3000;
 constexpr int kRecentPorts = 8;
 
 void fillMenu(QMenu *menu, const QList<QAction *> &actions)
@@ -137,8 +136,8 @@ void TicketStation::chooseLanguage(const QString &catalogue)
     }
     // Promising a change after restart that was never stored would mislead the operator.
     if (stored)
-        tip->showTip(text, this, kNoticeMs);
+        tip->showTip(text, this, kTipNoticeMs);
     else
         tip->showTip(QObject::tr("保存失败：%1").arg(QStringLiteral("settings.ini")), this,
-                     kNoticeMs);
+                     kTipNoticeMs);
 }
