@@ -1,6 +1,7 @@
 #include "fontembedding.h"
 
 #include "fontregistry.h"
+#include "sfntfile.h"
 #include "stationpaths.h"
 #include "ticketpage.h"
 
@@ -11,8 +12,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <memory>
 
@@ -21,14 +20,6 @@
 #endif
 
 namespace {
-
-// The tables a face may have (outlines in TrueType or CFF form, layout, metrics, names, colour
-// and bitmaps): Qt hands out a face's tables, not its file, so the face is rebuilt from these.
-constexpr const char *kFaceTables[] = {
-    "cmap", "head", "hhea", "hmtx", "maxp", "name", "OS/2", "post", "glyf", "loca", "CFF ",
-    "CFF2", "VORG", "cvt ", "fpgm", "prep", "gasp", "hdmx", "kern", "vhea", "vmtx", "GDEF",
-    "GSUB", "GPOS", "BASE", "JSTF", "MATH", "fvar", "gvar", "avar", "HVAR", "VVAR", "MVAR",
-    "STAT", "COLR", "CPAL", "EBDT", "EBLC", "CBDT", "CBLC", "sbix", "SVG "};
 
 #ifdef TS_HAVE_HB_SUBSET
 
@@ -68,64 +59,6 @@ Face faceFromTables(const QRawFont &font)
     return Face(hb_face_create(file.get(), 0));
 }
 
-#else
-
-quint32 tableChecksum(const QByteArray &table)
-{
-    quint32 sum = 0;
-    for (int i = 0; i < table.size(); i += 4) {
-        uchar word[4] = {0, 0, 0, 0};
-        std::copy_n(table.constData() + i, std::min(4, int(table.size()) - i), word);
-        sum += qFromBigEndian<quint32>(word);
-    }
-    return sum;
-}
-
-// The face's tables as a font file, every glyph kept: a build without a subsetter carries whole
-// faces, larger but drawn the same.
-QByteArray fileFromTables(const QRawFont &font)
-{
-    QList<QPair<QByteArray, QByteArray>> tables; // tag, data; the tags are in ascending order
-    for (const char *tag : kFaceTables) {
-        const QByteArray table = font.fontTable(tag);
-        if (!table.isEmpty())
-            tables.append({QByteArray(tag), table});
-    }
-    if (tables.isEmpty())
-        return {};
-    std::sort(tables.begin(), tables.end());
-    const auto count = quint16(tables.size());
-    quint16 power = 1, log2 = 0;
-    while (power * 2 <= count)
-        power *= 2, ++log2;
-    QByteArray file;
-    const auto put16 = [&file](quint16 v) {
-        file.append(char(v >> 8)).append(char(v));
-    };
-    const auto put32 = [&put16](quint32 v) {
-        put16(quint16(v >> 16)), put16(quint16(v));
-    };
-    const bool cff = !font.fontTable("CFF ").isEmpty();
-    put32(cff ? 0x4F54544F : 0x00010000);
-    put16(count);
-    put16(quint16(power * 16));
-    put16(log2);
-    put16(quint16(count * 16 - power * 16));
-    quint32 offset = 12 + 16 * quint32(count);
-    for (const auto &table : qAsConst(tables)) {
-        file.append(table.first);
-        put32(tableChecksum(table.second));
-        put32(offset);
-        put32(quint32(table.second.size()));
-        offset += (quint32(table.second.size()) + 3) & ~3u;
-    }
-    for (const auto &table : qAsConst(tables)) {
-        file.append(table.second);
-        file.append(QByteArray((4 - table.second.size() % 4) % 4, '\0'));
-    }
-    return file;
-}
-
 #endif
 
 struct FaceUse
@@ -148,7 +81,7 @@ QByteArray subsetFace(const QRawFont &face, const QString &text)
         return {};
 #ifndef TS_HAVE_HB_SUBSET
     Q_UNUSED(text)
-    return fileFromTables(face);
+    return sfntFromTables([&face](const char *tag) { return face.fontTable(tag); });
 #else
     const Face source = faceFromTables(face);
     SubsetInput input(hb_subset_input_create_or_fail());

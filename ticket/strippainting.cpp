@@ -1,5 +1,7 @@
 #include "strippainting.h"
 
+#include "outlinetextdevice.h"
+
 #include <QPainter>
 
 void paintInStrips(QImage &image, const std::function<void(QPainter &, const QRect &)> &paint)
@@ -8,7 +10,8 @@ void paintInStrips(QImage &image, const std::function<void(QPainter &, const QRe
         const int rows = qMin(kPaintStripRows, image.height() - top);
         QImage strip(image.scanLine(top), image.width(), rows, image.bytesPerLine(),
                      image.format());
-        QPainter painter(&strip);
+        OutlineTextDevice device(strip);
+        QPainter painter(&device);
         painter.translate(0, -top);
         paint(painter, QRect(0, top, image.width(), rows));
     }

@@ -1,5 +1,6 @@
 #include "ticketcode.h"
 
+#include "outlinetextdevice.h"
 #include "papergeometry.h"
 #include "ticketpage.h"
 
@@ -136,7 +137,8 @@ QImage withReadableLine(const QImage &codeImage, QString text)
     const int width = qMax(codeImage.width(), metrics.horizontalAdvance(text));
     QImage image(width, codeImage.height() + metrics.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
+    OutlineTextDevice device(image);
+    QPainter painter(&device);
     painter.drawImage((width - codeImage.width()) / 2, 0, codeImage);
     painter.setFont(font);
     painter.setPen(Qt::black);
