@@ -171,18 +171,10 @@ QPainterPath textItemOutlines(const QTextItem &item, const QPointF &origin)
     textItem.fontEngine->getGlyphPositions(textItem.glyphs,
                                            QTransform::fromTranslate(origin.x(), origin.y()),
                                            textItem.flags, glyphs, positions);
-    const bool multi = textItem.fontEngine->type() == QFontEngine::Multi;
+    // A painter hands its engine one item per face, fallback faces included.
+    QFontEngine &engine = *textItem.fontEngine;
     QMutexLocker lock(&OutlineFaces::instance().mutex());
-    for (int i = 0; i < glyphs.size(); ++i) {
-        QFontEngine *engine = textItem.fontEngine;
-        glyph_t glyph = glyphs.at(i);
-        if (multi) {
-            // The high byte names the fallback face the glyph comes from.
-            engine = static_cast<QFontEngineMulti *>(engine)->engine(int(glyph >> 24));
-            glyph &= 0x00ffffff;
-        }
-        if (engine)
-            addGlyph(&path, *engine, glyph, positions.at(i), textItem.flags);
-    }
+    for (int i = 0; i < glyphs.size(); ++i)
+        addGlyph(&path, engine, glyphs.at(i), positions.at(i), textItem.flags);
     return path;
 }

@@ -1,0 +1,259 @@
+// Text painted through OutlineTextDevice: the same dots whatever was drawn before, everything
+// else as a painter on the image paints it, and the text where Qt's own drawing puts it.
+
+#include "fontregistry.h"
+#include "outlinetextdevice.h"
+#include "pagerender.h"
+#include "ticketpage.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <functional>
+
+using Paint = std::function<void(QPainter &)>;
+Q_DECLARE_METATYPE(Paint)
+
+namespace {
+
+const QString kParagraph = QStringLiteral(
+    "取号请排队 Please take a ticket and wait until your number is called 0123456789 "
+    "请留意叫号屏幕，过号作废。");
+
+QImage whiteImage(QSize size = {384, 200})
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// The dots a thermal printer would print of `image`.
+QImage ink(const QImage &image)
+{
+    QImage dots(image.size(), QImage::Format_Mono);
+    dots.fill(0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                dots.setPixel(x, y, 1);
+    return dots;
+}
+
+QRect inkBounds(const QImage &dots)
+{
+    QRect bounds;
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            if (dots.pixelIndex(x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+int inkCount(const QImage &dots)
+{
+    int count = 0;
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            count += dots.pixelIndex(x, y);
+    return count;
+}
+
+int differingDots(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixelIndex(x, y) != b.pixelIndex(x, y);
+    return count;
+}
+
+// Text in the page's face drawn the way the window draws it, with the glyphs Qt caches.
+void drawAsTheWindowDoes()
+{
+    QImage screen = whiteImage({600, 200});
+    QPainter painter(&screen);
+    for (const bool bold : {false, true}) {
+        QFont font(QString::fromLatin1(kShippedChineseFamily));
+        font.setPointSize(bold ? 15 : 10);
+        font.setBold(bold);
+        painter.setFont(font);
+        painter.drawText(QRect(0, bold ? 100 : 0, 600, 100), Qt::TextWordWrap, kParagraph);
+    }
+}
+
+} // namespace
+
+class TestTextOutlines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameDotsWhateverWasDrawnBefore_data();
+    void sameDotsWhateverWasDrawnBefore();
+    void everythingElseAsOnTheImage_data();
+    void everythingElseAsOnTheImage();
+    void textWhereQtDrawsIt_data();
+    void textWhereQtDrawsIt();
+};
+
+void TestTextOutlines::sameDotsWhateverWasDrawnBefore_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<bool>("sharp");
+
+    QTest::newRow("regular") << kParagraph << false;
+    QTest::newRow("bold, synthesised") << "<b>" + kParagraph + "</b>" << false;
+    QTest::newRow("sharp text") << "<span style='font-size:14pt'>" + kParagraph + "</span>" << true;
+}
+
+void TestTextOutlines::sameDotsWhateverWasDrawnBefore()
+{
+    QFETCH(QString, html);
+    QFETCH(bool, sharp);
+
+    // The first page of a session against the same page once the window has drawn its face:
+    // Qt's own outlines come out hinted differently then.
+    TicketPage page(1, 200);
+    page.setSharpText(sharp);
+    page.setHtml(html);
+    const QImage first = renderPage(page);
+    QVERIFY(!first.isNull());
+    drawAsTheWindowDoes();
+    QCOMPARE(renderPage(page), first);
+}
+
+void TestTextOutlines::everythingElseAsOnTheImage_data()
+{
+    QTest::addColumn<Paint>("paint");
+
+    QTest::newRow("rectangles, lines and an ellipse") << Paint([](QPainter &p) {
+        p.fillRect(QRect(10, 10, 50, 20), QColor("#fadbc0"));
+        p.setPen(QPen(Qt::black, 3));
+        p.drawLine(0, 100, 383, 150);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::darkGray);
+        p.drawEllipse(QRectF(200.5, 20.25, 90, 60));
+    });
+    QTest::newRow("clipped, moved and turned") << Paint([](QPainter &p) {
+        p.setClipRect(QRect(20, 20, 100, 100));
+        p.translate(50, 50);
+        p.rotate(30);
+        p.fillRect(QRect(-40, -40, 200, 30), Qt::black);
+        p.save();
+        p.setClipRect(QRect(0, 0, 20, 20), Qt::IntersectClip);
+        p.fillRect(QRect(-100, -100, 300, 300), Qt::gray);
+        p.restore();
+        p.fillRect(QRect(-40, 20, 200, 10), Qt::darkGray);
+    });
+    QTest::newRow("pictures, scaled and half seen") << Paint([](QPainter &p) {
+        QImage picture(16, 16, QImage::Format_RGB32);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                picture.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(250, 195, 195));
+        p.drawImage(QRect(5, 5, 64, 64), picture);
+        p.setOpacity(0.5);
+        p.drawImage(QPointF(100.5, 80), picture);
+        p.drawPixmap(QRect(200, 10, 32, 48), QPixmap::fromImage(picture));
+    });
+}
+
+void TestTextOutlines::everythingElseAsOnTheImage()
+{
+    QFETCH(Paint, paint);
+
+    QImage direct = whiteImage();
+    {
+        QPainter painter(&direct);
+        paint(painter);
+    }
+    QImage throughDevice = whiteImage();
+    {
+        OutlineTextDevice device(throughDevice);
+        QPainter painter(&device);
+        paint(painter);
+    }
+    QCOMPARE(throughDevice, direct);
+}
+
+void TestTextOutlines::textWhereQtDrawsIt_data()
+{
+    QTest::addColumn<QString>("html");
+
+    QTest::newRow("plain") << kParagraph;
+    QTest::newRow("justified") << "<p align='justify'>" + kParagraph + "</p>";
+    QTest::newRow("right-aligned, larger")
+        << "<p align='right' style='font-size:16pt'>" + kParagraph + "</p>";
+    QTest::newRow("bold and italic, synthesised")
+        << "<b>" + kParagraph + "</b> <i>" + kParagraph + "</i>";
+    QTest::newRow("two faces in a line")
+        << QStringLiteral("<span style='font-family:\"DejaVu Serif\"'>Serif ") + kParagraph +
+               "</span>";
+    QTest::newRow("coloured, on a background")
+        << "<span style='color:#400000; background-color:#fadbc0'>" + kParagraph + "</span>";
+}
+
+void TestTextOutlines::textWhereQtDrawsIt()
+{
+    QFETCH(QString, html);
+
+    QTextDocument document;
+    QFont font(QString::fromLatin1(kShippedChineseFamily));
+    font.setPointSize(11);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    document.setDefaultFont(font);
+    document.setTextWidth(384);
+    document.setHtml(html);
+    const QSize size(384, int(document.size().height()) + 1);
+
+    QImage byQt = whiteImage(size);
+    {
+        QPainter painter(&byQt);
+        painter.setRenderHint(QPainter::Antialiasing);
+        document.drawContents(&painter);
+    }
+    QImage byOutlines = whiteImage(size);
+    {
+        OutlineTextDevice device(byOutlines);
+        QPainter painter(&device);
+        painter.setRenderHint(QPainter::Antialiasing);
+        document.drawContents(&painter);
+    }
+
+    // The same glyphs in the same places: only the edges of strokes, which the two rasterisers
+    // grey a little differently, may print otherwise.
+    const QImage expected = ink(byQt);
+    const QImage actual = ink(byOutlines);
+    QVERIFY(inkCount(expected) > 1000);
+    const QRect bounds = inkBounds(expected);
+    const QRect actualBounds = inkBounds(actual);
+    QVERIFY2(qAbs(actualBounds.left() - bounds.left()) <= 1 &&
+                 qAbs(actualBounds.right() - bounds.right()) <= 1 &&
+                 qAbs(actualBounds.top() - bounds.top()) <= 1 &&
+                 qAbs(actualBounds.bottom() - bounds.bottom()) <= 1,
+             qPrintable(QStringLiteral("ink at (%1,%2 %3x%4), Qt's at (%5,%6 %7x%8)")
+                            .arg(actualBounds.x())
+                            .arg(actualBounds.y())
+                            .arg(actualBounds.width())
+                            .arg(actualBounds.height())
+                            .arg(bounds.x())
+                            .arg(bounds.y())
+                            .arg(bounds.width())
+                            .arg(bounds.height())));
+    const int differing = differingDots(expected, actual);
+    QVERIFY2(
+        differing * 10 < inkCount(expected),
+        qPrintable(QStringLiteral("%1 of %2 dots differ").arg(differing).arg(inkCount(expected))));
+}
+
+// Pages are laid out as the program lays them out, without QTEST_MAIN's fixed 96 dpi.
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
+    TestTextOutlines test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_textoutlines.moc"
