@@ -1,5 +1,6 @@
 // Timing harness for page rendering and block lookup; prints median figures, asserts nothing.
 
+#include "outlinetextdevice.h"
 #include "pagepixels.h"
 #include "testpages.h"
 #include "ticketprintdata.h"
@@ -156,6 +157,21 @@ int main(int argc, char **argv)
     std::printf("\nmedian of %d runs, %d pages:\n", kRuns, kPages);
 
     report("renderPage", [&] { page.renderPage(); });
+    // What filling the text's outlines costs against the glyphs Qt caches, for one page.
+    const auto paintDocument = [&](bool outlines) {
+        QImage image(kPaperDots, page.pageImage.height(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        OutlineTextDevice device(image);
+        QPainter painter;
+        if (outlines)
+            painter.begin(&device);
+        else
+            painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        page.document()->drawContents(&painter, QRectF(image.rect()));
+    };
+    report("page painted, Qt's cached glyphs", [&] { paintDocument(false); });
+    report("page painted, text outlines", [&] { paintDocument(true); });
     report("findBlockRect", [&] { page.findBlockRect(BLOCK_DATETIME); });
     report("downloadImage", [&] { page.downloadImage(); });
     report("block records of all pages", [&] {
