@@ -93,6 +93,7 @@ class TestTextOutlines : public QObject
 private slots:
     void sameDotsWhateverWasDrawnBefore_data();
     void sameDotsWhateverWasDrawnBefore();
+    void sameDotsWhateverTheDesktopFont();
     void everythingElseAsOnTheImage_data();
     void everythingElseAsOnTheImage();
     void textWhereQtDrawsIt_data();
@@ -123,6 +124,27 @@ void TestTextOutlines::sameDotsWhateverWasDrawnBefore()
     QVERIFY(!first.isNull());
     drawAsTheWindowDoes();
     QCOMPARE(renderPage(page), first);
+}
+
+void TestTextOutlines::sameDotsWhateverTheDesktopFont()
+{
+    // Windows gives its programs an 8.25 pt font, Linux desktops 9 pt or more: text that names
+    // no size must not take it from there.
+    const QString unsized = QStringLiteral("<p>") + kParagraph + "</p>";
+    const auto render = [&unsized] {
+        TicketPage page(1, 200);
+        page.setHtml(unsized);
+        return renderPage(page);
+    };
+    const QImage before = render();
+    const QFont desktop = QGuiApplication::font();
+    QFont windows = desktop;
+    windows.setPointSizeF(8.25);
+    QGuiApplication::setFont(windows);
+    const QImage onWindows = render();
+    QGuiApplication::setFont(desktop);
+    QVERIFY(!before.isNull());
+    QCOMPARE(onWindows, before);
 }
 
 void TestTextOutlines::everythingElseAsOnTheImage_data()

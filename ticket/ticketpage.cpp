@@ -69,6 +69,9 @@ QFont pageFont()
 {
     // A shipped face, so text that names none prints alike on every PC.
     QFont font = QFont(QString::fromLatin1(kShippedChineseFamily)).resolve(QGuiApplication::font());
+    // The size too: the desktop's own (8.25 pt on Windows, 9 on Linux) would make text without
+    // a size of its own lay out differently from PC to PC.
+    font.setPointSize(kPageTextPointSize);
     // Unhinted outlines and grey edges only: hinting and colour fringes are the PC's settings
     // (and a hinter measures a face by letters an embedded subset may lack), the outlines are
     // the face's own.

@@ -90,6 +90,8 @@ constexpr int kDefaultLineHeight = 10;
 // undo step; paragraphs with their own keep it.
 void applyDefaultLineHeight(QTextDocument *document);
 
+// The size of page text that names none, as new designs' pages say it.
+constexpr int kPageTextPointSize = 9;
 // The font of page text that names none of its own.
 QFont pageFont();
 
