@@ -1,6 +1,7 @@
 #include "clicommands.h"
 
 #include "clirequest.h"
+#include "consoletext.h"
 #include "designjobs.h"
 #include "devicecommands.h"
 #include "portrun.h"
@@ -18,9 +19,7 @@ namespace {
 
 void printLine(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    writeText(stream, text + QLatin1Char('\n'));
 }
 
 int unusable(const QString &why)

@@ -3,6 +3,7 @@
 
 #include "clicommands.h"
 #include "clirequest.h"
+#include "consoletext.h"
 #include "fontembedding.h"
 #include "glyphrasteriser.h"
 #include "languages.h"
@@ -25,7 +26,7 @@ int main(int argc, char **argv)
     // Rendering needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // With the window's rasteriser, so pages come out with the same dots.
+    // Measured as the window measures glyphs, so pages come out with the same dots.
     useFreeTypeGlyphs();
     // As the window starts, so pages are laid out to the same dots.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
@@ -41,10 +42,9 @@ int main(int argc, char **argv)
 
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
     if (!parsed.run) {
-        const QByteArray output = parsed.output.toLocal8Bit();
-        std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
+        writeText(stdout, parsed.output);
         if (!parsed.error.isEmpty())
-            std::fprintf(stderr, "ticketstation-cli: %s\n", qPrintable(parsed.error));
+            writeText(stderr, QStringLiteral("ticketstation-cli: %1\n").arg(parsed.error));
         return parsed.exitCode;
     }
     return runCommand(parsed.request);
