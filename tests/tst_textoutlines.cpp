@@ -2,6 +2,7 @@
 // else as a painter on the image paints it, and the text where Qt's own drawing puts it.
 
 #include "fontregistry.h"
+#include "monochrome.h"
 #include "outlinetextdevice.h"
 #include "pagerender.h"
 #include "ticketpage.h"
@@ -28,18 +29,6 @@ QImage whiteImage(QSize size = {384, 200})
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
-}
-
-// The dots a thermal printer would print of `image`.
-QImage ink(const QImage &image)
-{
-    QImage dots(image.size(), QImage::Format_Mono);
-    dots.fill(0);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                dots.setPixel(x, y, 1);
-    return dots;
 }
 
 QRect inkBounds(const QImage &dots)
@@ -246,8 +235,8 @@ void TestTextOutlines::textWhereQtDrawsIt()
 
     // The same glyphs in the same places: only the edges of strokes, which the two rasterisers
     // grey a little differently, may print otherwise.
-    const QImage expected = ink(byQt);
-    const QImage actual = ink(byOutlines);
+    const QImage expected = printedDots(byQt);
+    const QImage actual = printedDots(byOutlines);
     QVERIFY(inkCount(expected) > 1000);
     const QRect bounds = inkBounds(expected);
     const QRect actualBounds = inkBounds(actual);
