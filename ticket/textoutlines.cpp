@@ -135,14 +135,13 @@ void addGlyph(QPainterPath *path, QFontEngine &engine, glyph_t glyph, QFixedPoin
               QTextItem::RenderFlags flags)
 {
     FT_Face face = OutlineFaces::instance().face(engine);
-    if (!face) {
-        // A face FreeType cannot read from its tables (a bitmap face) is left to Qt.
+    if (!face || FT_Load_Glyph(face, glyph, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||
+        face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) {
+        // A glyph without outlines FreeType reads from the face's tables (a bitmap face, a
+        // colour emoji) is left to Qt.
         engine.addGlyphsToPath(&glyph, &position, 1, path, flags);
         return;
     }
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||
-        face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
-        return;
     const int synthesized = engine.synthesized();
     if (synthesized & QFontEngine::SynthesizedBold)
         FT_GlyphSlot_Embolden(face->glyph);
