@@ -45,14 +45,14 @@ public:
         const QByteArray key = id.filename + '\0' + id.uuid + '\0' + QByteArray::number(id.index);
         auto found = m_faces.find(key);
         if (found == m_faces.end())
-            found = m_faces.insert(key, load(engine));
+            found = m_faces.insert(key, load(engine, id));
         return found->face;
     }
 
 private:
     struct Face
     {
-        QByteArray file; // FreeType reads the face from here for as long as it lives
+        QByteArray file; // a face rebuilt from its tables, read from here while it lives
         FT_Face face = nullptr;
     };
 
@@ -62,17 +62,26 @@ private:
             m_library = nullptr;
     }
 
-    Face load(QFontEngine &engine)
+    Face load(QFontEngine &engine, const QFontEngine::FaceId &id)
     {
         Face face;
-        face.file = sfntFromTables([&engine](const char *tag) {
-            return engine.getSfntTable(MAKE_TAG(tag[0], tag[1], tag[2], tag[3]));
-        });
-        if (!m_library || face.file.isEmpty() ||
-            FT_New_Memory_Face(m_library, reinterpret_cast<const FT_Byte *>(face.file.constData()),
-                               FT_Long(face.file.size()), 0, &face.face) != 0) {
-            face.face = nullptr;
+        if (!m_library)
             return face;
+        // A face from a file is read from it as needed; one Qt holds in memory (a face a design
+        // carries) is rebuilt from its tables.
+        if (id.filename.isEmpty() ||
+            FT_New_Face(m_library, id.filename.constData(), id.index, &face.face) != 0) {
+            face.face = nullptr;
+            face.file = sfntFromTables([&engine](const char *tag) {
+                return engine.getSfntTable(MAKE_TAG(tag[0], tag[1], tag[2], tag[3]));
+            });
+            if (face.file.isEmpty() ||
+                FT_New_Memory_Face(m_library,
+                                   reinterpret_cast<const FT_Byte *>(face.file.constData()),
+                                   FT_Long(face.file.size()), 0, &face.face) != 0) {
+                face.face = nullptr;
+                return face;
+            }
         }
         // At one pixel per font unit the outlines keep the face's own coordinates, and
         // emboldening is as strong as Qt makes it.
