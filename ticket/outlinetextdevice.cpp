@@ -72,8 +72,6 @@ void OutlineTextDevice::Engine::updateState(const QPaintEngineState &state)
         m_painter.setBackground(state.backgroundBrush());
     if (dirty & DirtyBackgroundMode)
         m_painter.setBackgroundMode(state.backgroundMode());
-    if (dirty & DirtyFont)
-        m_painter.setFont(state.font());
     if (dirty & DirtyHints) {
         m_painter.setRenderHints(m_painter.renderHints(), false);
         m_painter.setRenderHints(state.renderHints());
