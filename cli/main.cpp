@@ -5,8 +5,8 @@
 #include "clirequest.h"
 #include "consoletext.h"
 #include "fontembedding.h"
-#include "glyphrasteriser.h"
 #include "languages.h"
+#include "pagemeasures.h"
 #include "stationpaths.h"
 
 #include <QGuiApplication>
@@ -26,8 +26,8 @@ int main(int argc, char **argv)
     // Rendering needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Measured as the window measures glyphs, so pages come out with the same dots.
-    useFreeTypeGlyphs();
+    // Measured as the window measures them, so pages come out with the same dots.
+    measurePagesAlike();
     // As the window starts, so pages are laid out to the same dots.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     const QtMessageHandler messageHandler = qInstallMessageHandler(dropStartupNotes);

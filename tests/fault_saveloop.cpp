@@ -6,6 +6,7 @@
 
 #include "design.h"
 #include "designfile.h"
+#include "pagemeasures.h"
 #include "ticketpage.h"
 
 #include <QDir>
@@ -45,6 +46,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
 

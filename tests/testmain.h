@@ -1,16 +1,18 @@
 #pragma once
 
 #include "fontregistry.h"
+#include "pagemeasures.h"
 
 #include <QApplication>
 #include <QtTest>
 
-// QTEST_MAIN sets Qt::AA_Use96Dpi, which scales inline pictures differently from the program
-// when a page is laid out; tests that render pages start the application the way main() does.
+// Tests that render pages start the application the way main() does: pages measured alike,
+// the program's resources and faces.
 #define TS_TEST_MAIN(TestClass)                                                                    \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         Q_INIT_RESOURCE(resources);                                                                \
+        measurePagesAlike();                                                                       \
         QApplication app(argc, argv);                                                              \
         registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));                                 \
         TestClass test;                                                                            \

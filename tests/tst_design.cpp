@@ -5,6 +5,7 @@
 #include "design.h"
 #include "devicecommands.h"
 #include "fontregistry.h"
+#include "pagemeasures.h"
 #include "previewwriter.h"
 #include "ticketpage.h"
 
@@ -284,6 +285,7 @@ void TestDesign::fileFollowsOpenAndSave()
 
 int main(int argc, char **argv)
 {
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestDesign test;

@@ -5,6 +5,7 @@
 #include "designjobs.h"
 #include "fontregistry.h"
 #include "jobtexts.h"
+#include "pagemeasures.h"
 #include "pixeltools.h"
 #include "ticketpage.h"
 
@@ -165,6 +166,7 @@ void TestDesignChecks::everyFailureHasItsOwnWords()
 int main(int argc, char **argv)
 {
     // Fonts and layout, no widget.
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestDesignChecks test;

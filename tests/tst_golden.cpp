@@ -11,6 +11,7 @@
 #include "goldendesigns.h"
 #include "layouttable.h"
 #include "pagedownload.h"
+#include "pagemeasures.h"
 #include "ticketpreview.h"
 
 #include <QBuffer>
@@ -141,6 +142,7 @@ void TestGolden::sharpTextLeavesNoGreyDots()
 // No widget exists in this test: the pages must render without any.
 int main(int argc, char **argv)
 {
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestGolden test;

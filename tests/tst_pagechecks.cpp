@@ -4,6 +4,7 @@
 #include "fontregistry.h"
 #include "pagefonts.h"
 #include "pagemarks.h"
+#include "pagemeasures.h"
 #include "pagepictures.h"
 #include "pagerender.h"
 #include "pixeltools.h"
@@ -138,6 +139,7 @@ void TestPageChecks::pictureRectIsWhereItPrints()
 int main(int argc, char **argv)
 {
     // Fonts and layout, no widget.
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestPageChecks test;

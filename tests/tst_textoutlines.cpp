@@ -4,10 +4,12 @@
 #include "fontregistry.h"
 #include "monochrome.h"
 #include "outlinetextdevice.h"
+#include "pagemeasures.h"
 #include "pagerender.h"
 #include "ticketpage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextDocument>
@@ -79,6 +81,7 @@ private slots:
     void sameDotsWhateverWasDrawnBefore_data();
     void sameDotsWhateverWasDrawnBefore();
     void sameDotsWhateverTheDesktopFont();
+    void pointsAreMeasuredAtNinetySixDotsPerInch();
     void everythingElseAsOnTheImage_data();
     void everythingElseAsOnTheImage();
     void textWhereQtDrawsIt_data();
@@ -130,6 +133,13 @@ void TestTextOutlines::sameDotsWhateverTheDesktopFont()
     QGuiApplication::setFont(desktop);
     QVERIFY(!before.isNull());
     QCOMPARE(onWindows, before);
+}
+
+void TestTextOutlines::pointsAreMeasuredAtNinetySixDotsPerInch()
+{
+    // Not at the screen's resolution: the screenless platform has 100 dots per inch, desktops
+    // anything. A 9 pt page font is 12 dots on every PC.
+    QCOMPARE(QFontInfo(pageFont()).pixelSize(), 12);
 }
 
 void TestTextOutlines::everythingElseAsOnTheImage_data()
@@ -246,9 +256,10 @@ void TestTextOutlines::textWhereQtDrawsIt()
              qPrintable(found));
 }
 
-// Pages are laid out as the program lays them out, without QTEST_MAIN's fixed 96 dpi.
+// Pages are laid out as the program lays them out, with its faces and measures.
 int main(int argc, char **argv)
 {
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestTextOutlines test;

@@ -2,6 +2,7 @@
 // settings through its design file.
 
 #include "fontregistry.h"
+#include "pagemeasures.h"
 #include "pagerender.h"
 #include "ticketcode.h"
 #include "ticketpage.h"
@@ -153,9 +154,10 @@ void TestTicketCode::pageKeepsItsCodes()
     QVERIFY(!plain.value(pageKey(2)).toObject().contains("codes"));
 }
 
-// Pages are laid out as the program lays them out, without QTEST_MAIN's fixed 96 dpi.
+// Pages are laid out as the program lays them out, with its faces and measures.
 int main(int argc, char **argv)
 {
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     registerShippedFonts(QStringLiteral(TS_SHIPPED_FONT_DIR));
     TestTicketCode test;

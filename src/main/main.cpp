@@ -1,5 +1,5 @@
 #include "fontembedding.h"
-#include "glyphrasteriser.h"
+#include "pagemeasures.h"
 #include "stationpaths.h"
 #include "ticketstation.h"
 
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TICKETSTATION_VERSION));
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     answerInformationOptions(argc, argv);
-    useFreeTypeGlyphs();
+    measurePagesAlike();
 
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include "devicecommands.h"
 #include "devicestate.h"
 #include "nvimage.h"
+#include "pagemeasures.h"
 #include "testpages.h"
 #include "ticketstation.h"
 #include "ttqtextedit.h"
@@ -149,6 +150,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(resources);
+    measurePagesAlike();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);

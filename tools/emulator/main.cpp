@@ -4,6 +4,7 @@
 #include "devicestate.h"
 #include "emulatorline.h"
 #include "framedecoder.h"
+#include "pagemeasures.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -40,6 +41,7 @@ int main(int argc, char **argv)
     // Drawing tickets needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    measurePagesAlike();
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ticketstation-emulator"));
 
@@ -82,9 +84,8 @@ int main(int argc, char **argv)
         QStringLiteral("Date and time the preview tickets show, as yyyy-MM-ddTHH:mm:ss "
                        "(default: the moment the pages are stored)."),
         QStringLiteral("TIME"));
-    parser.addOptions(
-        {outOption, deviceOption, versionOption, hangupOption, stopOption, tcpOption,
-         sampleTimeOption});
+    parser.addOptions({outOption, deviceOption, versionOption, hangupOption, stopOption, tcpOption,
+                       sampleTimeOption});
     parser.process(app);
 
     const QDir outDir(parser.value(outOption));

@@ -1,10 +1,12 @@
-#include "glyphrasteriser.h"
+#include "pagemeasures.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QtGlobal>
 
-void useFreeTypeGlyphs()
+void measurePagesAlike()
 {
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 #ifdef Q_OS_WIN
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty())
