@@ -16,8 +16,8 @@
 
 namespace {
 
-// One FreeType face per face Qt draws with, made from the face's tables and kept for the
-// session; FreeType objects are not shared between threads, so every use holds the lock.
+// One FreeType face per face Qt draws with, kept for the session; FreeType objects are not
+// shared between threads, so every use holds the lock.
 class OutlineFaces
 {
 public:
