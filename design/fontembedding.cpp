@@ -46,19 +46,6 @@ QByteArray bytesOf(hb_blob_t *blob)
     return QByteArray(data, int(length));
 }
 
-Face faceFromTables(const QRawFont &font)
-{
-    Face builder(hb_face_builder_create());
-    for (const char *tag : kFaceTables) {
-        const QByteArray table = font.fontTable(tag);
-        if (!table.isEmpty())
-            hb_face_builder_add_table(builder.get(), HB_TAG(tag[0], tag[1], tag[2], tag[3]),
-                                      blobOf(table).get());
-    }
-    Blob file(hb_face_reference_blob(builder.get()));
-    return Face(hb_face_create(file.get(), 0));
-}
-
 #endif
 
 struct FaceUse
@@ -79,11 +66,15 @@ QByteArray subsetFace(const QRawFont &face, const QString &text)
 {
     if (!face.isValid())
         return {};
+    const QByteArray whole =
+        sfntFromTables([&face](const char *tag) { return face.fontTable(tag); });
 #ifndef TS_HAVE_HB_SUBSET
+    // A build without a subsetter carries whole faces, larger but drawn the same.
     Q_UNUSED(text)
-    return sfntFromTables([&face](const char *tag) { return face.fontTable(tag); });
+    return whole;
 #else
-    const Face source = faceFromTables(face);
+    const Blob wholeBlob = blobOf(whole);
+    const Face source(hb_face_create(wholeBlob.get(), 0));
     SubsetInput input(hb_subset_input_create_or_fail());
     if (!input)
         return {};
