@@ -6,6 +6,7 @@
 #include "outlinetextdevice.h"
 #include "pagemeasures.h"
 #include "pagerender.h"
+#include "pixeltools.h"
 #include "ticketpage.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -25,13 +26,6 @@ namespace {
 const QString kParagraph = QStringLiteral(
     "取号请排队 Please take a ticket and wait until your number is called 0123456789 "
     "请留意叫号屏幕，过号作废。");
-
-QImage whiteImage(QSize size = {384, 200})
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
 
 // Where two pictures' printed dots lie and how many differ.
 struct Ink
@@ -60,7 +54,7 @@ Ink compareDots(const QImage &dots, const QImage &reference)
 // Text in the page's face drawn the way the window draws it, with the glyphs Qt caches.
 void drawAsTheWindowDoes()
 {
-    QImage screen = whiteImage({600, 200});
+    QImage screen = whitePage(200, 600, QImage::Format_RGB32);
     QPainter painter(&screen);
     for (const bool bold : {false, true}) {
         QFont font(QString::fromLatin1(kShippedChineseFamily));
@@ -181,12 +175,12 @@ void TestTextOutlines::everythingElseAsOnTheImage()
 {
     QFETCH(Paint, paint);
 
-    QImage direct = whiteImage();
+    QImage direct = whitePage(200, kPaperDots, QImage::Format_RGB32);
     {
         QPainter painter(&direct);
         paint(painter);
     }
-    QImage throughDevice = whiteImage();
+    QImage throughDevice = whitePage(200, kPaperDots, QImage::Format_RGB32);
     {
         OutlineTextDevice device(throughDevice);
         QPainter painter(&device);
@@ -225,13 +219,13 @@ void TestTextOutlines::textWhereQtDrawsIt()
     document.setHtml(html);
     const QSize size(384, int(document.size().height()) + 1);
 
-    QImage byQt = whiteImage(size);
+    QImage byQt = whitePage(size.height(), size.width(), QImage::Format_RGB32);
     {
         QPainter painter(&byQt);
         painter.setRenderHint(QPainter::Antialiasing);
         document.drawContents(&painter);
     }
-    QImage byOutlines = whiteImage(size);
+    QImage byOutlines = whitePage(size.height(), size.width(), QImage::Format_RGB32);
     {
         OutlineTextDevice device(byOutlines);
         QPainter painter(&device);
